@@ -1,0 +1,27 @@
+#!/usr/bin/env bash
+# Installs, through apt-get, only the Debian packages that are missing.
+# Usage: install-deps.sh [fuzz]   ("fuzz" adds clang and libFuzzer)
+set -euo pipefail
+
+packages=(g++ cmake make libgtest-dev)
+if [[ "${1:-}" == "fuzz" ]]; then
+  packages+=(clang libclang-rt-dev)
+fi
+
+missing=()
+for package in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$package")
+  fi
+done
+
+if ((${#missing[@]} == 0)); then
+  exit 0
+fi
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+if [[ $(id -u) -ne 0 ]]; then sudo_cmd=(sudo); fi
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

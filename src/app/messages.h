@@ -1,0 +1,33 @@
+// The numbered messages that tell the user what to fix.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace quadrel {
+
+using MessageCode = std::int32_t;
+
+namespace Messages {
+inline constexpr MessageCode MinimumYMissing = 4;
+inline constexpr MessageCode MaximumYMissing = 5;
+inline constexpr MessageCode YScaleMissing = 7;
+inline constexpr MessageCode MinimumXMissing = 10;
+inline constexpr MessageCode MaximumXMissing = 11;
+inline constexpr MessageCode XScaleMissing = 13;
+inline constexpr MessageCode TitleBlockTypeInvalid = 34;
+inline constexpr MessageCode GridSetCapacity = 100;
+inline constexpr MessageCode TitleSetCapacity = 101;
+inline constexpr MessageCode SampleFilesCreated = 1000;
+}  // namespace Messages
+
+// The fixed text of a code, or nothing for a code not in the table.
+std::optional<std::string_view> MessageFixedText(MessageCode code);
+
+// The text the message area shows: the fixed text, one blank and the
+// context (message 1000 without its context); nothing for an unknown code.
+std::optional<std::string> MessageText(MessageCode code, std::string_view context);
+
+}  // namespace quadrel

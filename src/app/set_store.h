@@ -1,0 +1,127 @@
+// The in-memory grid sets and title sets: capacities, counts, the copies as
+// read from the data files, and the rule that says whether there is anything
+// to save.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quadrel {
+
+inline constexpr std::int32_t MaxGridSets = 50;
+inline constexpr std::int32_t GridLinesPerSet = 16;
+inline constexpr std::int32_t GridFieldCount = 38;
+
+inline constexpr std::int32_t MaxTitleSets = 50;
+inline constexpr std::int32_t TitleLinesPerSet = 14;
+inline constexpr std::int32_t TitleFieldCount = 13;
+inline constexpr std::int32_t MaxTitleLines = MaxTitleSets * TitleLinesPerSet;
+
+// One map sheet's parameters. Every field is text, exactly as typed or read;
+// numbers are converted where they are used. Declared in data file order.
+struct GridSet {
+    std::string Description;
+    std::string ImpMet;
+    std::string XAxisTitle;
+    std::string YAxisTitle;
+    std::string XMin;
+    std::string XMax;
+    std::string XGrid;
+    std::string XScale;
+    std::string XAdd;
+    std::string XConst;
+    std::string YMin;
+    std::string YMax;
+    std::string YGrid;
+    std::string YScale;
+    std::string YAdd;
+    std::string YConst;
+    std::string HtPosition;
+    std::string HtLengthLeft;
+    std::string HtLengthRight;
+    std::string HtStart;
+    std::string HtEnd;
+    std::string HtSpacing;
+    std::string VtPosition;
+    std::string VtLengthTop;
+    std::string VtLengthBottom;
+    std::string VtStart;
+    std::string VtEnd;
+    std::string VtSpacing;
+    std::string BorderSize;
+    std::string CutLeft;
+    std::string CutRight;
+    std::string CutTop;
+    std::string CutBottom;
+    std::string NorthArrowCorner;
+    std::string NorthArrowSize;
+    std::string NorthArrowDistance;
+    std::string TitleBlockFlag;
+    std::string TitleBlockType;
+
+    bool operator==(const GridSet&) const = default;
+};
+
+using GridFieldPointer = std::string GridSet::*;
+
+struct GridFieldInfo {
+    GridFieldPointer Field;
+    std::string_view Name;
+};
+
+// All 38 fields in data file order, for code that treats them alike
+// (comparison, tests, diagnostics).
+extern const std::array<GridFieldInfo, GridFieldCount> GridFields;
+
+// The set that exists at start-up and that deleting the only set leaves.
+GridSet BlankGridSet();
+// The set that Add Set appends.
+GridSet NewGridSet();
+
+// The grid side of the set store, owned by the main form.
+struct GridSetStore {
+    GridSetStore();
+
+    std::array<GridSet, MaxGridSets> GridSets;
+    std::array<GridSet, MaxGridSets> AsReadGridSets;
+    std::int32_t GridSetCount = 0;
+    std::int32_t CurrentGridSet = 0;
+    bool GridFileLoaded = false;
+    std::int32_t GridLinesRead = 0;
+    std::int32_t GridLineCount = 0;
+
+    GridSet& Current() { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
+    const GridSet& Current() const { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
+
+    // Whether the sets in use differ from what the grid data file gave.
+    bool GridSetsChanged() const;
+};
+
+// Names of the thirteen title set fields, in data file order.
+extern const std::array<std::string_view, TitleFieldCount> TitleFieldNames;
+
+// The title side of the set store, owned by the title block form. Set s
+// (from 0) occupies lines 14s .. 14s+13: its 13 fields, then the separator.
+struct TitleSetStore {
+    TitleSetStore();
+
+    std::array<std::string, MaxTitleLines> TitleLines;
+    std::array<std::string, MaxTitleLines> AsReadTitleLines;
+    std::int32_t TitleSetCount = 0;
+    std::int32_t CurrentTitleSet = 1;  // counted from 1
+    bool TitleFileLoaded = false;
+    std::int32_t TitleLinesRead = 0;
+    std::int32_t TitleLineCount = 0;
+
+    // Index into TitleLines of field k (0..12) of the current title set.
+    std::size_t CurrentFieldIndex(int k) const;
+    std::string& CurrentField(int k) { return TitleLines.at(CurrentFieldIndex(k)); }
+
+    // Whether the title lines in use differ from what the title block data
+    // file gave (leading and trailing blanks do not count).
+    bool TitleSetsChanged() const;
+};
+
+}  // namespace quadrel

@@ -1,0 +1,54 @@
+// The map layout: validated limits, scale factors, border, title block space
+// and the extents of the whole drawing, worked out from one grid set.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quadrel {
+
+// Written into a required edit that is empty; the edit trims it to "Fill in!".
+inline constexpr std::string_view FillInMarker = " Fill in!";
+inline constexpr std::string_view FillInMarkerTrimmed = "Fill in!";
+
+struct MapLayout {
+    std::int32_t LimitsError = 0;
+    bool Metric = false;
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+    double XGrid = 0, YGrid = 0;
+    double XScale = 0, YScale = 0;
+    double XUnitsPerInch = 0, YUnitsPerInch = 0;
+    double BorderSize = 0;
+    double BorderXMin = 0, BorderYMin = 0;
+    double BorderWidthUnits = 0;
+    double TitleBlockWidthIn = 0, TitleBlockHeightIn = 0;
+    double TitleBlockWidthUnits = 0, TitleBlockHeightUnits = 0;
+    double TitleBlockLeftX = 0, TitleBlockBottomY = 0;
+    double PlotXMin = 0, PlotXMax = 0, PlotYMin = 0, PlotYMax = 0;
+};
+
+// The values the determination has read and normalised from the form:
+// limits already ordered, scales already made positive, cuts non-negative.
+struct LimitsInput {
+    bool Metric = true;
+    double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
+    double XScale = 0, YScale = 0;
+    double BorderSize = 0;
+    bool PlotTitleBlock = false;
+    std::string_view TitleBlockType;
+    double CutLeft = 0, CutRight = 0, CutTop = 0, CutBottom = 0;
+};
+
+struct SheetSize {
+    double WidthInches = 0;
+    double HeightInches = 0;
+};
+
+// Fills the layout from the normalised values (scale factors, border, title
+// block, extents) and returns the sheet size. A title block type other than
+// "A" or "B" keeps the nominal block size the layout already holds.
+SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input);
+
+}  // namespace quadrel

@@ -1,0 +1,93 @@
+#include "ui/controls.h"
+
+#include "app/text.h"
+
+namespace quadrel {
+namespace {
+
+void Run(const EventHandler& handler) {
+    if (handler) handler();
+}
+
+}  // namespace
+
+void Control::SetEnabled(bool enabled) {
+    if (enabled_ == enabled) return;
+    enabled_ = enabled;
+    NotifyObservers();
+}
+
+void Control::SetVisible(bool visible) {
+    if (visible_ == visible) return;
+    visible_ = visible;
+    NotifyObservers();
+}
+
+void Control::SetHint(std::string hint) {
+    hint_ = std::move(hint);
+    NotifyObservers();
+}
+
+void Control::NotifyObservers() const {
+    for (const auto& observer : observers_) observer(*this);
+}
+
+void CaptionedControl::SetCaption(std::string caption) {
+    if (caption_ == caption) return;
+    caption_ = std::move(caption);
+    NotifyObservers();
+}
+
+void Button::Click() {
+    if (Enabled() && Visible()) Run(OnClick);
+}
+
+void Edit::SetText(std::string text) {
+    if (text == text_) return;
+    text_ = std::move(text);
+    NotifyObservers();
+    Run(OnChange);
+}
+
+void Edit::Type(std::string_view text) {
+    std::string typed(MaxLength > 0 ? FirstCharacters(text, MaxLength) : text);
+    if (UpperCaseInput) typed = UpperCase(typed);
+    SetText(std::move(typed));
+}
+
+void Edit::Click() {
+    if (Enabled() && Visible()) Run(OnClick);
+}
+
+void RadioButton::SetChecked(bool checked) {
+    if (checked_ == checked) return;
+    checked_ = checked;
+    if (checked) {
+        for (RadioButton* other : group_) {
+            if (other != this && other->checked_) {
+                other->checked_ = false;
+                other->NotifyObservers();
+            }
+        }
+    }
+    NotifyObservers();
+    if (checked) Run(OnClick);
+}
+
+void RadioButton::Click() {
+    if (Enabled() && Visible()) SetChecked(true);
+}
+
+void RadioButtonGroup::Bind(const std::vector<RadioButton*>& buttons) {
+    for (RadioButton* button : buttons) button->group_ = buttons;
+}
+
+void RadioGroup::SetItemIndex(int index) {
+    if (index < -1 || index >= static_cast<int>(Items.size())) index = -1;
+    if (index == itemIndex_) return;
+    itemIndex_ = index;
+    NotifyObservers();
+    Run(OnClick);
+}
+
+}  // namespace quadrel

@@ -1,0 +1,43 @@
+// What the four forms have in common: a caption, the platform, a modal
+// result, and the guard that every event runs in.
+#pragma once
+
+#include <string>
+
+#include "ui/controls.h"
+#include "ui/platform.h"
+
+namespace quadrel {
+
+class Form {
+public:
+    Form(Platform& platform, std::string name, std::string caption)
+        : platform_(platform), name_(std::move(name)), caption_(std::move(caption)) {}
+    Form(const Form&) = delete;
+    Form& operator=(const Form&) = delete;
+    virtual ~Form() = default;
+
+    const std::string& Name() const { return name_; }
+    const std::string& Caption() const { return caption_; }
+    Platform& GetPlatform() const { return platform_; }
+
+    int ModalResult = 0;
+
+protected:
+    // Runs one event's handler. A text that is no number stops that handler
+    // alone: its message goes to the platform's error report.
+    void Dispatch(const EventHandler& handler) const;
+
+    // An event handler that calls `method` on `form` inside the guard.
+    template <typename F>
+    EventHandler Guarded(F& form, void (F::*method)()) const {
+        return [this, &form, method] { Dispatch([&form, method] { (form.*method)(); }); };
+    }
+
+private:
+    Platform& platform_;
+    std::string name_;
+    std::string caption_;
+};
+
+}  // namespace quadrel

@@ -1,0 +1,214 @@
+// The main data entry form: shows the current grid set one edit per field,
+// normalises what is typed, and starts every command.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "app/messages.h"
+#include "app/set_store.h"
+#include "layout/limits_report.h"
+#include "layout/map_layout.h"
+#include "ui/controls.h"
+#include "ui/form.h"
+
+namespace quadrel {
+
+class TTitleBlockForm;
+class TFormReallyDeleteSet;
+class TFormWriteGridTitleFiles;
+
+inline constexpr std::string_view HelpFileName = "QDL32BC3.hlp";
+inline constexpr int HelpContentsCommand = 3;
+
+class TMGridInfo : public Form {
+public:
+    explicit TMGridInfo(Platform& platform);
+
+    // The other forms, created after this one at start-up.
+    void Connect(TTitleBlockForm& titleBlockForm, TFormReallyDeleteSet& reallyDeleteSet,
+                 TFormWriteGridTitleFiles& writeGridTitleFiles);
+
+    // Where the open and save dialogs start, and where the sample files go.
+    std::filesystem::path DataDirectory = ".";
+    std::filesystem::path WorkingDirectory = ".";
+
+    // State owned by the form.
+    GridSetStore Store;
+    MapLayout Layout;
+    // The limits report of the last successful determination; empty when
+    // the last determination failed or none has run.
+    std::optional<LimitsReport> LimitsReportShown;
+
+    // ---- Controls ----
+    Button BitBtnCreateSampleFiles{"BitBtnCreateSampleFiles"};
+    Button ButtonGetFileName{"ButtonGetFileName"};
+    Button ButtonGetTitleData{"ButtonGetTitleData"};
+    Button BitBtnHelp{"BitBtnHelp"};
+
+    Button BitBtnUp{"BitBtnUp"};
+    Button BitBtnDown{"BitBtnDown"};
+    Label LabelDescription{"LabelDescription"};
+    Edit EditDescription{"EditDescription"};
+    Label LabelImpMet{"LabelImpMet"};
+    Edit EditImpMet{"EditImpMet"};
+    Button ButtonAddSet{"ButtonAddSet"};
+    Button ButtonDeleteSet{"ButtonDeleteSet"};
+
+    Label LabelAxisTitles{"LabelAxisTitles"};
+    Label LabelMinimum{"LabelMinimum"};
+    Label LabelMaximum{"LabelMaximum"};
+    Label LabelGridSpacing{"LabelGridSpacing"};
+    Label LabelScale{"LabelScale"};
+    Label LabelAdd{"LabelAdd"};
+    Label LabelConstantToAdd{"LabelConstantToAdd"};
+
+    Label LabelYAxisTitle{"LabelYAxisTitle"};
+    Edit EditYAxisTitle{"EditYAxisTitle"};
+    Edit EditYMin{"EditYMin"};
+    Edit EditYMax{"EditYMax"};
+    Edit EditYGrid{"EditYGrid"};
+    Edit EditYScale{"EditYScale"};
+    Edit EditYAdd{"EditYAdd"};
+    Edit EditYConst{"EditYConst"};
+
+    Label LabelXAxisTitle{"LabelXAxisTitle"};
+    Edit EditXAxisTitle{"EditXAxisTitle"};
+    Edit EditXMin{"EditXMin"};
+    Edit EditXMax{"EditXMax"};
+    Edit EditXGrid{"EditXGrid"};
+    Edit EditXScale{"EditXScale"};
+    Edit EditXAdd{"EditXAdd"};
+    Edit EditXConst{"EditXConst"};
+
+    Edit EditTicLRType{"EditTicLRType"};
+    Edit EditTicLRSpacing{"EditTicLRSpacing"};
+    Edit EditTicLRMinimum{"EditTicLRMinimum"};
+    Edit EditTicLRMaximum{"EditTicLRMaximum"};
+    Edit EditTicLeft{"EditTicLeft"};
+    Edit EditTicRight{"EditTicRight"};
+    Edit EditTicTBType{"EditTicTBType"};
+    Edit EditTicTBSpacing{"EditTicTBSpacing"};
+    Edit EditTicTBMinimum{"EditTicTBMinimum"};
+    Edit EditTicTBMaximum{"EditTicTBMaximum"};
+    Edit EditTicTop{"EditTicTop"};
+    Edit EditTicBottom{"EditTicBottom"};
+
+    Edit EditCutLeft{"EditCutLeft"};
+    Edit EditCutRight{"EditCutRight"};
+    Edit EditCutTop{"EditCutTop"};
+    Edit EditCutBottom{"EditCutBottom"};
+    Label LabelBorderSize{"LabelBorderSize"};
+    Edit EditBorderSize{"EditBorderSize"};
+
+    Button ButtonTitleBlockData{"ButtonTitleBlockData"};
+    RadioGroup RGTitleBlock{"RGTitleBlock"};
+    Label LabelTitleBlockType{"LabelTitleBlockType"};
+    Edit EditTitleBlockType{"EditTitleBlockType"};
+
+    Control BevelLegend{"BevelLegend"};
+    Label LabelLegend{"LabelLegend"};
+    RadioGroup RGLegend{"RGLegend"};
+
+    RadioButton RBUpperLeft{"RBUpperLeft"};
+    RadioButton RBUpperRight{"RBUpperRight"};
+    RadioButton RBLowerLeft{"RBLowerLeft"};
+    RadioButton RBLowerRight{"RBLowerRight"};
+    Label LabelSize{"LabelSize"};
+    Edit EditSize{"EditSize"};
+    Label LabelDistMapEdge{"LabelDistMapEdge"};
+    Edit EditDistMapEdge{"EditDistMapEdge"};
+
+    Button DetermineLimitsButton{"DetermineLimitsButton"};
+    Button BitBtnCreateOutput{"BitBtnCreateOutput"};
+    Panel PanelMapInfo{"PanelMapInfo"};
+    Panel MessageArea{"MessageArea"};
+
+    // ---- Shared operations ----
+    void ShowMessageCode(MessageCode code, std::string_view context);
+    // Before a file is read, the first typed field creates set 0.
+    void FirstSetRule();
+    void ShowGridSet();
+
+    // ---- Change handlers of the set fields ----
+    void EditDescriptionChange();
+    void EditImpMetChange();
+    void EditYAxisTitleChange();
+    void EditXAxisTitleChange();
+    void EditYMinChange();
+    void EditXMinChange();
+    void EditYMaxChange();
+    void EditXMaxChange();
+    void EditYGridChange();
+    void EditXGridChange();
+    void EditYScaleChange();
+    void EditXScaleChange();
+    void EditYAddChange();
+    void EditXAddChange();
+    void EditYConstChange();
+    void EditXConstChange();
+    void EditTicLRTypeChange();
+    void EditTicTBTypeChange();
+    void EditTicLRSpacingChange();
+    void EditTicTBSpacingChange();
+    void EditTicLRMinimumChange();
+    void EditTicLRMaximumChange();
+    void EditTicLeftChange();
+    void EditTicRightChange();
+    void EditTicTBMinimumChange();
+    void EditTicTBMaximumChange();
+    void EditTicTopChange();
+    void EditTicBottomChange();
+    void EditBorderSizeChange();
+    void EditSizeChange();
+    void EditDistMapEdgeChange();
+    void EditCutLeftChange();
+    void EditCutRightChange();
+    void EditCutTopChange();
+    void EditCutBottomChange();
+    void EditTitleBlockTypeChange();
+
+    // ---- Click handlers ----
+    void RBUpperLeftClick();
+    void RBUpperRightClick();
+    void RBLowerLeftClick();
+    void RBLowerRightClick();
+    void RGTitleBlockClick();
+    void EditImpMetClick();
+    void EditYAddClick();
+    void EditXAddClick();
+    void EditTitleBlockTypeClick();
+
+    // ---- Commands ----
+    void ButtonGetFileNameClick();
+    void ButtonGetTitleDataClick();
+    void BitBtnCreateSampleFilesClick();
+    void BitBtnHelpClick();
+    void DetermineLimitsButtonClick();
+    void BitBtnCreateOutputClick();
+    void ButtonAddSetClick();
+    void ButtonDeleteSetClick();
+    void BitBtnUpClick();
+    void BitBtnDownClick();
+    void ButtonTitleBlockDataClick();
+
+    // Writes the grid data file after asking for its name (the exit flow's
+    // writer). True when written or when there was nothing to write or the
+    // user cancelled; false when the file could not be written (reported).
+    bool WriteGridDataFile();
+
+private:
+    void SetUpControls();
+    void BindHandlers();
+    void EnableBothActions();
+    void EnableOutput();
+    void DisableOutput();
+
+    TTitleBlockForm* titleBlockForm_ = nullptr;
+    TFormReallyDeleteSet* reallyDeleteSet_ = nullptr;
+    TFormWriteGridTitleFiles* writeGridTitleFiles_ = nullptr;
+};
+
+}  // namespace quadrel

@@ -1,0 +1,7 @@
+#include "ui/mgrid.h"
+
+namespace quadrel {
+
+void TMGridInfo::ShowGridSet() {}
+
+}  // namespace quadrel

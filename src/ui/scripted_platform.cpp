@@ -1,0 +1,62 @@
+#include "ui/scripted_platform.h"
+
+#include "ui/form.h"
+
+namespace quadrel {
+namespace {
+
+template <typename T>
+std::optional<T> TakeFront(std::deque<T>& queue) {
+    if (queue.empty()) return std::nullopt;
+    T front = std::move(queue.front());
+    queue.pop_front();
+    return front;
+}
+
+}  // namespace
+
+void ScriptedPlatform::Beep() { ++Beeps; }
+
+std::optional<std::filesystem::path> ScriptedPlatform::OpenFileDialog(
+    const FileDialogOptions& options) {
+    OpenDialogs.push_back(options);
+    return TakeFront(OpenAnswers).value_or(std::nullopt);
+}
+
+std::optional<std::filesystem::path> ScriptedPlatform::SaveFileDialog(
+    const FileDialogOptions& options) {
+    SaveDialogs.push_back(options);
+    return TakeFront(SaveAnswers).value_or(std::nullopt);
+}
+
+int ScriptedPlatform::ShowModal(Form& form) {
+    ModalForms.push_back(form.Name());
+    form.ModalResult = 0;
+    auto answer = TakeFront(ModalAnswers);
+    form.ModalResult = answer && *answer ? (*answer)(form) : ModalResultCancel;
+    return form.ModalResult;
+}
+
+bool ScriptedPlatform::AskOkCancel(const std::string& text, const std::string& caption) {
+    Questions.push_back(caption + ": " + text);
+    return TakeFront(OkCancelAnswers).value_or(false);
+}
+
+void ScriptedPlatform::ReportError(const std::string& text) {
+    Errors.push_back(text);
+    if (OnError) OnError(text);
+}
+
+void ScriptedPlatform::ShowHelp(const std::string& helpFile, int command, int data) {
+    HelpRequests.push_back(helpFile + " " + std::to_string(command) + " " + std::to_string(data));
+}
+
+std::string ScriptedPlatform::ShortDate() { return Date; }
+
+char ScriptedPlatform::DecimalSeparator() const { return Separator; }
+
+void ScriptedPlatform::Exit(int status) {
+    if (!ExitStatus) ExitStatus = status;
+}
+
+}  // namespace quadrel
