@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -193,6 +194,12 @@ public:
     void BitBtnUpClick();
     void BitBtnDownClick();
     void ButtonTitleBlockDataClick();
+
+    // Writes the DXF drawing of the current set to the chosen path; the
+    // drawing layer supplies it. Throws FileError when the file cannot be
+    // written. While it is missing, Create output reports that drawing is
+    // not available.
+    std::function<void(const std::filesystem::path&)> WriteDrawing;
 
     // Writes the grid data file after asking for its name (the exit flow's
     // writer). True when written or when there was nothing to write or the
