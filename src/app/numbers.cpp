@@ -110,11 +110,12 @@ double ToDouble(std::string_view text, char decimalSeparator) {
 int ToInt(std::string_view text) {
     const auto trimmed = TrimBlanks(text);
     std::string_view digits = trimmed;
-    if (!digits.empty() && digits.front() == '+') digits.remove_prefix(1);
+    // from_chars takes a minus but no plus; a plus is allowed only before digits.
+    if (digits.size() > 1 && digits.front() == '+' && IsDigit(digits[1])) digits.remove_prefix(1);
     int value = 0;
-    const auto [ptr, error] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
-    if (digits.empty() || error != std::errc() || ptr != digits.data() + digits.size() ||
-        digits.front() == '+') {
+    const auto* end = digits.data() + digits.size();
+    const auto [ptr, error] = std::from_chars(digits.data(), end, value);
+    if (digits.empty() || error != std::errc() || ptr != end) {
         throw ConversionError("'" + std::string(text) + "' is not a valid integer value");
     }
     return value;

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quadrel {
 namespace {
 
@@ -10,6 +12,8 @@ struct MessageCase {
     const char* context;
     const char* expected;
 };
+
+void PrintTo(const MessageCase& c, std::ostream* out) { *out << c.code; }
 
 class MessageTextTest : public ::testing::TestWithParam<MessageCase> {};
 
