@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <istream>
 #include <string>
 
 #include "app/set_store.h"
@@ -14,9 +15,15 @@ enum class ReadOutcome {
     CapacityReached,  // the file holds the start of a set beyond the capacity
 };
 
-// Appends the sets of the file after those held: counts, current set,
-// working and as-read values (GridFileLoaded is the caller's). Throws
-// FileError naming the file when it cannot be opened or read.
+// Appends the sets of the stream after those held: counts, current set,
+// working and as-read values (GridFileLoaded is the caller's). Reading stops
+// at the capacity of 50 sets, leaving the rest of the stream unread. Throws
+// FileError when the stream reports a read error; the store is then as it
+// was.
+ReadOutcome ReadGridLines(std::istream& in, GridSetStore& store);
+
+// ReadGridLines on a file. Throws FileError naming the file when it cannot be
+// opened or read.
 ReadOutcome ReadGridFile(const std::filesystem::path& path, GridSetStore& store);
 
 // The text of the grid data file for the sets in use. Trims the values and
