@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "app/numbers.h"
+
 namespace quadrel {
 
 // Written into a required edit that is empty; the edit trims it to "Fill in!".
@@ -46,9 +48,26 @@ struct SheetSize {
     double HeightInches = 0;
 };
 
-// Fills the layout from the normalised values (scale factors, border, title
-// block, extents) and returns the sheet size. A title block type other than
-// "A" or "B" keeps the nominal block size the layout already holds.
+// Nominal sizes of the two title block types, in sheet inches.
+inline constexpr double TitleBlockTypeAWidthIn = 19.2;
+inline constexpr double TitleBlockTypeBWidthIn = 15.2;
+inline constexpr double TitleBlockTypeHeightIn = 1.75;
+// Project units (metres) per sheet inch at a metric scale of 1:1.
+inline constexpr double MetresPerInch = 0.0254;
+
+// Limits, scales or borders so large (or a scale so small) that the layout
+// has no finite value. A kind of conversion error, so that the forms report
+// it the same way and stop the command that met it.
+class LayoutOverflowError : public ConversionError {
+public:
+    using ConversionError::ConversionError;
+};
+
+// Fills the layout from the normalised values (limits, scales, scale
+// factors, border, title block, extents) and returns the sheet size. A title
+// block type other than "A" or "B" keeps the nominal block size the layout
+// already holds. Throws LayoutOverflowError, leaving the layout as it was,
+// when any result would not be a finite number (a scale of 0 included).
 SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input);
 
 }  // namespace quadrel
