@@ -1,9 +1,18 @@
 #include "ui/mgrid.h"
 
+#include <algorithm>
+
+#include "app/numbers.h"
+
 namespace quadrel {
 
 TMGridInfo::TMGridInfo(Platform& platform)
-    : Form(platform, "TMGridInfo", "Create Quadrel - Data Entry Form") {}
+    : Form(platform, "TMGridInfo", "Create Quadrel - Data Entry Form") {
+    // Defaults first, handlers after: the form must come up without a single
+    // change event, or the first default text would already create a set.
+    SetUpControls();
+    BindHandlers();
+}
 
 void TMGridInfo::Connect(TTitleBlockForm& titleBlockForm, TFormReallyDeleteSet& reallyDeleteSet,
                          TFormWriteGridTitleFiles& writeGridTitleFiles) {
@@ -12,58 +21,123 @@ void TMGridInfo::Connect(TTitleBlockForm& titleBlockForm, TFormReallyDeleteSet& 
     writeGridTitleFiles_ = &writeGridTitleFiles;
 }
 
-void TMGridInfo::ShowMessageCode(MessageCode, std::string_view) {}
+void TMGridInfo::BindHandlers() {
+    const auto change = [this](Edit& edit, void (TMGridInfo::*handler)()) {
+        edit.OnChange = Guarded(*this, handler);
+    };
+    change(EditDescription, &TMGridInfo::EditDescriptionChange);
+    change(EditImpMet, &TMGridInfo::EditImpMetChange);
+    change(EditYAxisTitle, &TMGridInfo::EditYAxisTitleChange);
+    change(EditYMin, &TMGridInfo::EditYMinChange);
+    change(EditYMax, &TMGridInfo::EditYMaxChange);
+    change(EditYGrid, &TMGridInfo::EditYGridChange);
+    change(EditYScale, &TMGridInfo::EditYScaleChange);
+    change(EditYAdd, &TMGridInfo::EditYAddChange);
+    change(EditYConst, &TMGridInfo::EditYConstChange);
+    change(EditXAxisTitle, &TMGridInfo::EditXAxisTitleChange);
+    change(EditXMin, &TMGridInfo::EditXMinChange);
+    change(EditXMax, &TMGridInfo::EditXMaxChange);
+    change(EditXGrid, &TMGridInfo::EditXGridChange);
+    change(EditXScale, &TMGridInfo::EditXScaleChange);
+    change(EditXAdd, &TMGridInfo::EditXAddChange);
+    change(EditXConst, &TMGridInfo::EditXConstChange);
+    change(EditTicLRType, &TMGridInfo::EditTicLRTypeChange);
+    change(EditTicLRSpacing, &TMGridInfo::EditTicLRSpacingChange);
+    change(EditTicLRMinimum, &TMGridInfo::EditTicLRMinimumChange);
+    change(EditTicLRMaximum, &TMGridInfo::EditTicLRMaximumChange);
+    change(EditTicLeft, &TMGridInfo::EditTicLeftChange);
+    change(EditTicRight, &TMGridInfo::EditTicRightChange);
+    change(EditTicTBType, &TMGridInfo::EditTicTBTypeChange);
+    change(EditTicTBSpacing, &TMGridInfo::EditTicTBSpacingChange);
+    change(EditTicTBMinimum, &TMGridInfo::EditTicTBMinimumChange);
+    change(EditTicTBMaximum, &TMGridInfo::EditTicTBMaximumChange);
+    change(EditTicTop, &TMGridInfo::EditTicTopChange);
+    change(EditTicBottom, &TMGridInfo::EditTicBottomChange);
+    change(EditCutLeft, &TMGridInfo::EditCutLeftChange);
+    change(EditCutRight, &TMGridInfo::EditCutRightChange);
+    change(EditCutTop, &TMGridInfo::EditCutTopChange);
+    change(EditCutBottom, &TMGridInfo::EditCutBottomChange);
+    change(EditBorderSize, &TMGridInfo::EditBorderSizeChange);
+    change(EditSize, &TMGridInfo::EditSizeChange);
+    change(EditDistMapEdge, &TMGridInfo::EditDistMapEdgeChange);
+    change(EditTitleBlockType, &TMGridInfo::EditTitleBlockTypeChange);
 
-void TMGridInfo::FirstSetRule() {}
-void TMGridInfo::EditDescriptionChange() {}
-void TMGridInfo::EditImpMetChange() {}
-void TMGridInfo::EditYAxisTitleChange() {}
-void TMGridInfo::EditXAxisTitleChange() {}
-void TMGridInfo::EditYMinChange() {}
-void TMGridInfo::EditXMinChange() {}
-void TMGridInfo::EditYMaxChange() {}
-void TMGridInfo::EditXMaxChange() {}
-void TMGridInfo::EditYGridChange() {}
-void TMGridInfo::EditXGridChange() {}
-void TMGridInfo::EditYScaleChange() {}
-void TMGridInfo::EditXScaleChange() {}
-void TMGridInfo::EditYAddChange() {}
-void TMGridInfo::EditXAddChange() {}
-void TMGridInfo::EditYConstChange() {}
-void TMGridInfo::EditXConstChange() {}
-void TMGridInfo::EditTicLRTypeChange() {}
-void TMGridInfo::EditTicTBTypeChange() {}
-void TMGridInfo::EditTicLRSpacingChange() {}
-void TMGridInfo::EditTicTBSpacingChange() {}
-void TMGridInfo::EditTicLRMinimumChange() {}
-void TMGridInfo::EditTicLRMaximumChange() {}
-void TMGridInfo::EditTicLeftChange() {}
-void TMGridInfo::EditTicRightChange() {}
-void TMGridInfo::EditTicTBMinimumChange() {}
-void TMGridInfo::EditTicTBMaximumChange() {}
-void TMGridInfo::EditTicTopChange() {}
-void TMGridInfo::EditTicBottomChange() {}
-void TMGridInfo::EditBorderSizeChange() {}
-void TMGridInfo::EditSizeChange() {}
-void TMGridInfo::EditDistMapEdgeChange() {}
-void TMGridInfo::EditCutLeftChange() {}
-void TMGridInfo::EditCutRightChange() {}
-void TMGridInfo::EditCutTopChange() {}
-void TMGridInfo::EditCutBottomChange() {}
-void TMGridInfo::EditTitleBlockTypeChange() {}
-void TMGridInfo::RBUpperLeftClick() {}
-void TMGridInfo::RBUpperRightClick() {}
-void TMGridInfo::RBLowerLeftClick() {}
-void TMGridInfo::RBLowerRightClick() {}
-void TMGridInfo::RGTitleBlockClick() {}
-void TMGridInfo::EditImpMetClick() {}
-void TMGridInfo::EditYAddClick() {}
-void TMGridInfo::EditXAddClick() {}
-void TMGridInfo::EditTitleBlockTypeClick() {}
-void TMGridInfo::SetUpControls() {}
-void TMGridInfo::BindHandlers() {}
-void TMGridInfo::EnableBothActions() {}
-void TMGridInfo::EnableOutput() {}
-void TMGridInfo::DisableOutput() {}
+    EditImpMet.OnClick = Guarded(*this, &TMGridInfo::EditImpMetClick);
+    EditYAdd.OnClick = Guarded(*this, &TMGridInfo::EditYAddClick);
+    EditXAdd.OnClick = Guarded(*this, &TMGridInfo::EditXAddClick);
+    EditTitleBlockType.OnClick = Guarded(*this, &TMGridInfo::EditTitleBlockTypeClick);
+
+    RBUpperLeft.OnClick = Guarded(*this, &TMGridInfo::RBUpperLeftClick);
+    RBUpperRight.OnClick = Guarded(*this, &TMGridInfo::RBUpperRightClick);
+    RBLowerLeft.OnClick = Guarded(*this, &TMGridInfo::RBLowerLeftClick);
+    RBLowerRight.OnClick = Guarded(*this, &TMGridInfo::RBLowerRightClick);
+    RGTitleBlock.OnClick = Guarded(*this, &TMGridInfo::RGTitleBlockClick);
+
+    const auto click = [this](Button& button, void (TMGridInfo::*handler)()) {
+        button.OnClick = Guarded(*this, handler);
+    };
+    click(BitBtnCreateSampleFiles, &TMGridInfo::BitBtnCreateSampleFilesClick);
+    click(ButtonGetFileName, &TMGridInfo::ButtonGetFileNameClick);
+    click(ButtonGetTitleData, &TMGridInfo::ButtonGetTitleDataClick);
+    click(BitBtnHelp, &TMGridInfo::BitBtnHelpClick);
+    click(BitBtnUp, &TMGridInfo::BitBtnUpClick);
+    click(BitBtnDown, &TMGridInfo::BitBtnDownClick);
+    click(ButtonAddSet, &TMGridInfo::ButtonAddSetClick);
+    click(ButtonDeleteSet, &TMGridInfo::ButtonDeleteSetClick);
+    click(ButtonTitleBlockData, &TMGridInfo::ButtonTitleBlockDataClick);
+    click(DetermineLimitsButton, &TMGridInfo::DetermineLimitsButtonClick);
+    click(BitBtnCreateOutput, &TMGridInfo::BitBtnCreateOutputClick);
+}
+
+void TMGridInfo::ShowMessageCode(MessageCode code, std::string_view context) {
+    GetPlatform().Beep();
+    // Nothing may be drawn from data that has just been reported.
+    DisableOutput();
+    if (const auto text = MessageText(code, context)) MessageArea.SetCaption(*text);
+}
+
+void TMGridInfo::FirstSetRule() {
+    // Before any data file, the form edits the one set that typing creates.
+    if (!Store.GridFileLoaded && Store.GridSetCount == 0) {
+        Store.GridSetCount = 1;
+        Store.GridLineCount += GridLinesPerSet;
+        Store.CurrentGridSet = 0;
+    }
+}
+
+void TMGridInfo::EnableBothActions() {
+    DetermineLimitsButton.SetEnabled(true);
+    BitBtnCreateOutput.SetEnabled(true);
+}
+
+void TMGridInfo::EnableOutput() {
+    BitBtnCreateOutput.SetEnabled(true);
+}
+
+void TMGridInfo::DisableOutput() {
+    BitBtnCreateOutput.SetEnabled(false);
+}
+
+std::int32_t TMGridInfo::SetsInUse() const {
+    return std::clamp(Store.GridSetCount, std::int32_t{0}, MaxGridSets);
+}
+
+GridSet& TMGridInfo::ShownSet() {
+    // The current index addresses a set in use, or set 0 while there is none.
+    // Nothing in this form moves it elsewhere; should another writer leave it
+    // out of range, it is pulled back to the nearest set rather than letting
+    // a handler write beyond the table.
+    const std::int32_t last = std::max(SetsInUse(), std::int32_t{1}) - 1;
+    Store.CurrentGridSet = std::clamp(Store.CurrentGridSet, std::int32_t{0}, last);
+    return Store.GridSets[static_cast<std::size_t>(Store.CurrentGridSet)];
+}
+
+double TMGridInfo::ToNumber(std::string_view text) const {
+    return ToDouble(text, GetPlatform().DecimalSeparator());
+}
+
+void TMGridInfo::StoreText(const Edit& edit, GridFieldPointer field) {
+    ShownSet().*field = edit.Text();
+}
 
 }  // namespace quadrel

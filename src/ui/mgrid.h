@@ -2,6 +2,7 @@
 // normalises what is typed, and starts every command.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -207,11 +208,65 @@ public:
     bool WriteGridDataFile();
 
 private:
+    // The controls and fields that one pair of tick edges works on: the
+    // horizontal ticks (left and right, along Y) or the vertical ticks (top
+    // and bottom, along X).
+    struct TickSide {
+        Edit& Type;
+        Edit& Spacing;
+        Edit& Minimum;
+        Edit& Maximum;
+        Edit& FirstLength;
+        Edit& SecondLength;
+        GridFieldPointer Position;
+        GridFieldPointer FirstLengthField;
+        GridFieldPointer SecondLengthField;
+        GridFieldPointer Start;
+        GridFieldPointer End;
+        GridFieldPointer SpacingField;
+        double MapLayout::*LimitMin;
+        double MapLayout::*LimitMax;
+        double MapLayout::*Grid;
+        // The vertical side clears its minimum and maximum before the spacing.
+        bool ClearSpacingLast;
+    };
+
     void SetUpControls();
     void BindHandlers();
     void EnableBothActions();
     void EnableOutput();
     void DisableOutput();
+
+    // The set the handlers store into; keeps CurrentGridSet on a set in use.
+    GridSet& ShownSet();
+    // GridSetCount as far as the table can hold it.
+    std::int32_t SetsInUse() const;
+    // A text to a number by the user's number settings; throws ConversionError.
+    double ToNumber(std::string_view text) const;
+
+    // Handling shared by the X and Y rows and by both tick sides.
+    void StoreText(const Edit& edit, GridFieldPointer field);
+    void LimitMinimumChange(Edit& edit, GridFieldPointer field, double MapLayout::*working);
+    void LimitMaximumChange(Edit& edit, GridFieldPointer field, double MapLayout::*working,
+                            double MapLayout::*minimum);
+    void GridSpacingChange(Edit& edit, GridFieldPointer field, double MapLayout::*working,
+                           double MapLayout::*minimum, double MapLayout::*maximum);
+    void AddFlagChange(Edit& edit, GridFieldPointer field);
+    void AddFlagClick(Edit& edit, GridFieldPointer field);
+    void LabelConstantChange(Edit& edit, GridFieldPointer field);
+    void TickTypeChange(Edit& edit, GridFieldPointer field);
+    TickSide HorizontalTicks();
+    TickSide VerticalTicks();
+    void TickSpacingChange(const TickSide& side);
+    // The tick spacing used while the spacing edit is left empty.
+    static double DefaultTickSpacing(double gridSpacing);
+
+    // Parts of showing a set.
+    void ShowLimit(Edit& edit, GridFieldPointer field, double MapLayout::*working);
+    void ShowScale(Edit& edit, GridFieldPointer field, double MapLayout::*working);
+    void ShowTickLength(Edit& edit, GridFieldPointer field);
+    void ShowTickRange(const TickSide& side);
+    void ShowNorthArrowCorner();
 
     TTitleBlockForm* titleBlockForm_ = nullptr;
     TFormReallyDeleteSet* reallyDeleteSet_ = nullptr;
