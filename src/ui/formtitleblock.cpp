@@ -1,38 +1,238 @@
 #include "ui/formtitleblock.h"
 
+#include <algorithm>
+
+#include "app/atomic_file.h"
+#include "datafiles/title_file.h"
+#include "ui/reallydeletesetform.h"
+
 namespace quadrel {
+namespace {
+
+// The longest text each field's edit accepts from typing, in field order.
+constexpr std::array<std::size_t, TitleFieldCount> FieldMaxLengths{30, 30, 30, 30, 30, 24, 24,
+                                                                   12, 12, 25, 25, 25, 30};
+
+constexpr std::array<const char*, TitleFieldCount> FieldLabelCaptions{
+    "Company Designation 1",
+    "Company Designation 2",
+    "Main title 1",
+    "Main title 2",
+    "Main title 3",
+    "Office",
+    "Department",
+    "Map Index or Plate Number",
+    "Drawing Number",
+    "Drawn by",
+    "Checked by",
+    "Approved by",
+    "Prepared by",
+};
+
+constexpr std::size_t LinesPerSet = static_cast<std::size_t>(TitleLinesPerSet);
+
+}  // namespace
 
 TTitleBlockForm::TTitleBlockForm(Platform& platform)
-    : Form(platform, "TTitleBlockForm", "Title Block - Data Entry Form ") {}
+    : Form(platform, "TTitleBlockForm", "Title Block - Data Entry Form ") {
+    SetUpControls();
+    BindHandlers();
+}
 
-void TTitleBlockForm::Connect(TFormReallyDeleteSet& reallyDeleteSet) { reallyDeleteSet_ = &reallyDeleteSet; }
+void TTitleBlockForm::Connect(TFormReallyDeleteSet& reallyDeleteSet) {
+    reallyDeleteSet_ = &reallyDeleteSet;
+}
 
 std::array<Edit*, TitleFieldCount> TTitleBlockForm::FieldEdits() {
-    return {&EditCompany1, &EditCompany2, &EditMainTitle1, &EditMainTitle2, &EditMainTitle3,
-            &EditOffice, &EditDepartment, &EditMapIndex, &EditDrawingNumber, &EditDrawnBy,
+    return {&EditCompany1,  &EditCompany2,   &EditMainTitle1, &EditMainTitle2,    &EditMainTitle3,
+            &EditOffice,    &EditDepartment, &EditMapIndex,   &EditDrawingNumber, &EditDrawnBy,
             &EditCheckedBy, &EditApprovedBy, &EditPreparedBy};
 }
 
-void TTitleBlockForm::StoreField(int) {}
-void TTitleBlockForm::ShowTitleSet() {}
-void TTitleBlockForm::EditCompany1Change() {}
-void TTitleBlockForm::EditCompany2Change() {}
-void TTitleBlockForm::EditMainTitle1Change() {}
-void TTitleBlockForm::EditMainTitle2Change() {}
-void TTitleBlockForm::EditMainTitle3Change() {}
-void TTitleBlockForm::EditOfficeChange() {}
-void TTitleBlockForm::EditDepartmentChange() {}
-void TTitleBlockForm::EditMapIndexChange() {}
-void TTitleBlockForm::EditDrawingNumberChange() {}
-void TTitleBlockForm::EditDrawnByChange() {}
-void TTitleBlockForm::EditCheckedByChange() {}
-void TTitleBlockForm::EditApprovedByChange() {}
-void TTitleBlockForm::EditPreparedByChange() {}
-void TTitleBlockForm::BitBtnOkClick() {}
-void TTitleBlockForm::ButtonAddSetClick() {}
-void TTitleBlockForm::ButtonDeleteSetClick() {}
-void TTitleBlockForm::BitBtnUpClick() {}
-void TTitleBlockForm::BitBtnDownClick() {}
-bool TTitleBlockForm::WriteTitleDataFile() { return true; }
+void TTitleBlockForm::SetUpControls() {
+    const auto edits = FieldEdits();
+    for (std::size_t k = 0; k < edits.size(); ++k) edits[k]->MaxLength = FieldMaxLengths[k];
+
+    const std::array<Label*, TitleFieldCount> labels{
+        &LabelCompany1,  &LabelCompany2,   &LabelMainTitle1, &LabelMainTitle2,    &LabelMainTitle3,
+        &LabelOffice,    &LabelDepartment, &LabelMapIndex,   &LabelDrawingNumber, &LabelDrawnBy,
+        &LabelCheckedBy, &LabelApprovedBy, &LabelPreparedBy};
+    for (std::size_t k = 0; k < labels.size(); ++k) labels[k]->SetCaption(FieldLabelCaptions[k]);
+
+    BitBtnOk.SetCaption("OK");
+    ButtonAddSet.SetCaption("Add Set");
+    ButtonDeleteSet.SetCaption("Delete Set");
+    // The arrows carry glyphs only.
+}
+
+void TTitleBlockForm::BindHandlers() {
+    EditCompany1.OnChange = Guarded(*this, &TTitleBlockForm::EditCompany1Change);
+    EditCompany2.OnChange = Guarded(*this, &TTitleBlockForm::EditCompany2Change);
+    EditMainTitle1.OnChange = Guarded(*this, &TTitleBlockForm::EditMainTitle1Change);
+    EditMainTitle2.OnChange = Guarded(*this, &TTitleBlockForm::EditMainTitle2Change);
+    EditMainTitle3.OnChange = Guarded(*this, &TTitleBlockForm::EditMainTitle3Change);
+    EditOffice.OnChange = Guarded(*this, &TTitleBlockForm::EditOfficeChange);
+    EditDepartment.OnChange = Guarded(*this, &TTitleBlockForm::EditDepartmentChange);
+    EditMapIndex.OnChange = Guarded(*this, &TTitleBlockForm::EditMapIndexChange);
+    EditDrawingNumber.OnChange = Guarded(*this, &TTitleBlockForm::EditDrawingNumberChange);
+    EditDrawnBy.OnChange = Guarded(*this, &TTitleBlockForm::EditDrawnByChange);
+    EditCheckedBy.OnChange = Guarded(*this, &TTitleBlockForm::EditCheckedByChange);
+    EditApprovedBy.OnChange = Guarded(*this, &TTitleBlockForm::EditApprovedByChange);
+    EditPreparedBy.OnChange = Guarded(*this, &TTitleBlockForm::EditPreparedByChange);
+
+    BitBtnOk.OnClick = Guarded(*this, &TTitleBlockForm::BitBtnOkClick);
+    ButtonAddSet.OnClick = Guarded(*this, &TTitleBlockForm::ButtonAddSetClick);
+    ButtonDeleteSet.OnClick = Guarded(*this, &TTitleBlockForm::ButtonDeleteSetClick);
+    BitBtnUp.OnClick = Guarded(*this, &TTitleBlockForm::BitBtnUpClick);
+    BitBtnDown.OnClick = Guarded(*this, &TTitleBlockForm::BitBtnDownClick);
+}
+
+std::optional<std::size_t> TTitleBlockForm::CurrentSetStart() const {
+    if (Store.CurrentTitleSet < 1 || Store.CurrentTitleSet > MaxTitleSets) return std::nullopt;
+    return LinesPerSet * static_cast<std::size_t>(Store.CurrentTitleSet - 1);
+}
+
+void TTitleBlockForm::ShowTitleSet() {
+    if (Store.TitleLineCount == 0) return;
+    const auto start = CurrentSetStart();
+    if (!start) return;
+    const auto edits = FieldEdits();
+    for (std::size_t k = 0; k < edits.size(); ++k) {
+        // Copied first: the edit's change handler stores into the same line.
+        edits[k]->SetText(std::string(Store.TitleLines[*start + k]));
+    }
+}
+
+void TTitleBlockForm::StoreField(int k) {
+    if (clearingEdits_) return;
+    // Before any title block data file was read, the first keystroke
+    // creates title set 1.
+    if (!Store.TitleFileLoaded && Store.TitleSetCount == 0) {
+        Store.TitleSetCount = 1;
+        Store.TitleLineCount += TitleLinesPerSet;
+    }
+    const auto start = CurrentSetStart();
+    if (!start) return;
+    const auto index = static_cast<std::size_t>(k);
+    Store.TitleLines[*start + index] = FieldEdits()[index]->Text();
+}
+
+void TTitleBlockForm::EditCompany1Change() {
+    StoreField(0);
+}
+void TTitleBlockForm::EditCompany2Change() {
+    StoreField(1);
+}
+void TTitleBlockForm::EditMainTitle1Change() {
+    StoreField(2);
+}
+void TTitleBlockForm::EditMainTitle2Change() {
+    StoreField(3);
+}
+void TTitleBlockForm::EditMainTitle3Change() {
+    StoreField(4);
+}
+void TTitleBlockForm::EditOfficeChange() {
+    StoreField(5);
+}
+void TTitleBlockForm::EditDepartmentChange() {
+    StoreField(6);
+}
+void TTitleBlockForm::EditMapIndexChange() {
+    StoreField(7);
+}
+void TTitleBlockForm::EditDrawingNumberChange() {
+    StoreField(8);
+}
+void TTitleBlockForm::EditDrawnByChange() {
+    StoreField(9);
+}
+void TTitleBlockForm::EditCheckedByChange() {
+    StoreField(10);
+}
+void TTitleBlockForm::EditApprovedByChange() {
+    StoreField(11);
+}
+void TTitleBlockForm::EditPreparedByChange() {
+    StoreField(12);
+}
+
+void TTitleBlockForm::BitBtnOkClick() {
+    ModalResult = ModalResultOk;
+}
+
+void TTitleBlockForm::ButtonAddSetClick() {
+    if (!Store.TitleFileLoaded) return;
+    if (Store.TitleSetCount >= MaxTitleSets) return;
+    ++Store.TitleSetCount;
+    Store.CurrentTitleSet = Store.TitleSetCount;
+    Store.TitleLineCount += TitleLinesPerSet;
+    const auto start = CurrentSetStart();
+    if (start) {
+        Store.TitleLines[*start] = "New set";
+        for (std::size_t k = 1; k < static_cast<std::size_t>(TitleFieldCount); ++k) {
+            Store.TitleLines[*start + k].clear();
+        }
+    }
+    ShowTitleSet();
+}
+
+void TTitleBlockForm::ButtonDeleteSetClick() {
+    if (Store.TitleSetCount <= 0) return;
+    if (reallyDeleteSet_ == nullptr) return;
+    if (GetPlatform().ShowModal(*reallyDeleteSet_) != ModalResultOk) return;
+
+    if (Store.TitleSetCount == 1) {
+        for (std::size_t line = 0; line < LinesPerSet; ++line) Store.TitleLines[line].clear();
+    } else if (Store.CurrentTitleSet >= 1 && Store.CurrentTitleSet < Store.TitleSetCount) {
+        // Later sets move up one place; the as-read copies stay where the
+        // file put them, so the move counts as a change.
+        const std::size_t from = LinesPerSet * static_cast<std::size_t>(Store.CurrentTitleSet);
+        const std::size_t to = std::min(LinesPerSet * static_cast<std::size_t>(Store.TitleSetCount),
+                                        static_cast<std::size_t>(MaxTitleLines));
+        for (std::size_t line = from; line < to; ++line) {
+            Store.TitleLines[line - LinesPerSet] = Store.TitleLines[line];
+        }
+    }
+    // A file whose last set was incomplete holds fewer lines than its sets
+    // would; the count never goes below nothing.
+    Store.TitleLineCount = std::max(Store.TitleLineCount - TitleLinesPerSet, 0);
+    Store.TitleSetCount = std::max(Store.TitleSetCount - 1, 0);
+    Store.CurrentTitleSet = std::max(Store.CurrentTitleSet - 1, 1);
+
+    if (Store.TitleSetCount == 0) {
+        // No set is left to show; the edits are emptied so that the next
+        // drawing does not print the texts of the deleted set.
+        clearingEdits_ = true;
+        for (Edit* edit : FieldEdits()) edit->SetText("");
+        clearingEdits_ = false;
+        return;
+    }
+    ShowTitleSet();
+}
+
+void TTitleBlockForm::BitBtnUpClick() {
+    Store.CurrentTitleSet = std::max(std::min(Store.CurrentTitleSet + 1, Store.TitleSetCount), 1);
+    ShowTitleSet();
+}
+
+void TTitleBlockForm::BitBtnDownClick() {
+    Store.CurrentTitleSet = std::max(Store.CurrentTitleSet - 1, 1);
+    ShowTitleSet();
+}
+
+bool TTitleBlockForm::WriteTitleDataFile() {
+    if (Store.TitleLineCount == 0) return true;
+    const auto path = GetPlatform().SaveFileDialog(
+        {"Find or create the title block data file you want...", DataDirectory, "*.dat", "DAT"});
+    if (!path) return true;
+    try {
+        WriteTitleFile(*path, Store);
+    } catch (const FileError& error) {
+        GetPlatform().ReportError(error.what());
+        return false;
+    }
+    return true;
+}
 
 }  // namespace quadrel

@@ -2,6 +2,9 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <filesystem>
+#include <optional>
 
 #include "app/set_store.h"
 #include "ui/controls.h"
@@ -84,11 +87,22 @@ public:
     // false when the file could not be written (reported).
     bool WriteTitleDataFile();
 
+    // Where the save dialog starts; the main form keeps it equal to its own.
+    std::filesystem::path DataDirectory = ".";
+
 private:
     // Stores the text of field k's edit into the current title set.
     void StoreField(int k);
+    // Index into TitleLines of the current set's first line, or nothing when
+    // the current set number lies outside the capacity.
+    std::optional<std::size_t> CurrentSetStart() const;
+    void SetUpControls();
+    void BindHandlers();
 
     TFormReallyDeleteSet* reallyDeleteSet_ = nullptr;
+    // Set while the edits are emptied after the only set was deleted, so
+    // that emptying them stores nothing and creates no set.
+    bool clearingEdits_ = false;
 };
 
 }  // namespace quadrel

@@ -1,0 +1,225 @@
+#include "cli/command_line.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/temp_dir.h"
+
+namespace quadrel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct Result {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+Result Quadrel(const std::vector<std::string>& arguments) {
+    std::ostringstream out;
+    std::ostringstream err;
+    const int status = RunCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
+
+const std::string ReportHead =
+    "Map Limits\n"
+    "============================================================\n"
+    "                                              ---- Size ----\n"
+    "             Minimum      Maximum      Scale     in.     cm.\n"
+    "             -------      -------      -----    ----    ----\n";
+
+// The second sample set: metric 1:2500, title block A shrunk to the grid.
+const std::string SampleSet2Report =
+    ReportHead +
+    "Y-Axis:      19427.1      20181.8    2500.00   11.88    30.2\n"
+    "X-Axis:      20504.8      21647.6    2500.00   18.00    45.7\n";
+
+// The first sample set: imperial 100 ft/in, its limits given the wrong way
+// round.
+const std::string SampleSet1Report =
+    ReportHead +
+    "Y-Axis:      92370.7      97350.0     100.00   49.79   126.5\n"
+    "X-Axis:      95850.0      99250.0     100.00   34.00    86.4\n";
+
+const std::string SamplesMessage =
+    " - 1000: 2 sample files called QDLGrid.SAM and QDLTitle.SAM have been created for you.\n";
+
+// One metric grid set whose line 6 (the Y values) is `yLine`.
+std::string OneGridSet(const std::string& yLine, const std::string& xLine) {
+    return "One set\nM\nEast\nNorth\n" + xLine + "\n" + yLine +
+           "\n0 0.25 0.25\n\n0 0.25 0.25\n\n0.0\n0.000 0.000 0.000 0.000\nUR 0.5 0.0\nN\nA\n \n";
+}
+
+class CommandLineTest : public ::testing::Test {
+protected:
+    std::string Samples() {
+        const Result result = Quadrel({"samples", "--dir", dir.Path().string()});
+        EXPECT_EQ(result.status, 0) << result.err;
+        return (dir / "QDLGrid.SAM").string();
+    }
+
+    testing::TempDir dir;
+};
+
+TEST_F(CommandLineTest, HelpPrintsUsageOnStandardOutput) {
+    for (const auto& arguments :
+         std::vector<std::vector<std::string>>{{"--help"}, {"-h"}, {}, {"limits", "--help"}}) {
+        const Result result = Quadrel(arguments);
+        EXPECT_EQ(result.status, 0);
+        EXPECT_EQ(result.out.rfind("usage: quadrel", 0), 0U) << result.out;
+        EXPECT_NE(result.out.find("quadrel limits --grid FILE [--set N]"), std::string::npos);
+        EXPECT_EQ(result.err, "");
+    }
+}
+
+class BadCommandLineTest : public ::testing::TestWithParam<std::vector<std::string>> {};
+
+TEST_P(BadCommandLineTest, PrintsWhyAndTheUsageOnStandardErrorAndFails) {
+    const Result result = Quadrel(GetParam());
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err.rfind("quadrel: ", 0), 0U) << result.err;
+    EXPECT_NE(result.err.find("usage: quadrel"), std::string::npos) << result.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, BadCommandLineTest,
+    ::testing::Values(
+        std::vector<std::string>{"draw"}, std::vector<std::string>{"samples", "--bogus", "x"},
+        std::vector<std::string>{"samples", "--dir"}, std::vector<std::string>{"samples", "extra"},
+        std::vector<std::string>{"limits"}, std::vector<std::string>{"limits", "--set", "1"},
+        std::vector<std::string>{"limits", "--grid", "a", "--set", "two"},
+        std::vector<std::string>{"limits", "--grid", "a", "--set", "1.5"},
+        std::vector<std::string>{"limits", "--grid", "a", "--grid", "b"}));
+
+TEST_F(CommandLineTest, SamplesWritesBothFilesAndPrintsTheMessage) {
+    const Result result = Quadrel({"samples", "--dir", dir.Path().string()});
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(result.out, SamplesMessage);
+    EXPECT_EQ(result.err, "");
+    EXPECT_TRUE(fs::is_regular_file(dir / "QDLGrid.SAM"));
+    EXPECT_TRUE(fs::is_regular_file(dir / "QDLTitle.SAM"));
+}
+
+TEST_F(CommandLineTest, SamplesIntoAFolderThatCannotTakeThemFails) {
+    const Result result = Quadrel({"samples", "--dir=" + (dir / "missing").string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("QDLGrid.SAM"), std::string::npos) << result.err;
+}
+
+TEST_F(CommandLineTest, LimitsOfTheLastSetByDefault) {
+    const std::string grid = Samples();
+    const Result result = Quadrel({"limits", "--grid", grid});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, SampleSet2Report);
+    EXPECT_EQ(result.err, "");
+}
+
+TEST_F(CommandLineTest, LimitsOfAChosenSet) {
+    const std::string grid = Samples();
+    const Result first = Quadrel({"limits", "--grid", grid, "--set", "1"});
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, SampleSet1Report);
+    const Result second = Quadrel({"limits", "--set", "2", "--grid", grid});
+    EXPECT_EQ(second.status, 0) << second.err;
+    EXPECT_EQ(second.out, SampleSet2Report);
+}
+
+TEST_F(CommandLineTest, SetOutOfRangeFailsClearly) {
+    const std::string grid = Samples();
+    for (const char* set : {"0", "3", "-1"}) {
+        const Result result = Quadrel({"limits", "--grid", grid, "--set", set});
+        EXPECT_EQ(result.status, 2) << set;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find("out of range"), std::string::npos) << result.err;
+        EXPECT_NE(result.err.find("holds 2 grid sets"), std::string::npos) << result.err;
+    }
+}
+
+TEST_F(CommandLineTest, MissingGridFileFailsNamingIt) {
+    const Result result = Quadrel({"limits", "--grid", (dir / "absent.dat").string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("absent.dat"), std::string::npos) << result.err;
+}
+
+TEST_F(CommandLineTest, EmptyGridFileHoldsNoSet) {
+    const auto grid = dir.Write("empty.dat", "");
+    const Result result = Quadrel({"limits", "--grid", grid.string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("holds no grid set"), std::string::npos) << result.err;
+}
+
+TEST_F(CommandLineTest, MissingFieldPrintsTheMessageArea) {
+    const auto grid = dir.Write("nomin.dat", OneGridSet("", "0 1000 100 1000 0 0.0"));
+    const Result result = Quadrel({"limits", "--grid", grid.string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_EQ(result.err, " - 0004: Minimum Y-axis MUST be filled in! YMin\n");
+}
+
+TEST_F(CommandLineTest, ConversionErrorFailsWithTheError) {
+    const auto grid =
+        dir.Write("bad.dat", OneGridSet("0 1000 100 1000 0 0.0", "12abc 1000 100 1000 0 0.0"));
+    const Result result = Quadrel({"limits", "--grid", grid.string()});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find("12abc"), std::string::npos) << result.err;
+}
+
+// ---- The real program ----
+
+struct ProgramRun {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+
+ProgramRun RunBinary(const testing::TempDir& dir, const std::string& arguments) {
+    const auto out = dir / "stdout.txt";
+    const auto err = dir / "stderr.txt";
+    const std::string command = std::string("'") + QUADREL_BINARY + "' " + arguments + " >'" +
+                                out.string() + "' 2>'" + err.string() + "'";
+    const int raw = std::system(command.c_str());
+    ProgramRun run;
+    run.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    run.out = testing::TempDir::Read(out);
+    run.err = testing::TempDir::Read(err);
+    return run;
+}
+
+TEST(QuadrelProgram, SamplesThenLimitsOfBothSets) {
+    testing::TempDir dir;
+    const auto data = dir / "data";
+    fs::create_directory(data);
+    const std::string grid = "'" + (data / "QDLGrid.SAM").string() + "'";
+
+    const ProgramRun samples = RunBinary(dir, "samples --dir '" + data.string() + "'");
+    EXPECT_EQ(samples.status, 0) << samples.err;
+    EXPECT_EQ(samples.out, SamplesMessage);
+
+    const ProgramRun last = RunBinary(dir, "limits --grid " + grid);
+    EXPECT_EQ(last.status, 0) << last.err;
+    EXPECT_EQ(last.out, SampleSet2Report);
+
+    const ProgramRun first = RunBinary(dir, "limits --grid " + grid + " --set 1");
+    EXPECT_EQ(first.status, 0) << first.err;
+    EXPECT_EQ(first.out, SampleSet1Report);
+
+    const ProgramRun missing =
+        RunBinary(dir, "limits --grid '" + (dir / "none.dat").string() + "'");
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("none.dat"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quadrel
