@@ -1,5 +1,6 @@
 # The two commands: `make run` and `make test`. Each does all set-up first.
 JOBS ?= 2
+MAKEFLAGS += --no-print-directory
 BUILD := build
 TEST_BUILD := build-test
 FUZZ_BUILD := build-fuzz
