@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/atomic_file.h"
 #include "datafiles/title_file.h"
+#include "ui/data_file_dialogs.h"
 #include "ui/reallydeletesetform.h"
 
 namespace quadrel {
@@ -223,16 +223,10 @@ void TTitleBlockForm::BitBtnDownClick() {
 
 bool TTitleBlockForm::WriteTitleDataFile() {
     if (Store.TitleLineCount == 0) return true;
-    const auto path = GetPlatform().SaveFileDialog(
-        {"Find or create the title block data file you want...", DataDirectory, "*.dat", "DAT"});
-    if (!path) return true;
-    try {
-        WriteTitleFile(*path, Store);
-    } catch (const FileError& error) {
-        GetPlatform().ReportError(error.what());
-        return false;
-    }
-    return true;
+    return SaveDataFile(
+        GetPlatform(),
+        DataFileDialog("Find or create the title block data file you want...", DataDirectory),
+        [this](const std::filesystem::path& path) { WriteTitleFile(path, Store); });
 }
 
 }  // namespace quadrel

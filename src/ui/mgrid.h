@@ -267,6 +267,8 @@ private:
     void ShowTickLength(Edit& edit, GridFieldPointer field);
     void ShowTickRange(const TickSide& side);
     void ShowNorthArrowCorner();
+    // A corner button was checked: store its code ("UL", "UR", "LL", "LR").
+    void NorthArrowCornerClick(std::string_view corner);
 
     TTitleBlockForm* titleBlockForm_ = nullptr;
     TFormReallyDeleteSet* reallyDeleteSet_ = nullptr;

@@ -13,6 +13,7 @@
 #include "datafiles/title_file.h"
 #include "layout/limits_report.h"
 #include "layout/map_layout.h"
+#include "ui/data_file_dialogs.h"
 #include "ui/formtitleblock.h"
 #include "ui/mgrid.h"
 
@@ -28,10 +29,6 @@ constexpr int PlotItem = 0;       // "Plot" in RGTitleBlock
 void WriteBack(TMGridInfo& form, Edit& edit, GridFieldPointer field, std::string text) {
     form.Store.Current().*field = text;
     edit.SetText(std::move(text));
-}
-
-FileDialogOptions DataFileDialog(const TMGridInfo& form, std::string title) {
-    return {std::move(title), form.DataDirectory, "*.dat", "DAT"};
 }
 
 struct RequiredField {
@@ -161,7 +158,7 @@ void TMGridInfo::DetermineLimitsButtonClick() {
 
 void TMGridInfo::ButtonGetFileNameClick() {
     const auto path =
-        GetPlatform().OpenFileDialog(DataFileDialog(*this, "Find the grid data file you want..."));
+        GetPlatform().OpenFileDialog(DataFileDialog("Find the grid data file you want...", DataDirectory));
     if (!path) return;
     ReadOutcome outcome{};
     try {
@@ -188,7 +185,7 @@ void TMGridInfo::ButtonGetTitleDataClick() {
     if (titleBlockForm_ == nullptr) return;
     titleBlockForm_->DataDirectory = DataDirectory;
     const auto path =
-        GetPlatform().OpenFileDialog(DataFileDialog(*this, "Find the title data file you want..."));
+        GetPlatform().OpenFileDialog(DataFileDialog("Find the title data file you want...", DataDirectory));
     if (!path) return;
     ReadOutcome outcome{};
     try {
@@ -264,16 +261,10 @@ void TMGridInfo::BitBtnCreateOutputClick() {
 
 bool TMGridInfo::WriteGridDataFile() {
     if (Store.GridLineCount == 0) return true;
-    const auto path = GetPlatform().SaveFileDialog(
-        DataFileDialog(*this, "Find or create the grid data file you want..."));
-    if (!path) return true;
-    try {
-        WriteGridFile(*path, Store);
-    } catch (const FileError& error) {
-        GetPlatform().ReportError(error.what());
-        return false;
-    }
-    return true;
+    return SaveDataFile(
+        GetPlatform(),
+        DataFileDialog("Find or create the grid data file you want...", DataDirectory),
+        [this](const std::filesystem::path& path) { WriteGridFile(path, Store); });
 }
 
 }  // namespace quadrel

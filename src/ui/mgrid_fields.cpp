@@ -314,29 +314,19 @@ void TMGridInfo::EditTitleBlockTypeChange() {
 
 // ---- Click handlers ----
 
-void TMGridInfo::RBUpperLeftClick() {
+void TMGridInfo::NorthArrowCornerClick(std::string_view corner) {
     FirstSetRule();
-    ShownSet().NorthArrowCorner = "UL";
+    ShownSet().NorthArrowCorner = std::string(corner);
     EnableOutput();
 }
 
-void TMGridInfo::RBUpperRightClick() {
-    FirstSetRule();
-    ShownSet().NorthArrowCorner = "UR";
-    EnableOutput();
-}
+void TMGridInfo::RBUpperLeftClick() { NorthArrowCornerClick("UL"); }
 
-void TMGridInfo::RBLowerLeftClick() {
-    FirstSetRule();
-    ShownSet().NorthArrowCorner = "LL";
-    EnableOutput();
-}
+void TMGridInfo::RBUpperRightClick() { NorthArrowCornerClick("UR"); }
 
-void TMGridInfo::RBLowerRightClick() {
-    FirstSetRule();
-    ShownSet().NorthArrowCorner = "LR";
-    EnableOutput();
-}
+void TMGridInfo::RBLowerLeftClick() { NorthArrowCornerClick("LL"); }
+
+void TMGridInfo::RBLowerRightClick() { NorthArrowCornerClick("LR"); }
 
 void TMGridInfo::RGTitleBlockClick() {
     FirstSetRule();
