@@ -7,7 +7,7 @@
 #include <string_view>
 
 #include "datafiles/grid_file.h"
-#include "datafiles/text_encoding.h"
+#include "app/text_encoding.h"
 #include "fuzz_checks.h"
 
 namespace quadrel {

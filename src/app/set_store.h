@@ -99,6 +99,34 @@ struct GridSetStore {
     bool GridSetsChanged() const;
 };
 
+// The thirteen texts printed in a title block, in data file order.
+struct TitleSet {
+    std::string Company1;
+    std::string Company2;
+    std::string MainTitle1;
+    std::string MainTitle2;
+    std::string MainTitle3;
+    std::string Office;
+    std::string Department;
+    std::string MapIndex;
+    std::string DrawingNumber;
+    std::string DrawnBy;
+    std::string CheckedBy;
+    std::string ApprovedBy;
+    std::string PreparedBy;
+
+    bool operator==(const TitleSet&) const = default;
+};
+
+using TitleFieldPointer = std::string TitleSet::*;
+
+// The thirteen fields in data file order, matching TitleFieldNames.
+inline constexpr std::array<TitleFieldPointer, TitleFieldCount> TitleFields{
+    &TitleSet::Company1,   &TitleSet::Company2,   &TitleSet::MainTitle1,    &TitleSet::MainTitle2,
+    &TitleSet::MainTitle3, &TitleSet::Office,     &TitleSet::Department,    &TitleSet::MapIndex,
+    &TitleSet::DrawingNumber, &TitleSet::DrawnBy, &TitleSet::CheckedBy,     &TitleSet::ApprovedBy,
+    &TitleSet::PreparedBy};
+
 // Names of the thirteen title set fields, in data file order.
 extern const std::array<std::string_view, TitleFieldCount> TitleFieldNames;
 

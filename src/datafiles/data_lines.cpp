@@ -9,7 +9,7 @@
 #include <system_error>
 
 #include "app/atomic_file.h"
-#include "datafiles/text_encoding.h"
+#include "app/text_encoding.h"
 
 namespace quadrel {
 namespace {

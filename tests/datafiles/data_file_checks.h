@@ -11,7 +11,7 @@
 
 #include "app/set_store.h"
 #include "datafiles/grid_file.h"
-#include "datafiles/text_encoding.h"
+#include "app/text_encoding.h"
 #include "datafiles/title_file.h"
 
 namespace quadrel::testing {

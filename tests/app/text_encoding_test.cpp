@@ -1,4 +1,4 @@
-#include "datafiles/text_encoding.h"
+#include "app/text_encoding.h"
 
 #include <gtest/gtest.h>
 

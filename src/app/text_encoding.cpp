@@ -1,8 +1,9 @@
-#include "datafiles/text_encoding.h"
+#include "app/text_encoding.h"
 
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 
 namespace quadrel {
 namespace {
@@ -94,6 +95,33 @@ std::string Windows1252ToUtf8(std::string_view bytes) {
         AppendUtf8(text, inTable ? HighControlRange[byte - 0x80U] : byte);
     }
     return text;
+}
+
+std::uint32_t NextCodePoint(std::string_view text, std::size_t& i) {
+    constexpr std::uint32_t ReplacementCharacter = 0xFFFD;
+    const std::size_t length = SequenceLength(text, i);
+    if (length == 0) {
+        ++i;
+        return ReplacementCharacter;
+    }
+    const auto lead = static_cast<unsigned char>(text[i]);
+    constexpr std::array<unsigned, 5> LeadBits{0, 0x7F, 0x1F, 0x0F, 0x07};
+    std::uint32_t codePoint = lead & LeadBits[length];
+    for (std::size_t k = 1; k < length; ++k) {
+        codePoint = (codePoint << 6U) | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+    }
+    i += length;
+    return codePoint;
+}
+
+std::optional<unsigned char> Windows1252Byte(std::uint32_t codePoint) {
+    if (codePoint < 0x80U || (codePoint >= 0xA0U && codePoint <= 0xFFU)) {
+        return static_cast<unsigned char>(codePoint);
+    }
+    for (std::size_t k = 0; k < HighControlRange.size(); ++k) {
+        if (HighControlRange[k] == codePoint) return static_cast<unsigned char>(0x80U + k);
+    }
+    return std::nullopt;
 }
 
 }  // namespace quadrel

@@ -3,6 +3,9 @@
 // Windows-1252, and anything that is not valid UTF-8 is taken as such.
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -17,5 +20,13 @@ bool IsValidUtf8(std::string_view bytes);
 // leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) become the C1 control
 // characters of the same number, so every byte has a character.
 std::string Windows1252ToUtf8(std::string_view bytes);
+
+// The code point of the UTF-8 sequence at text[i], moving i past it. A byte
+// that starts no well-formed sequence gives U+FFFD and moves i by one, so
+// any bytes can be walked through.
+std::uint32_t NextCodePoint(std::string_view text, std::size_t& i);
+
+// The Windows-1252 byte of a code point, when that code page has one.
+std::optional<unsigned char> Windows1252Byte(std::uint32_t codePoint);
 
 }  // namespace quadrel
