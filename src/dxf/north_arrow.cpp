@@ -1,0 +1,60 @@
+#include "dxf/north_arrow.h"
+
+namespace quadrel {
+namespace {
+
+constexpr int NorthArrowDecimals = 3;
+constexpr double ShaftX = 0.15;          // the shaft's x in the shape table
+constexpr double ArrowLengthInches = 2.3;  // for a size factor of 1
+
+using enum ShapeCode;
+
+}  // namespace
+
+const std::array<ShapePoint, 21> NorthArrowShape{{
+    {Open, 0.15, 0.0},  // shaft foot
+    {Continue, 0.15, 2.3},  // arrow tip
+    {Continue, 0.175, 2.071},  // head, right flank
+    {Continue, 0.197, 1.925},
+    {Continue, 0.225, 1.794},
+    {Continue, 0.259, 1.682},
+    {Continue, 0.3, 1.58},  // outer barb point
+    {Continue, 0.247, 1.528},  // lower edge of the head
+    {Continue, 0.217, 1.474},
+    {Continue, 0.184, 1.398},
+    {End, 0.15, 1.3},  // back on the shaft
+    {Open, 0.0, 1.1},  // cross bar
+    {End, 0.3, 1.1},
+    {Open, 0.0, 0.4},  // letter N
+    {Continue, 0.0, 0.8},
+    {Continue, 0.3, 0.4},
+    {End, 0.3, 0.8},
+    {Open, 0.005, 0.4},  // the N again, slightly inset, to thicken its strokes
+    {Continue, 0.005, 0.8},
+    {Continue, 0.295, 0.4},
+    {End, 0.295, 0.8},
+}};
+
+NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double distance,
+                                    const MapLayout& layout) {
+    const double length = ArrowLengthInches * size * layout.XUnitsPerInch;
+    const double d = distance == 0 ? 0.5 * length : distance;
+    if (corner == "UL") return {layout.XMin + d, layout.YMax - d - length};
+    if (corner == "LR") return {layout.XMax - d, layout.YMin + d};
+    if (corner == "LL") return {layout.XMin + d, layout.YMin + d};
+    return {layout.XMax - d, layout.YMax - d - length};
+}
+
+void WriteNorthArrow(DxfWriter& writer, double x0, double y0, double unitsPerInch, double size) {
+    if (size == 0) return;
+    writer.WriteComment("=== North Arrow ===");
+    const double k = size * unitsPerInch;
+    for (const ShapePoint& point : NorthArrowShape) {
+        if (point.Code == Open) writer.BeginPolyline(NorthArrowLayer);
+        writer.WriteVertex(x0 + k * (point.X - ShaftX), y0 + k * point.Y, 0, NorthArrowLayer,
+                           NorthArrowDecimals);
+        if (point.Code == End) writer.EndPolyline(NorthArrowLayer);
+    }
+}
+
+}  // namespace quadrel

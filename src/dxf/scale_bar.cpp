@@ -1,0 +1,173 @@
+#include "dxf/scale_bar.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <string>
+
+#include "dxf/centred_start.h"
+
+namespace quadrel {
+namespace {
+
+constexpr int GeometryDecimals = 3;
+constexpr int TextDecimals = 1;
+
+constexpr double BoxWidthIn = 3.9;
+// Sheet inches the bar leaves free in its box, split between both sides.
+constexpr double BoxMargin = 0.4;
+constexpr double TextHeightIn = 0.07;
+constexpr double BarHeightIn = 0.15;
+constexpr double HatchSpacingIn = 0.005;
+
+struct UnitSystem {
+    std::string_view Caption;
+    std::string_view UnitWord;
+    double BarUnitsPerInch;  // 2 cm of sheet is the metric bar unit
+};
+
+constexpr UnitSystem MetricUnits{"MAP SCALE (METRIC)", "METERS", 1.27};
+constexpr UnitSystem ImperialUnits{"MAP SCALE (IMPERIAL)", " FEET ", 1.0};
+
+// Whole-number counts from doubles that may be huge or not numbers at all.
+// The cap lies past the entity limit, so a loop over such a count ends by
+// the writer refusing the drawing rather than by overflow.
+std::int64_t ClampedCount(double value) {
+    constexpr auto Cap = MaxDrawingEntities + 2;
+    if (!(value > 0)) return 0;
+    if (value >= static_cast<double>(Cap)) return Cap;
+    return static_cast<std::int64_t>(value);
+}
+
+// A ground distance rounded to whole units, as the bar's labels show it.
+std::string DistanceLabel(double distance) {
+    std::array<char, 400> buffer{};
+    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), distance,
+                                      std::chars_format::fixed, 0);
+    std::string text(buffer.data(), result.ptr);
+    if (text == "-0") text = "0";
+    return text;
+}
+
+struct Bar {
+    double Unit = 0;  // ground length of one bar unit
+    double Half = 0;
+    double Length = 0;
+    double Left = 0, Bottom = 0;
+    double Height = 0;
+    double LabelY = 0;
+    double TextHeight = 0;
+};
+
+void WriteLabel(DxfWriter& writer, const Bar& bar, double x, double distance) {
+    writer.WriteText(ScaleBarLayer, DistanceLabel(distance), x, bar.LabelY, 0, TextDecimals,
+                     bar.TextHeight, 0);
+}
+
+void WriteDivision(DxfWriter& writer, const Bar& bar, double x) {
+    writer.WriteLine(x, bar.Bottom, 0, x, bar.Bottom + bar.Height, 0, ScaleBarLayer,
+                     GeometryDecimals);
+}
+
+// Cells are filled alternately in the upper and the lower half, starting
+// with the upper one, so that the bar reads as a checker pattern.
+class CellFiller {
+public:
+    CellFiller(DxfWriter& writer, const Bar& bar, double uv)
+        : writer_(writer), bar_(bar), uv_(uv) {}
+
+    void Fill(double cellRightX, double cellLength) {
+        const double halfHeight = bar_.Height / 2;
+        HatchHalfCell(writer_, cellRightX - cellLength, bar_.Bottom + upper_ * halfHeight,
+                      cellLength, halfHeight, uv_);
+        upper_ = 1 - upper_;
+    }
+
+private:
+    DxfWriter& writer_;
+    const Bar& bar_;
+    double uv_;
+    int upper_ = 1;
+};
+
+void WriteFrameAndCentreLine(DxfWriter& writer, const Bar& bar) {
+    const double right = bar.Left + bar.Length;
+    writer.WriteRectangle(bar.Left, bar.Bottom, right, bar.Bottom + bar.Height, ScaleBarLayer);
+    const double middle = bar.Bottom + bar.Height / 2;
+    writer.WriteLine(bar.Left, middle, 0, right, middle, 0, ScaleBarLayer, GeometryDecimals);
+}
+
+// The first unit is split into halves, the rest of the bar into whole units.
+void WriteDivisions(DxfWriter& writer, const Bar& bar, double uv) {
+    CellFiller cells(writer, bar, uv);
+    WriteLabel(writer, bar, bar.Left, 0);
+    const std::int64_t halves = ClampedCount(std::min(bar.Length / bar.Half, 2.0));
+    const std::int64_t units =
+        ClampedCount((bar.Length - static_cast<double>(halves) * bar.Half) / bar.Unit);
+    double x = bar.Left;
+    for (std::int64_t i = 1; i <= halves; ++i) {
+        x = bar.Left + static_cast<double>(i) * bar.Half;
+        WriteDivision(writer, bar, x);
+        cells.Fill(x, bar.Half);
+        WriteLabel(writer, bar, x, static_cast<double>(i) * bar.Half);
+    }
+    for (std::int64_t j = 1; j <= units; ++j) {
+        x += bar.Unit;
+        const double distance =
+            static_cast<double>(halves) * bar.Half + static_cast<double>(j) * bar.Unit;
+        // The division at the bar's right end is the frame itself.
+        if (distance < bar.Length) WriteDivision(writer, bar, x);
+        cells.Fill(x, bar.Unit);
+        WriteLabel(writer, bar, x, distance);
+    }
+}
+
+}  // namespace
+
+void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, double ky, double ft,
+                   double x0, double y0, double uh, double uv) {
+    const UnitSystem& system = metric ? MetricUnits : ImperialUnits;
+    const double r = system.BarUnitsPerInch;
+    Bar bar;
+    bar.Unit = uh / r;
+    bar.Half = bar.Unit * 0.5;
+    bar.Length = std::max(std::floor((boxWidth - BoxMargin) * r) * bar.Unit, bar.Half);
+    bar.TextHeight = ft * TextHeightIn;
+    bar.Height = uv * BarHeightIn;
+    const double boxUnits = uh * boxWidth;
+    // A bar with no length to divide has nothing to show; neither has one
+    // that would stick out of its box.
+    if (!(bar.Half > 0) || !std::isfinite(bar.Length) || boxUnits < bar.Length) return;
+
+    const auto caption = static_cast<double>(system.Caption.size());
+    const auto word = static_cast<double>(system.UnitWord.size());
+    writer.WriteText(ScaleBarLayer, system.Caption,
+                     x0 + uh * kx * CentredStart(0, BoxWidthIn, caption, TextHeightIn),
+                     y0 + uv * ky * CentredStart(1.5, 1.75, 1, TextHeightIn), 0, TextDecimals,
+                     bar.TextHeight, 0);
+    writer.WriteText(ScaleBarLayer, system.UnitWord,
+                     x0 + uh * kx * CentredStart(0, BoxWidthIn, word, TextHeightIn),
+                     y0 + bar.TextHeight, 0, TextDecimals, bar.TextHeight, 0);
+
+    bar.Left = x0 + (boxUnits - bar.Length) / 2;
+    // Only the bar's position follows ky; its height stays 0.15 sheet inch.
+    bar.Bottom = y0 + uv * ky * CentredStart(0, 1.5, 1, BarHeightIn);
+    bar.LabelY = bar.Bottom + bar.Height + bar.TextHeight / 2;
+    WriteFrameAndCentreLine(writer, bar);
+    WriteDivisions(writer, bar, uv);
+}
+
+void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
+                   double uv) {
+    const double spacing = HatchSpacingIn * uv;
+    if (!(spacing > 0) || !std::isfinite(spacing)) return;
+    const std::int64_t lines = ClampedCount(std::trunc(halfHeight / spacing));
+    for (std::int64_t i = 1; i < lines; ++i) {
+        const double y = baseY + static_cast<double>(i) * spacing;
+        writer.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
+    }
+}
+
+}  // namespace quadrel
