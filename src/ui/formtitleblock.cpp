@@ -49,6 +49,13 @@ std::array<Edit*, TitleFieldCount> TTitleBlockForm::FieldEdits() {
             &EditCheckedBy, &EditApprovedBy, &EditPreparedBy};
 }
 
+TitleSet TTitleBlockForm::ShownTitleSet() {
+    TitleSet title;
+    const auto edits = FieldEdits();
+    for (std::size_t k = 0; k < edits.size(); ++k) title.*TitleFields[k] = edits[k]->Text();
+    return title;
+}
+
 void TTitleBlockForm::SetUpControls() {
     const auto edits = FieldEdits();
     for (std::size_t k = 0; k < edits.size(); ++k) edits[k]->MaxLength = FieldMaxLengths[k];

@@ -59,6 +59,8 @@ public:
 
     // The thirteen edits in field order (Company1 .. PreparedBy).
     std::array<Edit*, TitleFieldCount> FieldEdits();
+    // The title set as the edits show it: what the title blocks print.
+    TitleSet ShownTitleSet();
 
     void ShowTitleSet();
 

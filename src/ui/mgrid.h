@@ -4,7 +4,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +23,10 @@ class TFormWriteGridTitleFiles;
 
 inline constexpr std::string_view HelpFileName = "QDL32BC3.hlp";
 inline constexpr int HelpContentsCommand = 3;
+// "Plot" in RGTitleBlock; the other item is "Do NOT plot".
+inline constexpr int TitleBlockPlotItem = 0;
+// The process's exit status after a confirmed Create output run.
+inline constexpr int ExitStatusAfterOutput = 1;
 
 class TMGridInfo : public Form {
 public:
@@ -196,11 +199,18 @@ public:
     void BitBtnDownClick();
     void ButtonTitleBlockDataClick();
 
-    // Writes the DXF drawing of the current set to the chosen path; the
-    // drawing layer supplies it. Throws FileError when the file cannot be
-    // written. While it is missing, Create output reports that drawing is
-    // not available.
-    std::function<void(const std::filesystem::path&)> WriteDrawing;
+    // ---- Leaving the program ----
+    // The close box: the exit question and the save offer; the program ends
+    // (status 0) when the user confirms and the chosen files are written.
+    void Close();
+    // The close-query handler. Asks "Exit program now?"; on OK offers the
+    // changed data files and writes those chosen. `canClose` comes back true
+    // when the user confirmed and no chosen file failed to be written.
+    void FormCloseQuery(bool& canClose);
+
+    // The current grid set as the edits, corner buttons and title block
+    // choice show it: what the drawing is made from.
+    GridSet EditedGridSet() const;
 
     // Writes the grid data file after asking for its name (the exit flow's
     // writer). True when written or when there was nothing to write or the

@@ -1,6 +1,5 @@
 // The command buttons of the main form: opening the data files, the sample
-// files, Determine Limits, Create output, help, and the exit flow's grid
-// writer.
+// files, Determine Limits, help, and the exit flow's grid writer.
 #include <array>
 #include <string>
 #include <utility>
@@ -22,7 +21,6 @@ namespace {
 
 constexpr int LimitDecimals = 1;  // limits and scales written back
 constexpr int CutDecimals = 3;    // cutting borders written back
-constexpr int PlotItem = 0;       // "Plot" in RGTitleBlock
 
 // A corrected value goes into the current set and into its edit; the edit's
 // own change handling runs on it before the determination goes on.
@@ -121,7 +119,7 @@ void TMGridInfo::DetermineLimitsButtonClick() {
     input.BorderSize = ToDouble(EditBorderSize.Text(), separator);
     Layout.BorderSize = input.BorderSize;
 
-    input.PlotTitleBlock = RGTitleBlock.ItemIndex() == PlotItem;
+    input.PlotTitleBlock = RGTitleBlock.ItemIndex() == TitleBlockPlotItem;
     const std::string titleBlockType = EditTitleBlockType.Text();
     input.TitleBlockType = titleBlockType;
 
@@ -227,36 +225,6 @@ void TMGridInfo::ButtonTitleBlockDataClick() {
     if (titleBlockForm_ == nullptr) return;
     titleBlockForm_->DataDirectory = DataDirectory;
     GetPlatform().ShowModal(*titleBlockForm_);
-}
-
-void TMGridInfo::BitBtnCreateOutputClick() {
-    DetermineLimitsButtonClick();
-    if (Layout.LimitsError != 0) return;
-
-    const auto path = GetPlatform().SaveFileDialog(
-        {"Select the AutoCAD .dxf to create...", DataDirectory, "*.dxf", "DXF"});
-    if (!path) return;
-
-    // Checked before the file is created, so a refused drawing leaves no
-    // half-written file behind.
-    if (RGTitleBlock.ItemIndex() == PlotItem) {
-        const std::string& type = EditTitleBlockType.Text();
-        if (type != "A" && type != "B") {
-            ShowMessageCode(Messages::TitleBlockTypeInvalid, "Title Block Type");
-            return;
-        }
-    }
-
-    if (!WriteDrawing) {
-        GetPlatform().ReportError("Creating the DXF drawing is not available in this version.");
-        return;
-    }
-    try {
-        WriteDrawing(*path);
-    } catch (const FileError& error) {
-        GetPlatform().ReportError(error.what());
-        return;
-    }
 }
 
 bool TMGridInfo::WriteGridDataFile() {

@@ -14,6 +14,31 @@ protected:
     QuadrelApplication app{platform};
     TMGridInfo& form = app.MGridInfo;
     TTitleBlockForm& titleForm = app.TitleBlockForm;
+
+    // Types an imperial sheet at 100 feet per inch: X 0..1000 by 250, Y
+    // 0..500 by 100, no border, no cuts, no title block.
+    void EnterValidSheet() {
+        form.EditImpMet.Type("I");
+        form.EditYMin.Type("0");
+        form.EditYMax.Type("500");
+        form.EditYGrid.Type("100");
+        form.EditYScale.Type("100");
+        form.EditXMin.Type("0");
+        form.EditXMax.Type("1000");
+        form.EditXGrid.Type("250");
+        form.EditXScale.Type("100");
+        form.EditBorderSize.Type("0.0");
+        for (Edit* cut :
+             {&form.EditCutLeft, &form.EditCutRight, &form.EditCutTop, &form.EditCutBottom}) {
+            cut->Type("0.000");
+        }
+        form.RGTitleBlock.SetItemIndex(1);
+    }
+
+    void PressCreateOutput() {
+        form.BitBtnCreateOutput.SetEnabled(true);
+        form.BitBtnCreateOutput.Click();
+    }
 };
 
 }  // namespace quadrel::testing

@@ -1,5 +1,5 @@
 // The main form's commands: the data file dialogs, the sample files, help,
-// Create output up to the drawing, and the exit flow's grid writer.
+// and the exit flow's grid writer.
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -60,27 +60,6 @@ protected:
     void SetUp() override {
         form.DataDirectory = dir.Path();
         form.WorkingDirectory = dir.Path();
-    }
-
-    void EnterValidSheet() {
-        form.EditImpMet.Type("I");
-        form.EditYMin.Type("0");
-        form.EditYMax.Type("500");
-        form.EditYScale.Type("100");
-        form.EditXMin.Type("0");
-        form.EditXMax.Type("1000");
-        form.EditXScale.Type("100");
-        form.EditBorderSize.Type("0.0");
-        for (Edit* cut :
-             {&form.EditCutLeft, &form.EditCutRight, &form.EditCutTop, &form.EditCutBottom}) {
-            cut->Type("0.000");
-        }
-        form.RGTitleBlock.SetItemIndex(1);
-    }
-
-    void PressCreateOutput() {
-        form.BitBtnCreateOutput.SetEnabled(true);
-        form.BitBtnCreateOutput.Click();
     }
 
     testing::TempDir dir;
@@ -249,124 +228,6 @@ TEST_F(CommandsTest, HelpAsksForTheContentsOfTheHelpFile) {
 TEST_F(CommandsTest, ShowTitleBlockDataOpensTheTitleFormModally) {
     form.ButtonTitleBlockData.Click();
     EXPECT_EQ(platform.ModalForms, std::vector<std::string>{"TTitleBlockForm"});
-}
-
-// ---- Create output up to the drawing ----
-
-class CreateOutputTest : public CommandsTest {
-protected:
-    void SetUp() override {
-        CommandsTest::SetUp();
-        form.WriteDrawing = [this](const fs::path& path) { drawn.push_back(path); };
-    }
-    std::vector<fs::path> drawn;
-};
-
-TEST_F(CreateOutputTest, FailedDeterminationAsksForNoFile) {
-    EnterValidSheet();
-    form.EditYMin.SetText("");
-    PressCreateOutput();
-    EXPECT_EQ(form.Layout.LimitsError, 4);
-    EXPECT_TRUE(platform.SaveDialogs.empty());
-    EXPECT_TRUE(drawn.empty());
-}
-
-TEST_F(CreateOutputTest, ConversionErrorInTheDeterminationStopsCreateOutput) {
-    EnterValidSheet();
-    form.EditBorderSize.SetText("thick");
-    PressCreateOutput();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_TRUE(platform.SaveDialogs.empty());
-    EXPECT_TRUE(drawn.empty());
-}
-
-TEST_F(CreateOutputTest, CancelledDialogDrawsNothingButTheLimitsWereDetermined) {
-    EnterValidSheet();
-    form.EditXMin.SetText("2000");
-    PressCreateOutput();
-    ASSERT_EQ(platform.SaveDialogs.size(), 1U);
-    const auto& dialog = platform.SaveDialogs[0];
-    EXPECT_EQ(dialog.Title, "Select the AutoCAD .dxf to create...");
-    EXPECT_EQ(dialog.FileName, "*.dxf");
-    EXPECT_EQ(dialog.DefaultExtension, "DXF");
-    EXPECT_EQ(dialog.InitialDirectory, dir.Path());
-    EXPECT_TRUE(drawn.empty());
-    EXPECT_TRUE(form.LimitsReportShown.has_value());
-    EXPECT_EQ(form.EditXMin.Text(), "1000.0");
-}
-
-TEST_F(CreateOutputTest, DrawsToTheChosenPath) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
-    PressCreateOutput();
-    EXPECT_EQ(drawn, std::vector<fs::path>{dir / "sheet.dxf"});
-    EXPECT_TRUE(platform.Errors.empty());
-}
-
-struct TitleTypeCase {
-    const char* name;
-    int item;
-    const char* type;
-    bool drawn;
-};
-
-void PrintTo(const TitleTypeCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class CreateOutputTitleTypeTest : public CreateOutputTest,
-                                  public ::testing::WithParamInterface<TitleTypeCase> {};
-
-TEST_P(CreateOutputTitleTypeTest, PlottedBlockNeedsTypeAOrB) {
-    EnterValidSheet();
-    form.RGTitleBlock.SetItemIndex(GetParam().item);
-    // Past the edit's own normalisation, as a data file can leave it.
-    form.EditTitleBlockType.OnChange = nullptr;
-    form.EditTitleBlockType.SetText(GetParam().type);
-    platform.SaveAnswers.emplace_back(dir / "out.dxf");
-    PressCreateOutput();
-    if (GetParam().drawn) {
-        EXPECT_EQ(drawn.size(), 1U);
-        EXPECT_NE(form.MessageArea.Caption(),
-                  " - 0034: Title Block Type is invalid! Title Block Type");
-    } else {
-        EXPECT_TRUE(drawn.empty());
-        EXPECT_EQ(form.MessageArea.Caption(),
-                  " - 0034: Title Block Type is invalid! Title Block Type");
-        EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
-        EXPECT_FALSE(fs::exists(dir / "out.dxf"));
-        EXPECT_EQ(form.Layout.LimitsError, 0);
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, CreateOutputTitleTypeTest,
-                         ::testing::Values(TitleTypeCase{"PlotA", 0, "A", true},
-                                           TitleTypeCase{"PlotB", 0, "B", true},
-                                           TitleTypeCase{"PlotC", 0, "C", false},
-                                           TitleTypeCase{"PlotLowerA", 0, "a", false},
-                                           TitleTypeCase{"PlotEmpty", 0, "", false},
-                                           TitleTypeCase{"NoPlotEmpty", 1, "", true},
-                                           TitleTypeCase{"NoPlotC", 1, "C", true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CommandsTest, CreateOutputWithoutTheDrawingLayerSaysSo) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "out.dxf");
-    PressCreateOutput();
-    EXPECT_EQ(platform.Errors, std::vector<std::string>{
-                                   "Creating the DXF drawing is not available in this version."});
-    EXPECT_FALSE(fs::exists(dir / "out.dxf"));
-}
-
-TEST_F(CreateOutputTest, DrawingThatCannotBeWrittenIsReported) {
-    form.WriteDrawing = [](const fs::path& path) {
-        throw FileError(FileErrorText("Cannot write", path, "disk full"));
-    };
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "full.dxf");
-    PressCreateOutput();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("full.dxf"), std::string::npos);
 }
 
 // ---- The exit flow's grid writer ----

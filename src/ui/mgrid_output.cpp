@@ -1,0 +1,155 @@
+// Create output and leaving the program: the drawing of the grid set on
+// show, the exit question, and the offer to write the changed data files.
+#include <array>
+#include <optional>
+#include <string>
+#include <utility>
+
+#include "app/atomic_file.h"
+#include "dxf/drawing.h"
+#include "ui/formtitleblock.h"
+#include "ui/mgrid.h"
+#include "ui/writegridtitlefilesform.h"
+
+namespace quadrel {
+namespace {
+
+constexpr int YesItem = 0;  // "Yes" in the write-files dialog's groups
+
+// The fields that an edit of the main form shows.
+constexpr std::array<std::pair<GridFieldPointer, Edit TMGridInfo::*>, 36> EditedFields{{
+    {&GridSet::Description, &TMGridInfo::EditDescription},
+    {&GridSet::ImpMet, &TMGridInfo::EditImpMet},
+    {&GridSet::XAxisTitle, &TMGridInfo::EditXAxisTitle},
+    {&GridSet::YAxisTitle, &TMGridInfo::EditYAxisTitle},
+    {&GridSet::XMin, &TMGridInfo::EditXMin},
+    {&GridSet::XMax, &TMGridInfo::EditXMax},
+    {&GridSet::XGrid, &TMGridInfo::EditXGrid},
+    {&GridSet::XScale, &TMGridInfo::EditXScale},
+    {&GridSet::XAdd, &TMGridInfo::EditXAdd},
+    {&GridSet::XConst, &TMGridInfo::EditXConst},
+    {&GridSet::YMin, &TMGridInfo::EditYMin},
+    {&GridSet::YMax, &TMGridInfo::EditYMax},
+    {&GridSet::YGrid, &TMGridInfo::EditYGrid},
+    {&GridSet::YScale, &TMGridInfo::EditYScale},
+    {&GridSet::YAdd, &TMGridInfo::EditYAdd},
+    {&GridSet::YConst, &TMGridInfo::EditYConst},
+    {&GridSet::HtPosition, &TMGridInfo::EditTicLRType},
+    {&GridSet::HtLengthLeft, &TMGridInfo::EditTicLeft},
+    {&GridSet::HtLengthRight, &TMGridInfo::EditTicRight},
+    {&GridSet::HtStart, &TMGridInfo::EditTicLRMinimum},
+    {&GridSet::HtEnd, &TMGridInfo::EditTicLRMaximum},
+    {&GridSet::HtSpacing, &TMGridInfo::EditTicLRSpacing},
+    {&GridSet::VtPosition, &TMGridInfo::EditTicTBType},
+    {&GridSet::VtLengthTop, &TMGridInfo::EditTicTop},
+    {&GridSet::VtLengthBottom, &TMGridInfo::EditTicBottom},
+    {&GridSet::VtStart, &TMGridInfo::EditTicTBMinimum},
+    {&GridSet::VtEnd, &TMGridInfo::EditTicTBMaximum},
+    {&GridSet::VtSpacing, &TMGridInfo::EditTicTBSpacing},
+    {&GridSet::BorderSize, &TMGridInfo::EditBorderSize},
+    {&GridSet::CutLeft, &TMGridInfo::EditCutLeft},
+    {&GridSet::CutRight, &TMGridInfo::EditCutRight},
+    {&GridSet::CutTop, &TMGridInfo::EditCutTop},
+    {&GridSet::CutBottom, &TMGridInfo::EditCutBottom},
+    {&GridSet::NorthArrowSize, &TMGridInfo::EditSize},
+    {&GridSet::NorthArrowDistance, &TMGridInfo::EditDistMapEdge},
+    {&GridSet::TitleBlockType, &TMGridInfo::EditTitleBlockType},
+}};
+
+}  // namespace
+
+GridSet TMGridInfo::EditedGridSet() const {
+    GridSet set;
+    for (const auto& [field, edit] : EditedFields) set.*field = (this->*edit).Text();
+    // The corners are tested in this order; the first checked one wins.
+    const std::array<std::pair<const RadioButton*, const char*>, 4> corners{
+        {{&RBUpperLeft, "UL"}, {&RBUpperRight, "UR"}, {&RBLowerRight, "LR"}, {&RBLowerLeft, "LL"}}};
+    set.NorthArrowCorner = "UR";
+    for (const auto& [button, code] : corners) {
+        if (button->Checked()) {
+            set.NorthArrowCorner = code;
+            break;
+        }
+    }
+    set.TitleBlockFlag = RGTitleBlock.ItemIndex() == TitleBlockPlotItem ? "Y" : "N";
+    return set;
+}
+
+void TMGridInfo::BitBtnCreateOutputClick() {
+    DetermineLimitsButtonClick();
+    if (Layout.LimitsError != 0) return;
+
+    const auto path = GetPlatform().SaveFileDialog(
+        {"Select the AutoCAD .dxf to create...", DataDirectory, "*.dxf", "DXF"});
+    if (!path) return;
+
+    // Checked before anything is written, so a refused drawing leaves no
+    // file behind.
+    TitleBlockChoice titleBlock = TitleBlockChoice::None;
+    if (RGTitleBlock.ItemIndex() == TitleBlockPlotItem) {
+        const std::string& type = EditTitleBlockType.Text();
+        if (type == "A") {
+            titleBlock = TitleBlockChoice::TypeA;
+        } else if (type == "B") {
+            titleBlock = TitleBlockChoice::TypeB;
+        } else {
+            ShowMessageCode(Messages::TitleBlockTypeInvalid, "Title Block Type");
+            return;
+        }
+    }
+
+    DrawingInput input;
+    input.Grid = EditedGridSet();
+    if (titleBlockForm_ != nullptr) input.Title = titleBlockForm_->ShownTitleSet();
+    input.Layout = Layout;
+    input.TitleBlock = titleBlock;
+    input.Date = GetPlatform().ShortDate();
+    input.FileName = path->string();
+    input.DecimalSeparator = GetPlatform().DecimalSeparator();
+    try {
+        CreateDrawingFile(*path, input);
+    } catch (const FileError& error) {
+        // A drawing that was not written must not look like success: no
+        // exit question.
+        GetPlatform().ReportError(error.what());
+        return;
+    } catch (const DrawingError& error) {
+        GetPlatform().ReportError(error.what());
+        return;
+    }
+
+    bool closing = false;
+    FormCloseQuery(closing);
+    if (closing) GetPlatform().Exit(ExitStatusAfterOutput);
+}
+
+void TMGridInfo::FormCloseQuery(bool& canClose) {
+    if (!GetPlatform().AskOkCancel("Exit program now?", "Exit program notice...")) {
+        canClose = false;
+        return;
+    }
+    canClose = true;
+    if (titleBlockForm_ == nullptr || writeGridTitleFiles_ == nullptr) return;
+    TFormWriteGridTitleFiles& dialog = *writeGridTitleFiles_;
+    const bool gridChanged = Store.GridSetsChanged();
+    const bool titleChanged = titleBlockForm_->Store.TitleSetsChanged();
+    dialog.RG_AddGrid.SetVisible(gridChanged);
+    dialog.RG_AddTitle.SetVisible(titleChanged);
+    if (gridChanged || titleChanged) GetPlatform().ShowModal(dialog);
+
+    // A file that could not be written keeps the program open, so that no
+    // set is lost; both writers get their chance first.
+    if (dialog.RG_AddGrid.ItemIndex() == YesItem && !WriteGridDataFile()) canClose = false;
+    if (dialog.RG_AddTitle.ItemIndex() == YesItem && !titleBlockForm_->WriteTitleDataFile()) {
+        canClose = false;
+    }
+}
+
+void TMGridInfo::Close() {
+    // Stays open should the query itself fail.
+    bool canClose = false;
+    Dispatch([this, &canClose] { FormCloseQuery(canClose); });
+    if (canClose) GetPlatform().Exit(0);
+}
+
+}  // namespace quadrel
