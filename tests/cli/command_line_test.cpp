@@ -3,12 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/wait.h>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "support/dxf_reader.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -98,7 +100,12 @@ INSTANTIATE_TEST_SUITE_P(
         std::vector<std::string>{"limits"}, std::vector<std::string>{"limits", "--set", "1"},
         std::vector<std::string>{"limits", "--grid", "a", "--set", "two"},
         std::vector<std::string>{"limits", "--grid", "a", "--set", "1.5"},
-        std::vector<std::string>{"limits", "--grid", "a", "--grid", "b"}));
+        std::vector<std::string>{"limits", "--grid", "a", "--grid", "b"},
+        std::vector<std::string>{"dxf", "--grid", "a"},
+        std::vector<std::string>{"dxf", "--output", "a.dxf"},
+        std::vector<std::string>{"dxf", "--grid", "a", "--output", "b", "--title-set", "2"},
+        std::vector<std::string>{"dxf", "--grid", "a", "--output", "b", "--title", "t",
+                                 "--title-set", "x"}));
 
 TEST_F(CommandLineTest, SamplesWritesBothFilesAndPrintsTheMessage) {
     const Result result = Quadrel({"samples", "--dir", dir.Path().string()});
@@ -174,6 +181,83 @@ TEST_F(CommandLineTest, ConversionErrorFailsWithTheError) {
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.out, "");
     EXPECT_NE(result.err.find("12abc"), std::string::npos) << result.err;
+}
+
+// ---- The drawing ----
+
+class DxfCommandTest : public CommandLineTest {
+protected:
+    void SetUp() override {
+        grid = Samples();
+        title = (dir / "QDLTitle.SAM").string();
+        ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+    }
+    void TearDown() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
+
+    std::string grid;
+    std::string title;
+};
+
+TEST_F(DxfCommandTest, DrawsTheLastSetWithItsTitleBlock) {
+    const std::string output = (dir / "s.dxf").string();
+    const Result result = Quadrel({"dxf", "--grid", grid, "--title", title, "--output", output});
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, output + "\n");
+    EXPECT_EQ(result.err, "");
+    const auto file = testing::ReadDxfFile(output);
+    const auto texts = file.Texts("Title_Block_A");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1:2500"), texts.end());  // the second set
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1970-01-01"), texts.end());
+    EXPECT_NE(std::find(texts.begin(), texts.end(), output), texts.end());
+    EXPECT_FALSE(file.OnLayer("Grid").empty());
+    EXPECT_FALSE(file.OnLayer("North_Arrow").empty());
+}
+
+TEST_F(DxfCommandTest, DrawsAChosenGridSetAndTitleSet) {
+    // A second title set, so that there is one to choose.
+    const std::string titles = testing::TempDir::Read(title);
+    const auto twoTitles = dir.Write("two.dat", titles + titles);
+    const std::string output = (dir / "first.dxf").string();
+    const Result result = Quadrel({"dxf", "--grid", grid, "--set", "1", "--title",
+                                   twoTitles.string(), "--title-set", "2", "--output", output});
+    EXPECT_EQ(result.status, 0) << result.err;
+    const auto texts = testing::ReadDxfFile(output).Texts("Title_Block_A");
+    EXPECT_NE(std::find(texts.begin(), texts.end(), "1\" = 100'"), texts.end());
+}
+
+TEST_F(DxfCommandTest, TitleSetOutOfRangeFailsAndWritesNothing) {
+    const std::string output = (dir / "none.dxf").string();
+    const Result result = Quadrel(
+        {"dxf", "--grid", grid, "--title", title, "--title-set", "5", "--output", output});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("--title-set 5 is out of range"), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(output));
+}
+
+TEST_F(DxfCommandTest, NumberedMessageStopsTheDrawing) {
+    const auto noMinimum = dir.Write("nomin.dat", OneGridSet("", "0 1000 100 1000 0 0.0"));
+    const std::string output = (dir / "none.dxf").string();
+    const Result result = Quadrel({"dxf", "--grid", noMinimum.string(), "--output", output});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.err, " - 0004: Minimum Y-axis MUST be filled in! YMin\n");
+    EXPECT_FALSE(fs::exists(output));
+}
+
+TEST_F(DxfCommandTest, UnwritableOutputFailsNamingIt) {
+    const std::string output = (dir / "missing" / "s.dxf").string();
+    const Result result = Quadrel({"dxf", "--grid", grid, "--output", output});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(result.out, "");
+    EXPECT_NE(result.err.find(output), std::string::npos) << result.err;
+}
+
+TEST_F(DxfCommandTest, MalformedSourceDateEpochIsRefused) {
+    ::setenv("SOURCE_DATE_EPOCH", "yesterday", 1);
+    const std::string output = (dir / "s.dxf").string();
+    const Result result = Quadrel({"dxf", "--grid", grid, "--output", output});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.err.find("SOURCE_DATE_EPOCH"), std::string::npos) << result.err;
+    EXPECT_FALSE(fs::exists(output));
 }
 
 // ---- The real program ----
