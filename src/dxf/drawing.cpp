@@ -12,8 +12,6 @@ namespace {
 
 // The axis titles and cutting marks are placed to a tenth of a unit.
 constexpr int GridTitleDecimals = 1;
-// Room for one entity's groups, to size the text once.
-constexpr std::size_t BytesPerEntity = 96;
 
 void WriteTitleBlock(DxfWriter& writer, const DrawingInput& input) {
     const MapLayout& layout = input.Layout;
@@ -52,11 +50,7 @@ void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const Dr
 }
 
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input) {
-    DxfWriter counter(DxfWriter::Mode::CountOnly);
-    WriteDrawing(counter, path, input);
-
     DxfWriter writer;
-    writer.Reserve(static_cast<std::size_t>(counter.EntityCount()) * BytesPerEntity);
     WriteDrawing(writer, path, input);
     writer.CloseDrawing();
 }

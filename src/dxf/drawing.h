@@ -30,10 +30,10 @@ struct DrawingInput {
 // number and DrawingError for a drawing that cannot be made.
 void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const DrawingInput& input);
 
-// Counts the drawing's entities first, refusing an oversized drawing before
-// anything is written, then writes it through a temporary file renamed into
-// place. Throws as WriteDrawing does, and FileError when the file cannot be
-// written; an existing file stays intact on every failure.
+// Builds the drawing, then writes it through a temporary file renamed into
+// place. Throws as WriteDrawing does (an oversized drawing is refused before
+// anything is written), and FileError when the file cannot be written; an
+// existing file stays intact on every failure.
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input);
 
 }  // namespace quadrel

@@ -2,8 +2,11 @@
 // interchange format. Every drawing component writes through it.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -27,15 +30,10 @@ inline constexpr int TextHeightDecimals = 3;
 inline constexpr int RotationDecimals = 2;
 inline constexpr int RectangleDecimals = 3;
 
+// The drawing is built in memory and written in one go when it is
+// complete: nothing half-written ever reaches the disk.
 class DxfWriter {
 public:
-    enum class Mode {
-        Write,      // builds the file's text
-        CountOnly,  // counts entities only, to refuse a drawing before writing it
-    };
-
-    explicit DxfWriter(Mode mode = Mode::Write) : mode_(mode) {}
-
     // Starts a drawing that CloseDrawing will write to `path`. Nothing is
     // written to disk before then.
     void OpenDrawing(const std::filesystem::path& path);
@@ -56,27 +54,45 @@ public:
     // into place, so a failure leaves an existing file whole. Throws FileError.
     void CloseDrawing();
 
-    // Room for the text of a drawing of about this many bytes.
-    void Reserve(std::size_t bytes) { text_.reserve(bytes); }
-
-    // The text built so far (empty in CountOnly mode).
-    const std::string& Text() const { return text_; }
+    // The text built so far.
+    std::string_view Text() const { return {data_.get(), size_}; }
     std::int64_t EntityCount() const { return entityCount_; }
 
 private:
-    void Group(std::string_view code, std::string_view value);
-    void GroupText(std::string_view code, std::string_view value);
-    void GroupNumber(std::string_view code, double value, int decimals);
+    // Room for `bytes` more bytes at the end of the text.
+    char* Room(std::size_t bytes) {
+        if (capacity_ - size_ < bytes) Grow(bytes);
+        return data_.get() + size_;
+    }
+    void Grow(std::size_t bytes);
+    // Fixed pieces of the group sequences, such as "\r\n10\r\n".
+    template <std::size_t N>
+    void Raw(const char (&piece)[N]) {
+        std::memcpy(Room(N - 1), piece, N - 1);
+        size_ += N - 1;
+    }
+    void Raw(std::string_view piece);
+    // A text value in the drawing's code page.
+    void Value(std::string_view text);
+    void Number(double value, int decimals);
+    // The groups 10, 20 and 30 after the value before them.
+    void FirstPoint(double x, double y, double z, int decimals);
     // Opens the one ENTITIES section on the first entity or comment after
     // the tables.
     void EnsureEntitiesSection();
     // Counts an entity; refuses the drawing once it grows past the limit.
     void CountEntity(std::string_view layer);
-    bool Writing() const { return mode_ == Mode::Write; }
 
-    Mode mode_;
+    struct FreeMemory {
+        void operator()(char* data) const;
+    };
+
     std::filesystem::path path_;
-    std::string text_;
+    // Grown with realloc, which moves large blocks by remapping their pages
+    // rather than copying them.
+    std::unique_ptr<char, FreeMemory> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
     std::int64_t entityCount_ = 0;
     bool tablesWritten_ = false;
     bool entitiesOpen_ = false;
@@ -86,9 +102,5 @@ private:
 // character that code page lacks and for control characters (which would
 // break the line structure).
 std::string DxfText(std::string_view utf8);
-
-// "%#.*f": fixed point with exactly `decimals` digits, always a point, "."
-// whatever the locale. Throws DrawingError for a value that is not finite.
-void AppendDxfNumber(std::string& out, double value, int decimals);
 
 }  // namespace quadrel

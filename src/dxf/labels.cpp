@@ -5,7 +5,9 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <optional>
 
+#include "dxf/dxf_number.h"
 #include "dxf/dxf_writer.h"
 
 namespace quadrel {
@@ -69,20 +71,25 @@ std::string ExponentText(const Scientific& scientific, bool negative, bool trimM
     return text;
 }
 
-}  // namespace
+// 10^(14 - d) for d = 0 to 14.
+constexpr std::array<double, SignificantDigits> LabelShortRouteLimits{
+    1e14, 1e13, 1e12, 1e11, 1e10, 1e9, 1e8, 1e7, 1e6, 1e5, 1e4, 1e3, 1e2, 1e1, 1e0};
 
-int LabelDecimals(std::string_view a, std::string_view b) {
-    const auto decimals = [](std::string_view text) {
-        const auto point = text.find('.');
-        const std::size_t position = point == std::string_view::npos ? 0 : point + 1;
-        return static_cast<int>(std::min<std::size_t>(text.size() - position, 1'000'000));
-    };
-    return std::max(decimals(a), decimals(b));
+// Below 10^(14 - d) the 15 significant digits reach past the d decimals, so
+// the label is the plain fixed-point text: the way nearly every label goes.
+std::optional<std::string> ShortLabelText(double value, int decimals) {
+    if (decimals > SignificantDigits - 1) return std::nullopt;
+    if (!(std::fabs(value) < LabelShortRouteLimits[static_cast<std::size_t>(decimals)])) {
+        return std::nullopt;
+    }
+    std::array<char, DxfNumberShortChars> buffer;
+    const char* end = FormatDxfNumberShort(buffer.data(), value, decimals);
+    if (end == nullptr) return std::nullopt;
+    if (decimals == 0) --end;  // a label has no point without decimals
+    return std::string(buffer.data(), static_cast<std::size_t>(end - buffer.data()));
 }
 
-std::string LabelText(double value, int decimals, char decimalSeparator) {
-    RequireFinite(value);
-    decimals = std::clamp(decimals, 0, MaxLabelDecimals);
+std::string LongLabelText(double value, int decimals) {
     const Scientific scientific = ToScientific(value);
     const bool negative = std::signbit(value);
     std::string text;
@@ -98,9 +105,28 @@ std::string LabelText(double value, int decimals, char decimalSeparator) {
             if (kept == 0) text += '.';
             text.append(static_cast<std::size_t>(decimals - kept), '0');
         }
-        if (text.front() == '-' && AllZeroDigits(text)) text.erase(0, 1);
     }
-    UseSeparator(text, decimalSeparator);
+    return text;
+}
+
+}  // namespace
+
+int LabelDecimals(std::string_view a, std::string_view b) {
+    const auto decimals = [](std::string_view text) {
+        const auto point = text.find('.');
+        const std::size_t position = point == std::string_view::npos ? 0 : point + 1;
+        return static_cast<int>(std::min<std::size_t>(text.size() - position, 1'000'000));
+    };
+    return std::max(decimals(a), decimals(b));
+}
+
+std::string LabelText(double value, int decimals, char decimalSeparator) {
+    RequireFinite(value);
+    decimals = std::clamp(decimals, 0, MaxLabelDecimals);
+    std::string text = ShortLabelText(value, decimals).value_or(std::string());
+    if (text.empty()) text = LongLabelText(value, decimals);
+    if (text.front() == '-' && AllZeroDigits(text)) text.erase(0, 1);
+    if (decimalSeparator != '.') UseSeparator(text, decimalSeparator);
     return text;
 }
 

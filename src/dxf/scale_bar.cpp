@@ -8,6 +8,7 @@
 #include <string>
 
 #include "dxf/centred_start.h"
+#include "dxf/steps.h"
 
 namespace quadrel {
 namespace {
@@ -30,16 +31,6 @@ struct UnitSystem {
 
 constexpr UnitSystem MetricUnits{"MAP SCALE (METRIC)", "METERS", 1.27};
 constexpr UnitSystem ImperialUnits{"MAP SCALE (IMPERIAL)", " FEET ", 1.0};
-
-// Whole-number counts from doubles that may be huge or not numbers at all.
-// The cap lies past the entity limit, so a loop over such a count ends by
-// the writer refusing the drawing rather than by overflow.
-std::int64_t ClampedCount(double value) {
-    constexpr auto Cap = MaxDrawingEntities + 2;
-    if (!(value > 0)) return 0;
-    if (value >= static_cast<double>(Cap)) return Cap;
-    return static_cast<std::int64_t>(value);
-}
 
 // A ground distance rounded to whole units, as the bar's labels show it.
 std::string DistanceLabel(double distance) {
@@ -103,9 +94,9 @@ void WriteFrameAndCentreLine(DxfWriter& writer, const Bar& bar) {
 void WriteDivisions(DxfWriter& writer, const Bar& bar, double uv) {
     CellFiller cells(writer, bar, uv);
     WriteLabel(writer, bar, bar.Left, 0);
-    const std::int64_t halves = ClampedCount(std::min(bar.Length / bar.Half, 2.0));
+    const std::int64_t halves = StepCount(std::min(bar.Length / bar.Half, 2.0));
     const std::int64_t units =
-        ClampedCount((bar.Length - static_cast<double>(halves) * bar.Half) / bar.Unit);
+        StepCount((bar.Length - static_cast<double>(halves) * bar.Half) / bar.Unit);
     double x = bar.Left;
     for (std::int64_t i = 1; i <= halves; ++i) {
         x = bar.Left + static_cast<double>(i) * bar.Half;
@@ -163,7 +154,7 @@ void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length,
                    double uv) {
     const double spacing = HatchSpacingIn * uv;
     if (!(spacing > 0) || !std::isfinite(spacing)) return;
-    const std::int64_t lines = ClampedCount(std::trunc(halfHeight / spacing));
+    const std::int64_t lines = StepCount(std::trunc(halfHeight / spacing));
     for (std::int64_t i = 1; i < lines; ++i) {
         const double y = baseY + static_cast<double>(i) * spacing;
         writer.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);

@@ -146,7 +146,7 @@ TEST(WriteDrawing, NegativeBorderStillGivesFiniteNumbers) {
         input.Layout.BorderSize = -20;
         DxfWriter writer;
         WriteDrawing(writer, "sheet.dxf", input);
-        const std::string& text = writer.Text();
+        const std::string_view text = writer.Text();
         EXPECT_EQ(text.find("nan"), std::string::npos);
         EXPECT_EQ(text.find("inf"), std::string::npos);
         EXPECT_FALSE(testing::ParseDxf(text).Entities.empty());

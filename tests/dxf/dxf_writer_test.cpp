@@ -2,6 +2,8 @@
 // entity limit, and writing the file.
 #include "dxf/dxf_writer.h"
 
+#include "dxf/dxf_number.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -85,7 +87,7 @@ std::string Drawing(Body body) {
     writer.WriteTables();
     body(writer);
     writer.EndDrawing();
-    return writer.Text();
+    return std::string(writer.Text());
 }
 
 TEST(DxfWriter, HeaderAndTablesAloneMakeAWellFormedFile) {
@@ -163,24 +165,25 @@ TEST(DxfWriter, TextsAreEncodedForTheCodePage) {
     EXPECT_NE(text.find("1\r\nGr\xFC\xDF" "e \\U+03B1\r\n"), std::string::npos);
 }
 
-TEST(DxfWriter, CountOnlyModeCountsWithoutText) {
-    DxfWriter counter(DxfWriter::Mode::CountOnly);
-    counter.OpenDrawing("unused.dxf");
-    counter.WriteHeader(0, 0, 1, 1);
-    counter.WriteTables();
-    counter.WriteText("L", "t", 0, 0, 0, 1, 1, 0);
-    counter.WriteRectangle(0, 0, 1, 1, "L");  // a polyline and five vertices
-    counter.EndDrawing();
-    EXPECT_EQ(counter.EntityCount(), 7);
-    EXPECT_TRUE(counter.Text().empty());
+TEST(DxfWriter, CountsEveryEntityAndVertex) {
+    DxfWriter writer;
+    writer.OpenDrawing("unused.dxf");
+    writer.WriteHeader(0, 0, 1, 1);
+    writer.WriteTables();
+    writer.WriteText("L", "t", 0, 0, 0, 1, 1, 0);
+    writer.WriteRectangle(0, 0, 1, 1, "L");  // a polyline and five vertices
+    writer.WriteComment("not an entity");
+    writer.EndDrawing();
+    EXPECT_EQ(writer.EntityCount(), 7);
 }
 
 TEST(DxfWriter, MoreThanAMillionEntitiesAreRefusedNamingTheLayer) {
-    DxfWriter counter(DxfWriter::Mode::CountOnly);
-    counter.OpenDrawing("unused.dxf");
-    for (std::int64_t i = 0; i < MaxDrawingEntities; ++i) counter.WriteLine(0, 0, 0, 1, 1, 0, "Grid", 3);
+    DxfWriter writer;
+    writer.OpenDrawing("unused.dxf");
+    writer.BeginPolyline("Grid");
+    for (std::int64_t i = 1; i < MaxDrawingEntities; ++i) writer.WriteVertex(0, 0, 0, "Grid", 0);
     try {
-        counter.WriteLine(0, 0, 0, 1, 1, 0, "HTicks", 3);
+        writer.WriteVertex(0, 0, 0, "HTicks", 0);
         FAIL() << "the 1,000,001st entity was accepted";
     } catch (const DrawingError& error) {
         EXPECT_NE(std::string(error.what()).find("\"HTicks\""), std::string::npos) << error.what();

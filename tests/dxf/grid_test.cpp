@@ -256,7 +256,7 @@ TEST(WriteGrid, AbsurdlyDenseGridIsRefused) {
     set.XMin = "0";
     set.XMax = "1000000";
     set.XGrid = "0.0001";
-    DxfWriter counter(DxfWriter::Mode::CountOnly);
+    DxfWriter counter;
     counter.OpenDrawing("unused.dxf");
     EXPECT_THROW(WriteGrid(counter, set, testing::LayoutFor(100, 100), 100, 100, 0, 1, '.'),
                  DrawingError);

@@ -193,9 +193,9 @@ TEST(HatchHalfCell, LinesRunAcrossTheCellInsideTheHalf) {
 }
 
 TEST(HatchHalfCell, CountBeyondTheEntityLimitIsRefusedNotLooped) {
-    DxfWriter writer(DxfWriter::Mode::CountOnly);
+    DxfWriter writer;
     EXPECT_THROW(HatchHalfCell(writer, 0, 0, 1, 1, 1e-300), DrawingError);
-    DxfWriter infinite(DxfWriter::Mode::CountOnly);
+    DxfWriter infinite;
     EXPECT_THROW(HatchHalfCell(infinite, 0, 0, 1, std::numeric_limits<double>::infinity(), 100),
                  DrawingError);
 }

@@ -181,15 +181,24 @@ TEST(WriteTickMarks, LoopsEndWhateverTheSpacing) {
     skipped.HtStart = "0";
     skipped.HtEnd = "100000000";
     skipped.YGrid = "1";
-    DxfWriter counter(DxfWriter::Mode::CountOnly);
+    DxfWriter counter;
     EXPECT_THROW(WriteTickMarks(counter, skipped, 100, 100, '.'), DrawingError);
+    EXPECT_EQ(counter.EntityCount(), 0);
 
-    // A step too small to change the value: one tick, then the loop ends.
+    // A step too small to change the value (1e17 + 1 is 1e17): one tick,
+    // then the loop ends.
     GridSet stalled = LeftTicks("1");
-    stalled.HtStart = "1e20";
-    stalled.HtEnd = "2e20";
+    stalled.HtStart = "1e17";
+    stalled.HtEnd = "100000000000001000";
     stalled.YGrid = "7";
     EXPECT_EQ(DrawTicks(stalled).OfType("LINE", "HTicks").size(), 1U);
+
+    // A range absurdly long for its spacing is refused before any step.
+    GridSet endless = LeftTicks("1");
+    endless.HtEnd = "1e300";
+    DxfWriter writer;
+    EXPECT_THROW(WriteTickMarks(writer, endless, 100, 100, '.'), DrawingError);
+    EXPECT_EQ(writer.EntityCount(), 0);
 }
 
 }  // namespace
