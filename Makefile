@@ -4,10 +4,14 @@ MAKEFLAGS += --no-print-directory
 BUILD := build
 TEST_BUILD := build-test
 FUZZ_BUILD := build-fuzz
+BENCH_BUILD := build-bench
 DEMO := $(BUILD)/demo
 FUZZ_SECONDS ?= 60
+# Debian's interpreter: python3-ezdxf is installed for it, not for one that
+# may come first on PATH.
+PYTHON3 ?= /usr/bin/python3
 
-.PHONY: all deps build run test fuzz clean format
+.PHONY: all deps build run test fuzz bench clean format
 
 all: build
 
@@ -23,6 +27,18 @@ run: build
 	./$(BUILD)/quadrel samples --dir $(DEMO)
 	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 1
 	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 2
+	./$(BUILD)/quadrel dxf --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
+	  --output $(DEMO)/sample.dxf
+	@if $(PYTHON3) -c 'import matplotlib' 2>/dev/null; then \
+	  if $(PYTHON3) -m ezdxf draw -o $(DEMO)/sample.png $(DEMO)/sample.dxf \
+	      >$(DEMO)/sample.png.log 2>&1; then \
+	    rm -f $(DEMO)/sample.png.log; echo "$(DEMO)/sample.png"; \
+	  else \
+	    cat $(DEMO)/sample.png.log; exit 1; \
+	  fi; \
+	else \
+	  echo "note: matplotlib is missing ($(PYTHON3)), so no $(DEMO)/sample.png"; \
+	fi
 
 test: deps
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUADREL_SANITIZE=ON >/dev/null
@@ -36,8 +52,14 @@ fuzz:
 	@cmake --build $(FUZZ_BUILD) -j$(JOBS)
 	@bash scripts/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
+bench: deps
+	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUADREL_BENCH=ON \
+	  -DQUADREL_TESTS=OFF >/dev/null
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench
+	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)

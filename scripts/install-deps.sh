@@ -3,7 +3,8 @@
 # Usage: install-deps.sh [fuzz]   ("fuzz" adds clang and libFuzzer)
 set -euo pipefail
 
-packages=(g++ cmake make libgtest-dev)
+# python3-ezdxf and gdal-bin: the integration test reads the drawings with them.
+packages=(g++ cmake make libgtest-dev python3-ezdxf gdal-bin)
 if [[ "${1:-}" == "fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
 fi
