@@ -260,6 +260,53 @@ TEST_F(DxfCommandTest, MalformedSourceDateEpochIsRefused) {
     EXPECT_FALSE(fs::exists(output));
 }
 
+// Whatever a grid data file holds, the drawing ends: written whole (exit 0)
+// or refused with a message and no file (exit 2), never a crash, a hang or
+// a file with a number that is no number.
+void ExpectDrawingEndsCleanly(const testing::TempDir& dir, const fs::path& grid, int set,
+                              const std::string& title) {
+    const std::string output = (dir / "out.dxf").string();
+    fs::remove(output);
+    const Result result = Quadrel({"dxf", "--grid", grid.string(), "--set", std::to_string(set),
+                                   "--title", title, "--output", output});
+    const std::string name = grid.filename().string() + " set " + std::to_string(set);
+    ASSERT_TRUE(result.status == 0 || result.status == 2) << name << ": " << result.err;
+    if (result.status == 2) {
+        EXPECT_FALSE(fs::exists(output)) << name;
+        EXPECT_NE(result.err, "") << name;
+        return;
+    }
+    const std::string text = testing::TempDir::Read(output);
+    EXPECT_EQ(text.find("nan"), std::string::npos) << name;
+    EXPECT_EQ(text.find("inf"), std::string::npos) << name;
+    EXPECT_FALSE(testing::ParseDxf(text).Entities.empty()) << name;
+}
+
+TEST_F(DxfCommandTest, EveryCorpusGridFileDrawsOrIsRefusedCleanly) {
+    for (const auto& entry : fs::directory_iterator(fs::path(QUADREL_TEST_CORPUS_DIR) / "grid")) {
+        for (int set = 1; set <= 2; ++set) ExpectDrawingEndsCleanly(dir, entry.path(), set, title);
+    }
+}
+
+TEST_F(DxfCommandTest, AwkwardSheetsDrawOrAreRefusedCleanly) {
+    const char* const sets[][2] = {
+        // {X line, Y line}: min, max, grid, scale, add, constant
+        {"0 1000 0 1000 0 0.0", "0 1000 0 1000 0 0.0"},              // no grid spacing
+        {"0 1000 -100 1000 1 0.0", "0 1000 -100 1000 1 0.0"},        // negative spacing
+        {"0 1000000 0.0001 1000 0 0.0", "0 1000 100 1000 0 0.0"},    // ten billion lines
+        {"0 1e300 1e299 1000 0 0.0", "0 1000 100 1000 0 0.0"},       // beyond any sheet
+        {"0 1000 100 1e-300 0 0.0", "0 1000 100 1e-300 0 0.0"},      // a scale of almost 0
+        {"-5e15 5e15 1e15 1e12 0 1e300", "0 1000 100 1000 0 -1e300"},  // huge labels
+        {"0 1000 100 1000 0 0.0", "1000 1000 100 1000 0 0.0"},       // no height at all
+    };
+    int index = 0;
+    for (const auto& lines : sets) {
+        const auto grid = dir.Write("awkward" + std::to_string(index++) + ".dat",
+                                    OneGridSet(lines[1], lines[0]));
+        ExpectDrawingEndsCleanly(dir, grid, 1, title);
+    }
+}
+
 // ---- The real program ----
 
 struct ProgramRun {

@@ -88,6 +88,31 @@ TEST_F(CreateOutputTest, WritesTheDrawingThenAsksToExit) {
     EXPECT_EQ(platform.Errors, std::vector<std::string>{});
 }
 
+TEST_F(CreateOutputTest, NorthArrowStandsInTheCheckedCorner) {
+    const struct {
+        RadioButton TMGridInfo::*button;
+        const char* x;
+        const char* y;
+    } cases[] = {
+        // Size 0.5 at 100 feet per inch: 115 long, 57.5 from the edges.
+        {&TMGridInfo::RBLowerLeft, "57.500", "57.500"},
+        {&TMGridInfo::RBUpperLeft, "57.500", "327.500"},
+        {&TMGridInfo::RBLowerRight, "942.500", "57.500"},
+        {&TMGridInfo::RBUpperRight, "942.500", "327.500"},
+    };
+    EnterValidSheet();
+    for (const auto& c : cases) {
+        (form.*c.button).SetChecked(true);
+        platform.SaveAnswers.emplace_back(dir / "arrow.dxf");
+        PressCreateOutput();
+        const auto arrow = testing::ReadDxfFile((dir / "arrow.dxf").string())
+                               .OfType("POLYLINE", "North_Arrow");
+        ASSERT_EQ(arrow.size(), 4U);
+        EXPECT_EQ(arrow[0].Vertices[0].Value(10), c.x);
+        EXPECT_EQ(arrow[0].Vertices[0].Value(20), c.y);
+    }
+}
+
 TEST_F(CreateOutputTest, TwoOutputsInOneRunAreBothComplete) {
     EnterValidSheet();
     platform.SaveAnswers.emplace_back(dir / "first.dxf");
