@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <optional>
 
+#include "app/numbers.h"
 #include "dxf/dxf_number.h"
 #include "dxf/dxf_writer.h"
 
@@ -40,13 +41,6 @@ Scientific ToScientific(double value) {
     scientific.Mantissa = std::string(text.substr(0, e));
     scientific.Exponent = std::atoi(std::string(text.substr(e + 1)).c_str());
     return scientific;
-}
-
-std::string Fixed(double value, int decimals) {
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
-                                      std::chars_format::fixed, decimals);
-    return std::string(buffer.data(), result.ptr);
 }
 
 void UseSeparator(std::string& text, char separator) {
@@ -100,7 +94,7 @@ std::string LongLabelText(double value, int decimals) {
         // whichever comes first; the remaining decimals are zeros.
         const int exponent = value == 0 ? 0 : scientific.Exponent;
         const int kept = std::clamp(SignificantDigits - 1 - exponent, 0, decimals);
-        text = Fixed(value, kept);
+        text = FormatFixed(value, kept);
         if (kept < decimals) {
             if (kept == 0) text += '.';
             text.append(static_cast<std::size_t>(decimals - kept), '0');
@@ -139,7 +133,7 @@ std::string GeneralNumberText(double value, char decimalSeparator) {
     if (scientific.Exponent >= SignificantDigits || scientific.Exponent < -5) {
         text = ExponentText(scientific, negative, true);
     } else {
-        text = Fixed(value, std::max(0, SignificantDigits - 1 - scientific.Exponent));
+        text = FormatFixed(value, std::max(0, SignificantDigits - 1 - scientific.Exponent));
         if (text.find('.') != std::string::npos) {
             text.erase(text.find_last_not_of('0') + 1);
             if (text.back() == '.') text.pop_back();

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 
+#include "app/numbers.h"
 #include "dxf/centred_start.h"
 #include "dxf/steps.h"
 
@@ -34,10 +35,7 @@ constexpr UnitSystem ImperialUnits{"MAP SCALE (IMPERIAL)", " FEET ", 1.0};
 
 // A ground distance rounded to whole units, as the bar's labels show it.
 std::string DistanceLabel(double distance) {
-    std::array<char, 400> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), distance,
-                                      std::chars_format::fixed, 0);
-    std::string text(buffer.data(), result.ptr);
+    std::string text = FormatFixed(distance, 0);
     if (text == "-0") text = "0";
     return text;
 }

@@ -20,7 +20,7 @@ TEST(WriteFileAtomically, ReplacesTheFileAndLeavesNothingElseBehind) {
     const auto target = dir.Write("sets.dat", "old contents\n");
     WriteFileAtomically(target, "new contents\n");
     EXPECT_EQ(TempDir::Read(target), "new contents\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(dir.FileCount(), 1U);
 }
 
 TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndNamesTheTarget) {

@@ -20,13 +20,15 @@ namespace {
 namespace fs = std::filesystem;
 using testing::DxfFile;
 
-DrawingInput SheetInput(TitleBlockChoice titleBlock) {
+// X 1000..2000, Y 0..500 at 100 feet per inch, with a border of `border`
+// inches, a left cutting border, ticks on the left and right and a north arrow.
+DrawingInput SheetInput(TitleBlockChoice titleBlock, double border = 1) {
     DrawingInput input;
     input.Grid = testing::PlainGridSet();
     input.Grid.NorthArrowSize = "0.5";
     input.Grid.NorthArrowDistance = "0";
     input.Grid.CutLeft = "0.25";
-    input.Grid.BorderSize = "1";
+    input.Grid.BorderSize = FormatFixed(border, 1);
     input.Grid.HtPosition = "1";
     input.Grid.HtLengthLeft = "0.1";
     input.Grid.HtLengthRight = "0.1";
@@ -46,7 +48,7 @@ DrawingInput SheetInput(TitleBlockChoice titleBlock) {
     limits.YMax = 500;
     limits.XScale = 100;
     limits.YScale = 100;
-    limits.BorderSize = 1;
+    limits.BorderSize = border;
     limits.PlotTitleBlock = titleBlock != TitleBlockChoice::None;
     limits.TitleBlockType = titleBlock == TitleBlockChoice::TypeB ? "B" : "A";
     limits.CutLeft = 0.25;
@@ -130,20 +132,8 @@ TEST(WriteDrawing, NorthArrowStandsInItsCorner) {
 
 TEST(WriteDrawing, NegativeBorderStillGivesFiniteNumbers) {
     for (const auto choice : {TitleBlockChoice::TypeA, TitleBlockChoice::TypeB}) {
-        DrawingInput input = SheetInput(choice);
-        input.Grid.BorderSize = "-20";
-        LimitsInput limits;
-        limits.Metric = false;
-        limits.XMin = 1000;
-        limits.XMax = 2000;
-        limits.YMax = 500;
-        limits.XScale = 100;
-        limits.YScale = 100;
-        limits.BorderSize = -20;  // wider than the grid: the bordered width is negative
-        limits.PlotTitleBlock = true;
-        limits.TitleBlockType = choice == TitleBlockChoice::TypeA ? "A" : "B";
-        ComputeMapLayout(input.Layout, limits);
-        input.Layout.BorderSize = -20;
+        // Wider than the grid: the bordered width is negative.
+        const DrawingInput input = SheetInput(choice, -20);
         DxfWriter writer;
         WriteDrawing(writer, "sheet.dxf", input);
         const std::string_view text = writer.Text();
@@ -160,7 +150,7 @@ TEST(CreateDrawingFile, WritesTheDrawingToThePath) {
     DxfWriter writer;
     WriteDrawing(writer, dir / "sheet.dxf", input);
     EXPECT_EQ(testing::TempDir::Read(dir / "sheet.dxf"), writer.Text());
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(dir.FileCount(), 1U);
 }
 
 TEST(CreateDrawingFile, RefusedDrawingLeavesTheOldFileIntact) {
@@ -175,7 +165,7 @@ TEST(CreateDrawingFile, RefusedDrawingLeavesTheOldFileIntact) {
     EXPECT_THROW(CreateDrawingFile(path, notANumber), ConversionError);
 
     EXPECT_EQ(testing::TempDir::Read(path), "old drawing");
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(dir.FileCount(), 1U);
 }
 
 TEST(CreateDrawingFile, LongPathsWork) {

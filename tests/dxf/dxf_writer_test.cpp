@@ -201,7 +201,7 @@ TEST(DxfWriter, CloseDrawingWritesExactlyTheText) {
     writer.EndDrawing();
     writer.CloseDrawing();
     EXPECT_EQ(testing::TempDir::Read(dir / "out.dxf"), writer.Text());
-    EXPECT_EQ(std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()), 1);
+    EXPECT_EQ(dir.FileCount(), 1U);
 }
 
 TEST(DxfWriter, UnwritablePathIsReportedAndLeavesNoFile) {

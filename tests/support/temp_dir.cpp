@@ -33,6 +33,11 @@ std::filesystem::path TempDir::Write(std::string_view name, std::string_view byt
     return path;
 }
 
+std::size_t TempDir::FileCount() const {
+    return static_cast<std::size_t>(std::distance(std::filesystem::directory_iterator(path_),
+                                                  std::filesystem::directory_iterator()));
+}
+
 std::string TempDir::Read(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     if (!in) throw std::runtime_error("cannot read test file " + path.string());

@@ -19,6 +19,8 @@ public:
 
     // Writes a file with exactly these bytes and returns its path.
     std::filesystem::path Write(std::string_view name, std::string_view bytes) const;
+    // How many entries the folder holds.
+    std::size_t FileCount() const;
     // The bytes of a file in this folder (or any path).
     static std::string Read(const std::filesystem::path& path);
 

@@ -39,11 +39,6 @@ protected:
         });
     }
 
-    std::size_t FilesInDir() const {
-        return static_cast<std::size_t>(
-            std::distance(fs::directory_iterator(dir.Path()), fs::directory_iterator()));
-    }
-
     testing::TempDir dir;
     bool gridGroupVisible = false;
     bool titleGroupVisible = false;
@@ -72,7 +67,7 @@ TEST_F(CreateOutputTest, CancelledDialogDrawsNothingButTheLimitsWereDetermined) 
     EXPECT_EQ(dialog.InitialDirectory, dir.Path());
     EXPECT_TRUE(form.LimitsReportShown.has_value());
     EXPECT_EQ(form.EditXMin.Text(), "1000.0");
-    EXPECT_EQ(FilesInDir(), 0U);
+    EXPECT_EQ(dir.FileCount(), 0U);
     EXPECT_TRUE(platform.Questions.empty());
 }
 
@@ -217,7 +212,7 @@ TEST_F(CreateOutputTest, FailuresWhileDrawingLeaveNoFileAndAskNothing) {
         ASSERT_EQ(platform.Errors.size(), 1U) << c.name;
         EXPECT_NE(platform.Errors[0].find(c.reported), std::string::npos) << platform.Errors[0];
         EXPECT_EQ(testing::TempDir::Read(path), "old drawing") << c.name;
-        EXPECT_EQ(FilesInDir(), 1U) << c.name;
+        EXPECT_EQ(dir.FileCount(), 1U) << c.name;
         EXPECT_TRUE(platform.Questions.empty()) << c.name;
     }
 }
@@ -292,7 +287,7 @@ TEST_F(CreateOutputTest, NoForGridAndYesForTitleWritesOnlyTheTitleFile) {
     EXPECT_TRUE(titleGroupVisible);
     EXPECT_EQ(platform.SaveDialogs.size(), 1U);
     EXPECT_TRUE(fs::exists(dir / "titles.dat"));
-    EXPECT_EQ(FilesInDir(), 1U);
+    EXPECT_EQ(dir.FileCount(), 1U);
     EXPECT_EQ(platform.ExitStatus, 0);
 }
 
