@@ -14,8 +14,8 @@
 #include <string_view>
 
 #include "app/messages.h"
-#include "ui/application.h"
-#include "ui/scripted_platform.h"
+#include "forms/application.h"
+#include "forms/scripted_platform.h"
 
 namespace quadrel {
 namespace {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "ui/application.h"
-#include "ui/scripted_platform.h"
+#include "forms/application.h"
+#include "forms/scripted_platform.h"
 
 namespace quadrel::testing {
 

@@ -10,7 +10,7 @@
 
 #include "app/numbers.h"
 #include "app/text.h"
-#include "ui/mgrid.h"
+#include "forms/mgrid.h"
 
 namespace quadrel {
 namespace {

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/platform.h"
+#include "forms/platform.h"
 
 namespace quadrel {
 

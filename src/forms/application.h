@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-#include "ui/formtitleblock.h"
-#include "ui/mgrid.h"
-#include "ui/platform.h"
-#include "ui/reallydeletesetform.h"
-#include "ui/writegridtitlefilesform.h"
+#include "forms/formtitleblock.h"
+#include "forms/mgrid.h"
+#include "forms/platform.h"
+#include "forms/reallydeletesetform.h"
+#include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
 

@@ -7,8 +7,8 @@
 #include <optional>
 
 #include "app/set_store.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace quadrel {
 

@@ -6,7 +6,7 @@
 
 #include "app/numbers.h"
 #include "app/text.h"
-#include "ui/mgrid.h"
+#include "forms/mgrid.h"
 
 namespace quadrel {
 

@@ -1,4 +1,4 @@
-#include "ui/data_file_dialogs.h"
+#include "forms/data_file_dialogs.h"
 
 #include "app/atomic_file.h"
 

@@ -1,6 +1,6 @@
-#include "ui/scripted_platform.h"
+#include "forms/scripted_platform.h"
 
-#include "ui/form.h"
+#include "forms/form.h"
 
 namespace quadrel {
 namespace {

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "support/app_fixture.h"
-#include "ui/reallydeletesetform.h"
+#include "forms/reallydeletesetform.h"
 
 namespace quadrel {
 namespace {

@@ -1,4 +1,4 @@
-#include "ui/mgrid.h"
+#include "forms/mgrid.h"
 
 #include <algorithm>
 

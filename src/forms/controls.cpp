@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "forms/controls.h"
 
 #include "app/text.h"
 

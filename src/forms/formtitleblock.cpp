@@ -1,10 +1,10 @@
-#include "ui/formtitleblock.h"
+#include "forms/formtitleblock.h"
 
 #include <algorithm>
 
 #include "datafiles/title_file.h"
-#include "ui/data_file_dialogs.h"
-#include "ui/reallydeletesetform.h"
+#include "forms/data_file_dialogs.h"
+#include "forms/reallydeletesetform.h"
 
 namespace quadrel {
 namespace {

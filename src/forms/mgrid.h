@@ -12,8 +12,8 @@
 #include "app/set_store.h"
 #include "layout/limits_report.h"
 #include "layout/map_layout.h"
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace quadrel {
 

@@ -6,7 +6,7 @@
 #include <functional>
 #include <string>
 
-#include "ui/platform.h"
+#include "forms/platform.h"
 
 namespace quadrel {
 

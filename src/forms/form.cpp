@@ -1,4 +1,4 @@
-#include "ui/form.h"
+#include "forms/form.h"
 
 #include "app/numbers.h"
 

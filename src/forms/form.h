@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "ui/controls.h"
-#include "ui/platform.h"
+#include "forms/controls.h"
+#include "forms/platform.h"
 
 namespace quadrel {
 

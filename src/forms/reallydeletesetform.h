@@ -1,8 +1,8 @@
 // The confirmation asked before a set is deleted.
 #pragma once
 
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace quadrel {
 

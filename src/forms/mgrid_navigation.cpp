@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdint>
 
-#include "ui/mgrid.h"
-#include "ui/reallydeletesetform.h"
+#include "forms/mgrid.h"
+#include "forms/reallydeletesetform.h"
 
 namespace quadrel {
 

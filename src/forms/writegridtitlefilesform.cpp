@@ -1,4 +1,4 @@
-#include "ui/writegridtitlefilesform.h"
+#include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
 

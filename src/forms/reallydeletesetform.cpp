@@ -1,4 +1,4 @@
-#include "ui/reallydeletesetform.h"
+#include "forms/reallydeletesetform.h"
 
 namespace quadrel {
 

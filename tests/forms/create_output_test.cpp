@@ -10,7 +10,7 @@
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
 #include "support/temp_dir.h"
-#include "ui/writegridtitlefilesform.h"
+#include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
 namespace {

@@ -7,9 +7,9 @@
 
 #include "app/atomic_file.h"
 #include "dxf/drawing.h"
-#include "ui/formtitleblock.h"
-#include "ui/mgrid.h"
-#include "ui/writegridtitlefilesform.h"
+#include "forms/formtitleblock.h"
+#include "forms/mgrid.h"
+#include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
 namespace {

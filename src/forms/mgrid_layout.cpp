@@ -1,6 +1,6 @@
 // The controls of the main form as it comes up: captions, hints, default
 // texts, input rules and which controls can be used at first.
-#include "ui/mgrid.h"
+#include "forms/mgrid.h"
 
 namespace quadrel {
 

@@ -1,4 +1,4 @@
-#include "ui/controls.h"
+#include "forms/controls.h"
 
 #include <gtest/gtest.h>
 
@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "app/numbers.h"
-#include "ui/form.h"
-#include "ui/scripted_platform.h"
+#include "forms/form.h"
+#include "forms/scripted_platform.h"
 
 namespace quadrel {
 namespace {

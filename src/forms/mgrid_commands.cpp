@@ -12,9 +12,9 @@
 #include "datafiles/title_file.h"
 #include "layout/limits_report.h"
 #include "layout/map_layout.h"
-#include "ui/data_file_dialogs.h"
-#include "ui/formtitleblock.h"
-#include "ui/mgrid.h"
+#include "forms/data_file_dialogs.h"
+#include "forms/formtitleblock.h"
+#include "forms/mgrid.h"
 
 namespace quadrel {
 namespace {

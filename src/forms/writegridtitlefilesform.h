@@ -2,8 +2,8 @@
 // files to write.
 #pragma once
 
-#include "ui/controls.h"
-#include "ui/form.h"
+#include "forms/controls.h"
+#include "forms/form.h"
 
 namespace quadrel {
 

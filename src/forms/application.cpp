@@ -1,4 +1,4 @@
-#include "ui/application.h"
+#include "forms/application.h"
 
 namespace quadrel {
 
