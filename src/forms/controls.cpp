@@ -24,12 +24,25 @@ void Control::SetVisible(bool visible) {
 }
 
 void Control::SetHint(std::string hint) {
+    if (hint_ == hint) return;
     hint_ = std::move(hint);
     NotifyObservers();
 }
 
+Control::ObserverId Control::Observe(Observer observer) {
+    const ObserverId id = nextObserverId_++;
+    observers_.emplace_back(id, std::move(observer));
+    return id;
+}
+
+void Control::Unobserve(ObserverId id) {
+    std::erase_if(observers_, [id](const auto& entry) { return entry.first == id; });
+}
+
 void Control::NotifyObservers() const {
-    for (const auto& observer : observers_) observer(*this);
+    // A copy: an observer may remove itself or another while it is told.
+    const auto observers = observers_;
+    for (const auto& [id, observer] : observers) observer(*this);
 }
 
 void CaptionedControl::SetCaption(std::string caption) {

@@ -3,9 +3,11 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace quadrel {
@@ -15,6 +17,8 @@ using EventHandler = std::function<void()>;
 class Control {
 public:
     using Observer = std::function<void(const Control&)>;
+    // Names one observer, so that a view that goes away can stop listening.
+    using ObserverId = std::uint64_t;
 
     explicit Control(std::string name) : name_(std::move(name)) {}
     Control(const Control&) = delete;
@@ -30,8 +34,10 @@ public:
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
 
-    // A view's way to hear of every state change.
-    void Observe(Observer observer) { observers_.push_back(std::move(observer)); }
+    // A view's way to hear of every state change. Views live shorter than
+    // the forms, so each one removes its observers when it goes.
+    ObserverId Observe(Observer observer);
+    void Unobserve(ObserverId id);
 
 protected:
     void NotifyObservers() const;
@@ -41,7 +47,8 @@ private:
     bool enabled_ = true;
     bool visible_ = true;
     std::string hint_;
-    std::vector<Observer> observers_;
+    std::vector<std::pair<ObserverId, Observer>> observers_;
+    ObserverId nextObserverId_ = 1;
 };
 
 // A control with a caption: a label, a panel, a button.

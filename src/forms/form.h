@@ -2,12 +2,30 @@
 // result, and the guard that every event runs in.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "forms/controls.h"
 #include "forms/platform.h"
 
 namespace quadrel {
+
+// A form's modal result: 0 while it is shown, then 1 (OK) or 2 (cancel).
+// Setting it tells the view that shows the form, which closes it.
+class ModalResultValue {
+public:
+    ModalResultValue& operator=(int value) {
+        value_ = value;
+        if (OnSet) OnSet(value);
+        return *this;
+    }
+    operator int() const { return value_; }
+
+    std::function<void(int)> OnSet;
+
+private:
+    int value_ = 0;
+};
 
 class Form {
 public:
@@ -21,7 +39,7 @@ public:
     const std::string& Caption() const { return caption_; }
     Platform& GetPlatform() const { return platform_; }
 
-    int ModalResult = 0;
+    ModalResultValue ModalResult;
 
 protected:
     // Runs one event's handler. A text that is no number stops that handler

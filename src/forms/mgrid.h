@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -46,6 +47,8 @@ public:
     // The limits report of the last successful determination; empty when
     // the last determination failed or none has run.
     std::optional<LimitsReport> LimitsReportShown;
+    // Told whenever the report is painted or taken away.
+    std::function<void()> OnLimitsReportChanged;
 
     // ---- Controls ----
     Button BitBtnCreateSampleFiles{"BitBtnCreateSampleFiles"};
@@ -243,6 +246,7 @@ private:
 
     void SetUpControls();
     void BindHandlers();
+    void SetLimitsReport(std::optional<LimitsReport> report);
     void EnableBothActions();
     void EnableOutput();
     void DisableOutput();

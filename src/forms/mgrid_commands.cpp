@@ -62,7 +62,7 @@ void TMGridInfo::DetermineLimitsButtonClick() {
     Layout.LimitsError = 0;
     MessageArea.SetCaption(" ");
     BitBtnCreateSampleFiles.SetEnabled(false);
-    LimitsReportShown.reset();
+    SetLimitsReport(std::nullopt);
 
     std::string unit(FirstCharacters(UpperCase(EditImpMet.Text()), 1));
     if (unit != "I" && unit != "M") unit = "M";
@@ -150,8 +150,13 @@ void TMGridInfo::DetermineLimitsButtonClick() {
     input.CutBottom = cutValues[3];
 
     const SheetSize sheet = ComputeMapLayout(Layout, input);
-    LimitsReportShown = MakeLimitsReport(Layout, sheet);
+    SetLimitsReport(MakeLimitsReport(Layout, sheet));
     BitBtnCreateOutput.SetEnabled(true);
+}
+
+void TMGridInfo::SetLimitsReport(std::optional<LimitsReport> report) {
+    LimitsReportShown = std::move(report);
+    if (OnLimitsReportChanged) OnLimitsReportChanged();
 }
 
 void TMGridInfo::ButtonGetFileNameClick() {

@@ -1,0 +1,185 @@
+#include "gui/desktop.h"
+
+#include <QApplication>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QSaveFile>
+#include <QTimer>
+#include <algorithm>
+#include <map>
+#include <optional>
+#include <ostream>
+#include <stdexcept>
+
+#include "gui/desktop_session.h"
+#include "gui/qt_text.h"
+
+namespace quadrel {
+namespace {
+
+constexpr int ExitStopped = 2;
+
+constexpr const char* DesktopUsage =
+    "usage: quadrel [--grid FILE] [--title FILE]\n"
+    "       quadrel screenshots --grid FILE --title FILE --dir DIR\n";
+
+class DesktopUsageError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The desktop's own guard: an exception that escapes a handler and the
+// binders' guards must not end the program. It is reported by what failed.
+class QuadrelApplicationLoop : public QApplication {
+public:
+    using QApplication::QApplication;
+
+    bool notify(QObject* receiver, QEvent* event) override {
+        try {
+            return QApplication::notify(receiver, event);
+        } catch (const std::exception& error) {
+            Report(receiver, QString::fromUtf8(error.what()));
+        } catch (...) {
+            Report(receiver, QStringLiteral("an unknown error"));
+        }
+        return false;
+    }
+
+private:
+    static void Report(QObject* receiver, const QString& what) {
+        const QString where = receiver != nullptr && !receiver->objectName().isEmpty()
+                                  ? receiver->objectName()
+                                  : QStringLiteral("The window");
+        QMessageBox::critical(nullptr, applicationName(), where + QStringLiteral(" failed: ") + what);
+    }
+};
+
+std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::string>& arguments,
+                                                       std::size_t first,
+                                                       const std::vector<std::string>& allowed) {
+    std::map<std::string, std::string> options;
+    for (std::size_t i = first; i < arguments.size(); ++i) {
+        std::string name = arguments[i];
+        std::optional<std::string> value;
+        if (const auto equals = name.find('='); equals != std::string::npos) {
+            value = name.substr(equals + 1);
+            name.resize(equals);
+        }
+        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
+            throw DesktopUsageError("unknown option '" + name + "'");
+        }
+        if (!value) {
+            if (i + 1 >= arguments.size()) throw DesktopUsageError(name + " needs a value");
+            value = arguments[++i];
+        }
+        if (!options.emplace(name, *value).second) throw DesktopUsageError(name + " is given twice");
+    }
+    return options;
+}
+
+// Saves a picture through a temporary file, so that a failed write leaves
+// no half-written file.
+void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
+    QSaveFile file(ToQString(path.u8string()));
+    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
+        throw std::runtime_error("cannot write " + path.string() + ": " +
+                                 file.errorString().toStdString());
+    }
+}
+
+int RunScreenshots(const std::map<std::string, std::string>& options, std::ostream& out) {
+    const auto required = [&options](const char* name) {
+        const auto found = options.find(name);
+        if (found == options.end()) {
+            throw DesktopUsageError("screenshots needs --grid FILE, --title FILE and --dir DIR");
+        }
+        return ToPath(QString::fromStdString(found->second));
+    };
+    const auto grid = required("--grid");
+    const auto title = required("--title");
+    const auto dir = required("--dir");
+    std::filesystem::create_directories(dir);
+
+    DesktopSession session(std::filesystem::current_path());
+    session.MainWindow.show();
+    TTitleBlockForm& titleForm = session.App.TitleBlockForm;
+    std::optional<std::filesystem::path> titlePicture;
+    // The title file's reader shows the dialog modally: picture it at the
+    // first title set, then press OK as a person would.
+    session.Platform.ModalOverride = [&](Form& form, QDialog& dialog) {
+        if (&form != &titleForm) return ModalResultCancel;
+        while (titleForm.Store.CurrentTitleSet > 1) titleForm.BitBtnDown.Click();
+        QApplication::processEvents();
+        titlePicture = dir / "title-block.png";
+        SavePicture(dialog.grab(), *titlePicture);
+        titleForm.BitBtnOk.Click();
+        return static_cast<int>(titleForm.ModalResult);
+    };
+    session.OpenGridFile(grid);
+    session.OpenTitleFile(title);
+    TMGridInfo& form = session.App.MGridInfo;
+    while (form.Store.CurrentGridSet > 0 && form.BitBtnDown.Enabled()) form.BitBtnDown.Click();
+    form.DetermineLimitsButton.Click();
+    QApplication::processEvents();
+    const auto mainPicture = dir / "main-window.png";
+    SavePicture(session.MainWindow.grab(), mainPicture);
+    out << mainPicture.string() << '\n';
+    if (titlePicture) out << titlePicture->string() << '\n';
+    if (!form.LimitsReportShown || !titlePicture) {
+        throw std::runtime_error("the sample sets did not open: " +
+                                 ToStdString(session.MainWindow.MessageArea().text()));
+    }
+    return 0;
+}
+
+int RunWindow(const std::map<std::string, std::string>& options) {
+    DesktopSession session(std::filesystem::current_path());
+    session.MainWindow.show();
+    // For timing the start-up: end as soon as the first window is up.
+    if (qEnvironmentVariableIsSet("QUADREL_EXIT_WHEN_SHOWN")) {
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        return QApplication::exec();
+    }
+    // Opened from within the event loop: the title file's dialog is modal.
+    QTimer::singleShot(0, [&session, &options] {
+        if (const auto grid = options.find("--grid"); grid != options.end()) {
+            session.OpenGridFile(ToPath(QString::fromStdString(grid->second)));
+        }
+        if (const auto title = options.find("--title"); title != options.end()) {
+            session.OpenTitleFile(ToPath(QString::fromStdString(title->second)));
+        }
+    });
+    return QApplication::exec();
+}
+
+}  // namespace
+
+bool IsDesktopCommand(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return true;
+    const std::string& first = arguments.front();
+    return first == "screenshots" || first.rfind("--grid", 0) == 0 || first.rfind("--title", 0) == 0;
+}
+
+int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
+               std::ostream& out, std::ostream& err) {
+    try {
+        const bool screenshots = !arguments.empty() && arguments.front() == "screenshots";
+        const auto options = screenshots
+                                 ? ParseDesktopOptions(arguments, 1, {"--grid", "--title", "--dir"})
+                                 : ParseDesktopOptions(arguments, 0, {"--grid", "--title"});
+        // Screenshots need no display.
+        if (screenshots && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        }
+        QuadrelApplicationLoop application(argc, argv);
+        QApplication::setApplicationName(ToQString(ApplicationTitle));
+        return screenshots ? RunScreenshots(options, out) : RunWindow(options);
+    } catch (const DesktopUsageError& error) {
+        err << "quadrel: " << error.what() << '\n' << DesktopUsage;
+    } catch (const std::exception& error) {
+        err << "quadrel: " << error.what() << '\n';
+    }
+    return ExitStopped;
+}
+
+}  // namespace quadrel

@@ -1,0 +1,64 @@
+// The main window: the view of the main data entry form.
+#pragma once
+
+#include <QLabel>
+#include <QWidget>
+#include <vector>
+
+#include "gui/control_binder.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+class QGroupBox;
+
+namespace quadrel {
+
+class LimitsReportView;
+class QtPlatform;
+class TMGridInfo;
+
+class MGridWindow : public QWidget {
+public:
+    MGridWindow(TMGridInfo& form, QtPlatform& platform);
+    ~MGridWindow() override;
+
+    LimitsReportView& ReportView() { return *report_; }
+    QLabel& MessageArea() { return *messageArea_; }
+    // The widgets a person reaches with the Tab key, in order.
+    const std::vector<QWidget*>& TabChain() const { return tabChain_; }
+    ControlBinder& Binder() { return binder_; }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    QWidget* BuildTopRow();
+    QWidget* BuildSetLine();
+    QWidget* BuildGrid();
+    QWidget* BuildTickMarks();
+    QWidget* BuildCuttingMarks();
+    QWidget* BuildTitleBlock();
+    QWidget* BuildLegend();
+    QWidget* BuildNorthArrow();
+    QWidget* BuildActions();
+    void BuildReportAndMessages();
+    void SetTabOrder();
+    void ShowLimitsReport();
+
+    // A widget for a control of the form, named as the control and bound.
+    QLineEdit* EditFor(Edit& edit, int width = 0);
+    QPushButton* ButtonFor(Button& button);
+    QRadioButton* RadioFor(RadioButton& button);
+    QLabel* LabelFor(Label& label);
+    QGroupBox* RadioGroupFor(RadioGroup& group);
+
+    TMGridInfo& form_;
+    QtPlatform& platform_;
+    ControlBinder binder_;
+    LimitsReportView* report_ = nullptr;
+    QLabel* messageArea_ = nullptr;
+    std::vector<QWidget*> tabChain_;
+};
+
+}  // namespace quadrel
