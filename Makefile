@@ -11,7 +11,7 @@ FUZZ_SECONDS ?= 60
 # may come first on PATH.
 PYTHON3 ?= /usr/bin/python3
 
-.PHONY: all deps build run test fuzz bench clean format
+.PHONY: all deps build run test fuzz bench package clean format
 
 all: build
 
@@ -57,6 +57,15 @@ bench: deps
 	  -DQUADREL_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench
 	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
+
+# Installs dpkg-dev and file first: CPack needs them to list the package's
+# library dependencies, and the configure step of `make build` looks for them.
+package:
+	@bash scripts/install-deps.sh package
+	@$(MAKE) build
+	@rm -f $(BUILD)/quadrel_*.deb
+	@cd $(BUILD) && cpack -G DEB >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+	@ls $(BUILD)/quadrel_*.deb
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

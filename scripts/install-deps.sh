@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, only the Debian packages that are missing.
-# Usage: install-deps.sh [fuzz]   ("fuzz" adds clang and libFuzzer)
+# Usage: install-deps.sh [fuzz|package]   ("fuzz" adds clang and libFuzzer; "package"
+# adds dpkg-shlibdeps and file, with which CPack lists the .deb's dependencies)
 set -euo pipefail
 
 # python3-ezdxf and gdal-bin: the integration test reads the drawings with them.
@@ -11,6 +12,8 @@ packages=(g++ cmake make libgtest-dev python3-ezdxf gdal-bin
   qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
+elif [[ "${1:-}" == "package" ]]; then
+  packages+=(dpkg-dev file)
 fi
 
 missing=()
