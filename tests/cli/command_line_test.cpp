@@ -136,6 +136,20 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
     EXPECT_FALSE(fs::exists(out));
 }
 
+TEST_F(CommandLineTest, LimitsGivenEitherWayRoundDrawTheSameTicks) {
+    std::vector<std::string> labels[2];
+    const char* const yLimits[] = {"0 1000 100 1000 0 0.0", "1000 0 100 1000 0 0.0"};
+    for (int k = 0; k < 2; ++k) {
+        const auto file = dir.Write(
+            "ticks.dat", testing::GridSetText("Ticks", yLimits[k], "1 0.25 0.25\n50 950 50"));
+        const Result result = Quadrel({"dxf", "--grid", file.string(), "--output", In("t.dxf")});
+        ASSERT_EQ(result.status, 0) << result.err;
+        labels[k] = testing::ReadDxfFile(In("t.dxf")).Texts("HTicks");
+    }
+    EXPECT_EQ(labels[0].size(), 20U);
+    EXPECT_EQ(labels[1], labels[0]);
+}
+
 // Whatever a grid data file holds, the drawing ends: written whole (exit 0)
 // or refused with a message and no file (exit 2), never a crash, a hang or
 // a number that is no number.

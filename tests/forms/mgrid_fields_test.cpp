@@ -204,6 +204,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         // A spacing starting with "0" is typed with tick type 0.
         TickCase{"Entered", "100", "200", "5", "0.1", "7", "107.0", "193.0", "1", "0.1", 0},
+        TickCase{"LimitsReversed", "200", "100", "5", "0.1", "7", "107.0", "193.0", "1", "0.1", 0},
         TickCase{"EmptyIsAtLeastOne", "100", "200", "5", "0.1", "", "101.0", "199.0", "1", "0.1",
                  0},
         TickCase{"EmptyIsATenthOfTheGrid", "100", "200", "50", "0", "", "105.0", "195.0", "1",

@@ -70,6 +70,7 @@ TEST_F(ShowSetTest, CorrectedTextIsStoredBackAndShown) {
         std::string G::*checked;  // the field corrected, when another
         const char* corrected;
     } cases[] = {
+        {&G::YMin, "3000", &G::HtStart, "2010.0"},  // limits the wrong way round keep their ticks
         {&G::ImpMet, "i", nullptr, "M"},
         {&G::YMin, "abc", nullptr, ""},
         {&G::XMax, "Fill in!", nullptr, ""},
