@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "forms/data_file_text.h"
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
 #include "support/temp_dir.h"
@@ -25,16 +26,17 @@ class CreateOutputTest : public testing::AppFixture {
 protected:
     void SetUp() override { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
 
-    // Answers the exit question with OK and the write-files dialog as a
-    // person would, noting which groups it offered.
+    // Answers the exit question with OK and the write-files dialog, noting
+    // which groups it offered. None leaves a group as it is; a choice in a
+    // hidden group stands for one left over from an earlier exit.
     void ConfirmExitChoosing(int gridItem, int titleItem) {
         platform.OkCancelAnswers.push_back(true);
         platform.ModalAnswers.emplace_back([this, gridItem, titleItem](Form& shown) {
             auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
             offered = std::string(dialog.RG_AddGrid.Visible() ? "grid" : "") +
                       (dialog.RG_AddTitle.Visible() ? "title" : "");
-            if (dialog.RG_AddGrid.Visible()) dialog.RG_AddGrid.SetItemIndex(gridItem);
-            if (dialog.RG_AddTitle.Visible()) dialog.RG_AddTitle.SetItemIndex(titleItem);
+            if (gridItem != None) dialog.RG_AddGrid.SetItemIndex(gridItem);
+            if (titleItem != None) dialog.RG_AddTitle.SetItemIndex(titleItem);
             return ModalResultCancel;  // closed with the close box
         });
     }
@@ -178,6 +180,21 @@ TEST_F(CreateOutputTest, NoForGridAndYesForTitleWritesOnlyTheTitleFile) {
     EXPECT_EQ(offered, "gridtitle");
     EXPECT_EQ(platform.SaveDialogs.size(), 1U);
     EXPECT_TRUE(fs::exists(dir / "titles.dat"));
+    EXPECT_EQ(platform.ExitStatus, 0);
+}
+
+TEST_F(CreateOutputTest, ChoicesOfAnEarlierExitAndOfHiddenGroupsWriteNothing) {
+    platform.OpenAnswers = {dir.Write("grid.dat", testing::GridFileText(1)),
+                            dir.Write("titles.dat", testing::TitleFileText(1))};
+    form.ButtonGetFileName.Click();
+    form.ButtonGetTitleData.Click();
+    titleForm.EditOffice.Type("changed");
+    ConfirmExitChoosing(Yes, Yes);  // the grid is as read: its group hidden
+    platform.SaveAnswers.emplace_back(dir / "missing" / "titles.dat");
+    form.Close();                     // the save fails: the program stays
+    ConfirmExitChoosing(None, None);  // offered again, and nothing chosen this time
+    form.Close();
+    EXPECT_EQ(platform.SaveDialogs.size(), 1U);
     EXPECT_EQ(platform.ExitStatus, 0);
 }
 
