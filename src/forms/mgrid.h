@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "app/messages.h"
 #include "app/set_store.h"
@@ -272,6 +273,9 @@ private:
     TickSide HorizontalTicks();
     TickSide VerticalTicks();
     void TickSpacingChange(const TickSide& side);
+    // The lower and the higher of the side's two grid limits: they may be
+    // typed either way round until Determine Limits puts them in order.
+    std::pair<double, double> TickLimits(const TickSide& side) const;
     // The tick spacing used while the spacing edit is left empty.
     static double DefaultTickSpacing(double gridSpacing);
 

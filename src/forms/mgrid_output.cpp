@@ -14,8 +14,6 @@
 namespace quadrel {
 namespace {
 
-constexpr int YesItem = 0;  // "Yes" in the write-files dialog's groups
-
 // The fields that an edit of the main form shows.
 constexpr std::array<std::pair<GridFieldPointer, Edit TMGridInfo::*>, 36> EditedFields{{
     {&GridSet::Description, &TMGridInfo::EditDescription},
@@ -133,16 +131,13 @@ void TMGridInfo::FormCloseQuery(bool& canClose) {
     TFormWriteGridTitleFiles& dialog = *writeGridTitleFiles_;
     const bool gridChanged = Store.GridSetsChanged();
     const bool titleChanged = titleBlockForm_->Store.TitleSetsChanged();
-    dialog.RG_AddGrid.SetVisible(gridChanged);
-    dialog.RG_AddTitle.SetVisible(titleChanged);
+    dialog.Offer(gridChanged, titleChanged);
     if (gridChanged || titleChanged) GetPlatform().ShowModal(dialog);
 
     // A file that could not be written keeps the program open, so that no
     // set is lost; both writers get their chance first.
-    if (dialog.RG_AddGrid.ItemIndex() == YesItem && !WriteGridDataFile()) canClose = false;
-    if (dialog.RG_AddTitle.ItemIndex() == YesItem && !titleBlockForm_->WriteTitleDataFile()) {
-        canClose = false;
-    }
+    if (dialog.GridChosen() && !WriteGridDataFile()) canClose = false;
+    if (dialog.TitleChosen() && !titleBlockForm_->WriteTitleDataFile()) canClose = false;
 }
 
 void TMGridInfo::Close() {

@@ -92,8 +92,7 @@ void TMGridInfo::ShowTickRange(const TickSide& side) {
     // handler runs now and replaces start and end before they are checked.
     side.Spacing.SetText(set.*side.SpacingField);
 
-    const double minimum = Layout.*side.LimitMin;
-    const double maximum = Layout.*side.LimitMax;
+    const auto [minimum, maximum] = TickLimits(side);
     if (const auto start = ScanDouble(set.*side.Start)) {
         if (*start < minimum || *start > maximum) {
             set.*side.Start = FormatFixed(minimum + spacing, 1);

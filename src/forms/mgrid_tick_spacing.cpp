@@ -48,6 +48,12 @@ TMGridInfo::TickSide TMGridInfo::VerticalTicks() {
                     .ClearSpacingLast = true};
 }
 
+std::pair<double, double> TMGridInfo::TickLimits(const TickSide& side) const {
+    const double first = Layout.*side.LimitMin;
+    const double second = Layout.*side.LimitMax;
+    return first <= second ? std::pair{first, second} : std::pair{second, first};
+}
+
 double TMGridInfo::DefaultTickSpacing(double gridSpacing) {
     // Ten ticks to a grid cell, but never closer than one unit.
     const double tenth = 0.1 * gridSpacing;
@@ -74,8 +80,11 @@ void TMGridInfo::TickSpacingChange(const TickSide& side) {
         const double spacing = Trim(side.Spacing.Text()).empty()
                                    ? DefaultTickSpacing(Layout.*side.Grid)
                                    : ToNumber(side.Spacing.Text());
-        const double low = Layout.*side.LimitMin + spacing;
-        const double high = Layout.*side.LimitMax - spacing;
+        // Reversed limits would leave "no room" and silently switch the
+        // ticks off, although Determine Limits accepts them.
+        const auto [lower, higher] = TickLimits(side);
+        const double low = lower + spacing;
+        const double high = higher - spacing;
         if (high > low) {
             // Ticks of no length would not be seen; give them a quarter inch.
             for (const auto& [edit, field] :

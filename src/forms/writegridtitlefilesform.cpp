@@ -1,6 +1,15 @@
 #include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
+namespace {
+
+constexpr int YesItem = 0;
+
+bool ChosenYes(const RadioGroup& group) {
+    return group.Visible() && group.ItemIndex() == YesItem;
+}
+
+}  // namespace
 
 TFormWriteGridTitleFiles::TFormWriteGridTitleFiles(Platform& platform)
     : Form(platform, "TFormWriteGridTitleFiles", "Write Grid and/or Title Block files...") {
@@ -8,8 +17,25 @@ TFormWriteGridTitleFiles::TFormWriteGridTitleFiles(Platform& platform)
     RG_AddGrid.Items = {"Yes", "No"};
     RG_AddTitle.SetCaption("Do you wish to add the Title set to the file? ");
     RG_AddTitle.Items = {"Yes", "No"};
-    // Nothing is selected until the user chooses: a file is written only on
-    // an explicit "Yes".
+}
+
+void TFormWriteGridTitleFiles::Offer(bool grid, bool title) {
+    // A failed save keeps the program open, so the dialog can come again:
+    // a "Yes" from an earlier exit must not write, least of all from a
+    // group that is hidden this time. A file is written only on an
+    // explicit "Yes" given now.
+    RG_AddGrid.SetItemIndex(-1);
+    RG_AddTitle.SetItemIndex(-1);
+    RG_AddGrid.SetVisible(grid);
+    RG_AddTitle.SetVisible(title);
+}
+
+bool TFormWriteGridTitleFiles::GridChosen() const {
+    return ChosenYes(RG_AddGrid);
+}
+
+bool TFormWriteGridTitleFiles::TitleChosen() const {
+    return ChosenYes(RG_AddTitle);
 }
 
 }  // namespace quadrel

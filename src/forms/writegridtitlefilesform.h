@@ -13,6 +13,13 @@ public:
 
     RadioGroup RG_AddGrid{"RG_AddGrid"};
     RadioGroup RG_AddTitle{"RG_AddTitle"};
+
+    // Starts an exit flow: shows the groups of the changed kinds, with
+    // nothing chosen in either.
+    void Offer(bool grid, bool title);
+    // A "Yes" in a group that this exit flow offered.
+    bool GridChosen() const;
+    bool TitleChosen() const;
 };
 
 }  // namespace quadrel

@@ -1,5 +1,5 @@
-// Create output and leaving the program: the drawing written from the
-// form, the exit question, and the offer to save the changed data files.
+// Create output and leaving the program: the drawing written from the form,
+// the exit question, and the offer to save the changed data files.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -7,10 +7,10 @@
 #include <string>
 #include <vector>
 
+#include "forms/data_file_text.h"
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
 #include "support/temp_dir.h"
-#include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
 namespace {
@@ -18,288 +18,184 @@ namespace {
 namespace fs = std::filesystem;
 
 const std::string ExitQuestion = "Exit program notice...: Exit program now?";
-const std::string TitleTypeMessage = " - 0034: Title Block Type is invalid! Title Block Type";
+constexpr int Yes = 0;
+constexpr int No = 1;
+constexpr int None = -1;
 
 class CreateOutputTest : public testing::AppFixture {
 protected:
-    void SetUp() override {
-        form.DataDirectory = dir.Path();
-        form.WorkingDirectory = dir.Path();
-    }
+    void SetUp() override { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
 
-    // Answers the write-files dialog as a person would.
-    void AnswerWriteFiles(int gridItem, int titleItem) {
+    // Answers the exit question with OK and the write-files dialog, noting
+    // which groups it offered. None leaves a group as it is; a choice in a
+    // hidden group stands for one left over from an earlier exit.
+    void ConfirmExitChoosing(int gridItem, int titleItem) {
+        platform.OkCancelAnswers.push_back(true);
         platform.ModalAnswers.emplace_back([this, gridItem, titleItem](Form& shown) {
             auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
-            gridGroupVisible = dialog.RG_AddGrid.Visible();
-            titleGroupVisible = dialog.RG_AddTitle.Visible();
-            dialog.RG_AddGrid.SetItemIndex(gridItem);
-            dialog.RG_AddTitle.SetItemIndex(titleItem);
+            offered = std::string(dialog.RG_AddGrid.Visible() ? "grid" : "") +
+                      (dialog.RG_AddTitle.Visible() ? "title" : "");
+            if (gridItem != None) dialog.RG_AddGrid.SetItemIndex(gridItem);
+            if (titleItem != None) dialog.RG_AddTitle.SetItemIndex(titleItem);
             return ModalResultCancel;  // closed with the close box
         });
     }
 
+    testing::DxfFile Drawing(const char* name) {
+        return testing::ReadDxfFile((dir / name).string());
+    }
+
     testing::TempDir dir;
-    bool gridGroupVisible = false;
-    bool titleGroupVisible = false;
+    std::string offered;
 };
 
-// ---- Create output ----
-
-TEST_F(CreateOutputTest, FailedDeterminationAsksForNoFile) {
+TEST_F(CreateOutputTest, DeterminesTheLimitsFirstAndAsksForAFileOnlyWhenTheyHold) {
     EnterValidSheet();
     form.EditYMin.SetText("");
     PressCreateOutput();
     EXPECT_EQ(form.Layout.LimitsError, 4);
     EXPECT_TRUE(platform.SaveDialogs.empty());
-    EXPECT_TRUE(platform.Questions.empty());
-}
 
-TEST_F(CreateOutputTest, CancelledDialogDrawsNothingButTheLimitsWereDetermined) {
-    EnterValidSheet();
-    form.EditXMin.SetText("2000");
-    PressCreateOutput();
+    form.EditYMin.Type("0");
+    PressCreateOutput();  // the dialog is cancelled
     ASSERT_EQ(platform.SaveDialogs.size(), 1U);
-    const auto& dialog = platform.SaveDialogs[0];
-    EXPECT_EQ(dialog.Title, "Select the AutoCAD .dxf to create...");
-    EXPECT_EQ(dialog.FileName, "*.dxf");
-    EXPECT_EQ(dialog.DefaultExtension, "DXF");
-    EXPECT_EQ(dialog.InitialDirectory, dir.Path());
-    EXPECT_TRUE(form.LimitsReportShown.has_value());
-    EXPECT_EQ(form.EditXMin.Text(), "1000.0");
+    EXPECT_EQ(platform.SaveDialogs[0].InitialDirectory, dir.Path());
     EXPECT_EQ(dir.FileCount(), 0U);
     EXPECT_TRUE(platform.Questions.empty());
 }
 
-TEST_F(CreateOutputTest, WritesTheDrawingThenAsksToExit) {
+TEST_F(CreateOutputTest, WritesTheDrawingThenAsksToExitAndCancelStaysOnTheForm) {
     EnterValidSheet();
     platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
     PressCreateOutput();
-    const auto file = testing::ReadDxfFile((dir / "sheet.dxf").string());
-    EXPECT_EQ(file.Sections, (std::vector<std::string>{"HEADER", "TABLES", "ENTITIES"}));
-    EXPECT_FALSE(file.OfType("POLYLINE", "North_Arrow").empty());  // the default size 0.5
+    EXPECT_EQ(Drawing("sheet.dxf").HeaderValues("$EXTMAX")[0], "1000.000");
     EXPECT_EQ(platform.Questions, std::vector<std::string>{ExitQuestion});
-    EXPECT_FALSE(platform.ExitStatus.has_value());  // Cancel: back on the form
-    EXPECT_EQ(platform.Errors, std::vector<std::string>{});
+    EXPECT_FALSE(platform.ExitStatus.has_value());
+    EXPECT_TRUE(platform.Errors.empty());
 }
 
-TEST_F(CreateOutputTest, NorthArrowStandsInTheCheckedCorner) {
+TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWritten) {
     const struct {
-        RadioButton TMGridInfo::*button;
-        const char* x;
-        const char* y;
-    } cases[] = {
-        // Size 0.5 at 100 feet per inch: 115 long, 57.5 from the edges.
-        {&TMGridInfo::RBLowerLeft, "57.500", "57.500"},
-        {&TMGridInfo::RBUpperLeft, "57.500", "327.500"},
-        {&TMGridInfo::RBLowerRight, "942.500", "57.500"},
-        {&TMGridInfo::RBUpperRight, "942.500", "327.500"},
-    };
+        int item;
+        const char* type;
+        const char* layer;  // drawn, or nullptr when refused
+    } cases[] = {{TitleBlockPlotItem, "A", "Title_Block_A"},
+                 {TitleBlockPlotItem, "B", "Title_Block_B"},
+                 {TitleBlockPlotItem, "a", nullptr},
+                 {TitleBlockPlotItem, "", nullptr},
+                 {1, "C", ""}};
     EnterValidSheet();
-    for (const auto& c : cases) {
-        (form.*c.button).SetChecked(true);
-        platform.SaveAnswers.emplace_back(dir / "arrow.dxf");
-        PressCreateOutput();
-        const auto arrow = testing::ReadDxfFile((dir / "arrow.dxf").string())
-                               .OfType("POLYLINE", "North_Arrow");
-        ASSERT_EQ(arrow.size(), 4U);
-        EXPECT_EQ(arrow[0].Vertices[0].Value(10), c.x);
-        EXPECT_EQ(arrow[0].Vertices[0].Value(20), c.y);
-    }
-}
-
-TEST_F(CreateOutputTest, TwoOutputsInOneRunAreBothComplete) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "first.dxf");
-    PressCreateOutput();
-    form.EditXMax.Type("800");
-    platform.SaveAnswers.emplace_back(dir / "second.dxf");
-    PressCreateOutput();
-    const auto first = testing::ReadDxfFile((dir / "first.dxf").string());
-    const auto second = testing::ReadDxfFile((dir / "second.dxf").string());
-    EXPECT_EQ(first.HeaderValues("$EXTMAX")[0], "1000.000");
-    EXPECT_EQ(second.HeaderValues("$EXTMAX")[0], "800.000");
-    EXPECT_EQ(platform.Questions.size(), 2U);
-}
-
-struct TitleTypeCase {
-    const char* name;
-    int item;
-    const char* type;
-    const char* layer;  // the title block drawn, or nullptr for none
-    bool drawn;
-};
-
-void PrintTo(const TitleTypeCase& c, std::ostream* os) { *os << c.name; }
-
-class CreateOutputTitleTypeTest : public CreateOutputTest,
-                                  public ::testing::WithParamInterface<TitleTypeCase> {};
-
-TEST_P(CreateOutputTitleTypeTest, PlottedBlockNeedsTypeAOrB) {
-    const TitleTypeCase& c = GetParam();
-    EnterValidSheet();
-    form.RGTitleBlock.SetItemIndex(c.item);
-    // Past the edit's own normalisation, as a data file can leave it.
-    form.EditTitleBlockType.OnChange = nullptr;
-    form.EditTitleBlockType.SetText(c.type);
-    platform.SaveAnswers.emplace_back(dir / "out.dxf");
-    PressCreateOutput();
-    if (!c.drawn) {
-        EXPECT_EQ(form.MessageArea.Caption(), TitleTypeMessage);
-        EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
-        EXPECT_FALSE(fs::exists(dir / "out.dxf"));
-        EXPECT_TRUE(platform.Questions.empty());
-        return;
-    }
-    const auto file = testing::ReadDxfFile((dir / "out.dxf").string());
-    for (const char* layer : {"Title_Block_A", "Title_Block_B"}) {
-        const bool expected = c.layer != nullptr && std::string(c.layer) == layer;
-        EXPECT_EQ(!file.OnLayer(layer).empty(), expected) << layer;
-    }
-    EXPECT_EQ(platform.Questions.size(), 1U);
-}
-
-INSTANTIATE_TEST_SUITE_P(Types, CreateOutputTitleTypeTest,
-                         ::testing::Values(TitleTypeCase{"PlotA", 0, "A", "Title_Block_A", true},
-                                           TitleTypeCase{"PlotB", 0, "B", "Title_Block_B", true},
-                                           TitleTypeCase{"PlotC", 0, "C", nullptr, false},
-                                           TitleTypeCase{"PlotLowerA", 0, "a", nullptr, false},
-                                           TitleTypeCase{"PlotEmpty", 0, "", nullptr, false},
-                                           TitleTypeCase{"NoPlotEmpty", 1, "", nullptr, true},
-                                           TitleTypeCase{"NoPlotC", 1, "C", nullptr, true}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST_F(CreateOutputTest, TitleBlockPrintsWhatTheTitleFormShowsAndTheDate) {
-    EnterValidSheet();
-    form.RGTitleBlock.SetItemIndex(0);
-    form.EditTitleBlockType.Type("B");
     titleForm.EditCompany1.Type("Acme Mining");
     platform.Date = "06/12/2026";
-    platform.SaveAnswers.emplace_back(dir / "titled.dxf");
-    PressCreateOutput();
-    const auto texts = testing::ReadDxfFile((dir / "titled.dxf").string()).Texts("Title_Block_B");
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "Acme Mining"), 3);  // printed bold
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), "06/12/2026"), 1);
-    EXPECT_EQ(std::count(texts.begin(), texts.end(), (dir / "titled.dxf").string()), 1);
+    for (const auto& c : cases) {
+        fs::remove(dir / "out.dxf");
+        form.RGTitleBlock.SetItemIndex(c.item);
+        form.EditTitleBlockType.OnChange = nullptr;  // as a data file can leave it
+        form.EditTitleBlockType.SetText(c.type);
+        platform.SaveAnswers.emplace_back(dir / "out.dxf");
+        PressCreateOutput();
+        ASSERT_EQ(fs::exists(dir / "out.dxf"), c.layer != nullptr) << c.type;
+        if (c.layer == nullptr) {
+            EXPECT_EQ(form.MessageArea.Caption(),
+                      " - 0034: Title Block Type is invalid! Title Block Type");
+            continue;
+        }
+        const auto file = Drawing("out.dxf");
+        EXPECT_EQ(file.OnLayer("Title_Block_A").empty(), std::string(c.layer) != "Title_Block_A");
+        EXPECT_EQ(file.OnLayer("Title_Block_B").empty(), std::string(c.layer) != "Title_Block_B");
+        if (*c.layer == 0) continue;
+        const auto texts = file.Texts(c.layer);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "Acme Mining"), 3);  // printed bold
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "06/12/2026"), 1);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), (dir / "out.dxf").string()), 1);
+    }
+    EXPECT_EQ(platform.Questions.size(), 3U);
 }
 
-TEST_F(CreateOutputTest, DrawingThatCannotBeWrittenIsReportedAndNoExitIsOffered) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "missing" / "sheet.dxf");
-    PressCreateOutput();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("sheet.dxf"), std::string::npos) << platform.Errors[0];
-    EXPECT_TRUE(platform.Questions.empty());
-}
-
-TEST_F(CreateOutputTest, FailuresWhileDrawingLeaveNoFileAndAskNothing) {
+TEST_F(CreateOutputTest, DrawingThatFailsLeavesTheOldFileAndAsksNothing) {
     const struct {
-        const char* name;
         Edit TMGridInfo::*edit;
         const char* text;
+        const char* file;
         const char* reported;  // part of the error report
-    } cases[] = {
-        {"north arrow size", &TMGridInfo::EditSize, "big", "NorthArrowSize"},
-        {"too many grid lines", &TMGridInfo::EditXGrid, "0.0005", "1,000,000"},
-    };
+    } cases[] = {{&TMGridInfo::EditDescription, "", "missing/sheet.dxf", "sheet.dxf"},
+                 {&TMGridInfo::EditSize, "big", "kept.dxf", "NorthArrowSize"},
+                 {&TMGridInfo::EditXGrid, "0.0005", "kept.dxf", "1,000,000"}};
     for (const auto& c : cases) {
         platform.Errors.clear();
         EnterValidSheet();
         (form.*c.edit).SetText(c.text);
-        const fs::path path = dir.Write("kept.dxf", "old drawing");
-        platform.SaveAnswers.emplace_back(path);
+        dir.Write("kept.dxf", "old drawing");
+        platform.SaveAnswers.emplace_back(dir / c.file);
         PressCreateOutput();
-        ASSERT_EQ(platform.Errors.size(), 1U) << c.name;
+        ASSERT_EQ(platform.Errors.size(), 1U) << c.text;
         EXPECT_NE(platform.Errors[0].find(c.reported), std::string::npos) << platform.Errors[0];
-        EXPECT_EQ(testing::TempDir::Read(path), "old drawing") << c.name;
-        EXPECT_EQ(dir.FileCount(), 1U) << c.name;
-        EXPECT_TRUE(platform.Questions.empty()) << c.name;
+        EXPECT_EQ(testing::TempDir::Read(dir / "kept.dxf"), "old drawing");
+        EXPECT_EQ(dir.FileCount(), 1U) << c.text;
+        EXPECT_TRUE(platform.Questions.empty()) << c.text;
     }
 }
 
-TEST_F(CreateOutputTest, ConfirmedExitWritesTheChosenFilesThenEndsWithStatusOne) {
+// ---- Leaving the program ----
+
+TEST_F(CreateOutputTest, FailedSaveAfterOutputKeepsTheProgramRunningUntilASaveSucceeds) {
     EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
-    platform.OkCancelAnswers.push_back(true);
-    AnswerWriteFiles(0, -1);
-    platform.SaveAnswers.emplace_back(dir / "grid.dat");
-    PressCreateOutput();
-    EXPECT_TRUE(fs::exists(dir / "sheet.dxf"));
-    EXPECT_TRUE(fs::exists(dir / "grid.dat"));
+    for (const fs::path& target : {dir / "missing" / "grid.dat", dir / "grid.dat"}) {
+        platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
+        ConfirmExitChoosing(Yes, None);
+        platform.SaveAnswers.emplace_back(target);
+        PressCreateOutput();
+        EXPECT_EQ(offered, "grid");
+        EXPECT_EQ(platform.ExitStatus.has_value(), fs::exists(target)) << target;
+    }
+    ASSERT_EQ(platform.Errors.size(), 1U);
+    EXPECT_NE(platform.Errors[0].find((dir / "missing" / "grid.dat").string()), std::string::npos);
     EXPECT_EQ(platform.ExitStatus, 1);
 }
 
-TEST_F(CreateOutputTest, FailedSaveAfterOutputKeepsTheProgramRunning) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
-    platform.OkCancelAnswers.push_back(true);
-    AnswerWriteFiles(0, -1);
-    platform.SaveAnswers.emplace_back(dir / "missing" / "grid.dat");
-    PressCreateOutput();
-    EXPECT_TRUE(fs::exists(dir / "sheet.dxf"));
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("grid.dat"), std::string::npos);
-    EXPECT_FALSE(platform.ExitStatus.has_value());
-}
-
-// ---- Leaving by the close box ----
-
-TEST_F(CreateOutputTest, CancelKeepsTheProgramOpen) {
-    EnterValidSheet();
-    bool canClose = true;
-    form.FormCloseQuery(canClose);
-    EXPECT_FALSE(canClose);
+TEST_F(CreateOutputTest, CloseAsksFirstAndOffersOnlyWhatChanged) {
+    form.Close();  // Cancel
     EXPECT_EQ(platform.Questions, std::vector<std::string>{ExitQuestion});
-    EXPECT_TRUE(platform.ModalForms.empty());
-    form.Close();
     EXPECT_FALSE(platform.ExitStatus.has_value());
-}
-
-TEST_F(CreateOutputTest, NothingChangedClosesWithoutTheDialog) {
     platform.OkCancelAnswers.push_back(true);
-    form.Close();
+    form.Close();  // nothing changed: no dialog
     EXPECT_TRUE(platform.ModalForms.empty());
-    EXPECT_TRUE(platform.SaveDialogs.empty());
     EXPECT_EQ(platform.ExitStatus, 0);
-}
 
-TEST_F(CreateOutputTest, OnlyTheChangedKindIsOffered) {
     form.EditDescription.Type("x");
-    platform.OkCancelAnswers.push_back(true);
-    AnswerWriteFiles(-1, -1);
+    ConfirmExitChoosing(None, None);
     bool canClose = false;
     form.FormCloseQuery(canClose);
     EXPECT_TRUE(canClose);
-    EXPECT_EQ(platform.ModalForms, std::vector<std::string>{"TFormWriteGridTitleFiles"});
-    EXPECT_TRUE(gridGroupVisible);
-    EXPECT_FALSE(titleGroupVisible);
-    EXPECT_TRUE(platform.SaveDialogs.empty());  // no selection: nothing written
+    EXPECT_EQ(offered, "grid");
+    EXPECT_TRUE(platform.SaveDialogs.empty());  // no choice: nothing written
 }
 
 TEST_F(CreateOutputTest, NoForGridAndYesForTitleWritesOnlyTheTitleFile) {
     form.EditDescription.Type("x");
     titleForm.EditCompany1.Type("Acme");
-    platform.OkCancelAnswers.push_back(true);
-    AnswerWriteFiles(1, 0);
+    ConfirmExitChoosing(No, Yes);
     platform.SaveAnswers.emplace_back(dir / "titles.dat");
     form.Close();
-    EXPECT_TRUE(gridGroupVisible);
-    EXPECT_TRUE(titleGroupVisible);
+    EXPECT_EQ(offered, "gridtitle");
     EXPECT_EQ(platform.SaveDialogs.size(), 1U);
     EXPECT_TRUE(fs::exists(dir / "titles.dat"));
-    EXPECT_EQ(dir.FileCount(), 1U);
     EXPECT_EQ(platform.ExitStatus, 0);
 }
 
-TEST_F(CreateOutputTest, FileThatCannotBeWrittenKeepsTheProgramOpen) {
-    form.EditDescription.Type("x");
-    platform.OkCancelAnswers.push_back(true);
-    AnswerWriteFiles(0, -1);
-    platform.SaveAnswers.emplace_back(dir / "missing" / "grid.dat");
+TEST_F(CreateOutputTest, ChoicesOfAnEarlierExitAndOfHiddenGroupsWriteNothing) {
+    platform.OpenAnswers = {dir.Write("grid.dat", testing::GridFileText(1)),
+                            dir.Write("titles.dat", testing::TitleFileText(1))};
+    form.ButtonGetFileName.Click();
+    form.ButtonGetTitleData.Click();
+    titleForm.EditOffice.Type("changed");
+    ConfirmExitChoosing(Yes, Yes);  // the grid is as read: its group hidden
+    platform.SaveAnswers.emplace_back(dir / "missing" / "titles.dat");
+    form.Close();                     // the save fails: the program stays
+    ConfirmExitChoosing(None, None);  // offered again, and nothing chosen this time
     form.Close();
-    EXPECT_EQ(platform.Errors.size(), 1U);
-    EXPECT_FALSE(platform.ExitStatus.has_value());
-    EXPECT_EQ(form.Store.GridSetCount, 1);  // the set is still there to save
+    EXPECT_EQ(platform.SaveDialogs.size(), 1U);
+    EXPECT_EQ(platform.ExitStatus, 0);
 }
 
 }  // namespace

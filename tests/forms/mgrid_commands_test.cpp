@@ -1,14 +1,16 @@
-// The main form's commands: the data file dialogs, the sample files, help,
-// and the exit flow's grid writer.
+// The main form's commands: opening the data files and writing them back,
+// Determine Limits, the sample files and help.
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <ostream>
+#include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "datafiles/grid_file.h"
+#include "app/text.h"
+#include "datafiles/sample_files.h"
+#include "forms/data_file_text.h"
 #include "support/app_fixture.h"
 #include "support/temp_dir.h"
 
@@ -17,256 +19,178 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The 16 lines of one grid set: metric, limits 0..1000, scale 1000.
-std::string GridSetText(const std::string& description) {
-    return description + "\n" +
-           "M\n"
-           "East\n"
-           "North\n"
-           "0 1000 100 1000 0 0.0 / XMin, XMax, XGrid, XScale, XAdd, XConst\n"
-           "0 1000 100 1000 0 0.0 / YMin, YMax, YGrid, YScale, YAdd, YConst\n"
-           "0 0.25 0.25\n"
-           "\n"
-           "0 0.25 0.25\n"
-           "\n"
-           "0.0\n"
-           "0.000 0.000 0.000 0.000\n"
-           "UR 0.5 0.0\n"
-           "N\n"
-           "A\n"
-           " \n";
-}
-
-std::string GridFileWithSets(int count) {
-    std::string text;
-    for (int s = 1; s <= count; ++s) text += GridSetText("Set " + std::to_string(s));
-    return text;
-}
-
-std::string TitleSetText(const std::string& company) {
-    std::string text = company + "\n";
-    for (int line = 2; line <= 13; ++line) text += "Line " + std::to_string(line) + "\n";
-    return text + " \n";
-}
-
-std::string TitleFileWithSets(int count) {
-    std::string text;
-    for (int s = 1; s <= count; ++s) text += TitleSetText("Company " + std::to_string(s));
-    return text;
+std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
 }
 
 class CommandsTest : public testing::AppFixture {
 protected:
-    void SetUp() override {
-        form.DataDirectory = dir.Path();
-        form.WorkingDirectory = dir.Path();
+    void SetUp() override { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
+
+    void PressDetermineLimits() {
+        form.DetermineLimitsButton.SetEnabled(true);
+        form.DetermineLimitsButton.Click();
     }
 
     testing::TempDir dir;
 };
 
-// ---- Open grid data file ----
-
-TEST_F(CommandsTest, GridOpenDialogIsSetUpForDataFiles) {
-    form.ButtonGetFileName.Click();
-    ASSERT_EQ(platform.OpenDialogs.size(), 1U);
-    const auto& dialog = platform.OpenDialogs[0];
-    EXPECT_EQ(dialog.Title, "Find the grid data file you want...");
-    EXPECT_EQ(dialog.InitialDirectory, dir.Path());
-    EXPECT_EQ(dialog.FileName, "*.dat");
-    EXPECT_EQ(dialog.DefaultExtension, "DAT");
-}
-
-TEST_F(CommandsTest, CancelledGridDialogChangesNothing) {
-    form.ButtonGetFileName.Click();
-    EXPECT_EQ(form.Store.GridSetCount, 0);
-    EXPECT_FALSE(form.Store.GridFileLoaded);
-    EXPECT_TRUE(form.ButtonGetFileName.Enabled());
-    EXPECT_TRUE(platform.Errors.empty());
-    EXPECT_FALSE(form.LimitsReportShown.has_value());
-}
-
-TEST_F(CommandsTest, UnreadableGridFileIsReportedAndChangesNothing) {
-    platform.OpenAnswers.emplace_back(dir / "missing.dat");
-    form.ButtonGetFileName.Click();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("missing.dat"), std::string::npos) << platform.Errors[0];
-    EXPECT_EQ(form.Store.GridSetCount, 0);
-    EXPECT_FALSE(form.Store.GridFileLoaded);
-    EXPECT_TRUE(form.ButtonGetFileName.Enabled());
-    EXPECT_EQ(form.Layout.LimitsError, 0);
-    EXPECT_FALSE(form.LimitsReportShown.has_value());
-}
-
-TEST_F(CommandsTest, ReadingGridFileShowsLastSetAndDeterminesItsLimits) {
-    platform.OpenAnswers.emplace_back(dir.Write("two.dat", GridFileWithSets(2)));
-    form.ButtonGetFileName.Click();
-    EXPECT_TRUE(platform.Errors.empty());
-    EXPECT_TRUE(form.Store.GridFileLoaded);
-    EXPECT_EQ(form.Store.GridSetCount, 2);
-    EXPECT_EQ(form.Store.CurrentGridSet, 1);
-    EXPECT_EQ(form.EditDescription.Text(), "Set 2");
-    EXPECT_FALSE(form.ButtonGetFileName.Enabled());
-    EXPECT_FALSE(form.DetermineLimitsButton.Enabled());
-    EXPECT_TRUE(form.BitBtnCreateOutput.Enabled());
-    ASSERT_TRUE(form.LimitsReportShown);
-    EXPECT_EQ((*form.LimitsReportShown)[6],
-              "X-Axis:          0.0       1000.0    1000.00   39.37   100.0");
-}
-
-TEST_F(CommandsTest, GridFileBeyondCapacityShowsMessage100AndDoesNotLoad) {
-    platform.OpenAnswers.emplace_back(dir.Write("many.dat", GridFileWithSets(51)));
-    form.ButtonGetFileName.Click();
-    EXPECT_EQ(form.Layout.LimitsError, 100);
-    EXPECT_EQ(form.MessageArea.Caption(),
-              " - 0100: Maximum number of grid sets have been read. Read grid data");
-    EXPECT_EQ(form.Store.GridSetCount, 50);
-    EXPECT_FALSE(form.Store.GridFileLoaded);
-    EXPECT_TRUE(form.ButtonGetFileName.Enabled());
-    EXPECT_FALSE(form.LimitsReportShown.has_value());
-    EXPECT_EQ(platform.Beeps, 1);
-}
-
-// ---- Open title block data file ----
-
-TEST_F(CommandsTest, TitleDialogCancelledShowsNoForm) {
-    form.ButtonGetTitleData.Click();
-    ASSERT_EQ(platform.OpenDialogs.size(), 1U);
-    EXPECT_EQ(platform.OpenDialogs[0].Title, "Find the title data file you want...");
-    EXPECT_EQ(platform.OpenDialogs[0].FileName, "*.dat");
-    EXPECT_EQ(platform.OpenDialogs[0].DefaultExtension, "DAT");
-    EXPECT_EQ(platform.OpenDialogs[0].InitialDirectory, dir.Path());
-    EXPECT_TRUE(platform.ModalForms.empty());
-    EXPECT_TRUE(form.ButtonGetTitleData.Enabled());
-}
-
-TEST_F(CommandsTest, UnreadableTitleFileDisablesOutputAndIsReported) {
-    form.BitBtnCreateOutput.SetEnabled(true);
-    platform.OpenAnswers.emplace_back(dir / "nope.dat");
-    form.ButtonGetTitleData.Click();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("nope.dat"), std::string::npos);
-    EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
-    EXPECT_EQ(titleForm.Store.TitleSetCount, 0);
-    EXPECT_FALSE(titleForm.Store.TitleFileLoaded);
+TEST_F(CommandsTest, DataFileThatCannotBeReadOrHoldsTooManySetsLoadsNothing) {
+    const struct {
+        bool grid;
+        fs::path file;
+        const char* reported;  // part of the error report, or the message area
+    } cases[] = {
+        {true, dir / "missing.dat", "missing.dat"},
+        {true, dir.Write("many.dat", testing::GridFileText(51)), " - 0100: Maximum number of grid"},
+        {false, dir / "nope.dat", "nope.dat"},
+        {false, dir.Write("titles.dat", testing::TitleFileText(51)), " - 0101: Maximum number"},
+    };
+    for (const auto& c : cases) {
+        platform.OpenAnswers.emplace_back(c.file);
+        (c.grid ? form.ButtonGetFileName : form.ButtonGetTitleData).Click();
+        const std::string shown =
+            platform.Errors.empty() ? form.MessageArea.Caption() : platform.Errors.back();
+        EXPECT_NE(shown.find(c.reported), std::string::npos) << shown;
+        EXPECT_FALSE(form.Store.GridFileLoaded || titleForm.Store.TitleFileLoaded) << c.reported;
+        EXPECT_TRUE(form.ButtonGetFileName.Enabled() && form.ButtonGetTitleData.Enabled());
+        EXPECT_FALSE(form.LimitsReportShown.has_value());
+        platform.Errors.clear();
+    }
     EXPECT_TRUE(platform.ModalForms.empty());
 }
 
-TEST_F(CommandsTest, ReadingTitleFileOpensTheFormOnTheCurrentSet) {
-    platform.OpenAnswers.emplace_back(dir.Write("titles.dat", TitleFileWithSets(2)));
-    std::string shownWhileOpen;
-    bool outputEnabledWhileOpen = true;
-    platform.ModalAnswers.emplace_back([&](Form&) {
-        shownWhileOpen = titleForm.EditCompany1.Text();
-        outputEnabledWhileOpen = form.BitBtnCreateOutput.Enabled();
-        return ModalResultOk;
-    });
-    form.ButtonGetTitleData.Click();
-    EXPECT_EQ(platform.ModalForms, std::vector<std::string>{"TTitleBlockForm"});
-    EXPECT_EQ(shownWhileOpen, "Company 1");
-    EXPECT_FALSE(outputEnabledWhileOpen);
-    EXPECT_TRUE(titleForm.Store.TitleFileLoaded);
-    EXPECT_EQ(titleForm.Store.TitleSetCount, 2);
-    EXPECT_TRUE(form.BitBtnCreateOutput.Enabled());
-    EXPECT_FALSE(form.ButtonGetTitleData.Enabled());
-}
-
-TEST_F(CommandsTest, TitleFileBeyondCapacityShowsMessage101) {
-    platform.OpenAnswers.emplace_back(dir.Write("many.dat", TitleFileWithSets(51)));
-    form.ButtonGetTitleData.Click();
-    EXPECT_EQ(form.Layout.LimitsError, 101);
-    EXPECT_EQ(form.MessageArea.Caption(),
-              " - 0101: Maximum number of title sets have been read. Read title data");
-    EXPECT_EQ(titleForm.Store.TitleSetCount, 50);
-    EXPECT_FALSE(titleForm.Store.TitleFileLoaded);
-    EXPECT_TRUE(platform.ModalForms.empty());
-    EXPECT_TRUE(form.ButtonGetTitleData.Enabled());
-}
-
-// ---- Sample files ----
-
-TEST_F(CommandsTest, SampleFilesAreWrittenThenAnnounced) {
-    form.BitBtnCreateOutput.SetEnabled(true);
-    form.BitBtnCreateSampleFiles.Click();
-    EXPECT_TRUE(fs::is_regular_file(dir / "QDLGrid.SAM"));
-    EXPECT_TRUE(fs::is_regular_file(dir / "QDLTitle.SAM"));
-    EXPECT_EQ(form.MessageArea.Caption(),
-              " - 1000: 2 sample files called QDLGrid.SAM and QDLTitle.SAM have been created "
-              "for you.");
-    EXPECT_FALSE(form.BitBtnCreateSampleFiles.Enabled());
-    EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
-    EXPECT_EQ(platform.Beeps, 1);
-    EXPECT_TRUE(platform.Errors.empty());
-}
-
-TEST_F(CommandsTest, SampleFileThatCannotBeWrittenIsReportedInsteadOfTheMessage) {
-    // The grid file can be written, the title file cannot.
-    fs::create_directory(dir / "QDLTitle.SAM");
+TEST_F(CommandsTest, SampleFilesAreAnnouncedOnlyWhenBothWereWritten) {
+    fs::create_directory(dir / "QDLTitle.SAM");  // the grid sample can be written, this cannot
     form.BitBtnCreateSampleFiles.Click();
     ASSERT_EQ(platform.Errors.size(), 1U);
     EXPECT_NE(platform.Errors[0].find("QDLTitle.SAM"), std::string::npos) << platform.Errors[0];
     EXPECT_EQ(form.MessageArea.Caption(), "");
-    EXPECT_EQ(platform.Beeps, 0);
-    EXPECT_FALSE(form.BitBtnCreateSampleFiles.Enabled());
 }
 
-TEST_F(CommandsTest, SampleFilesIntoAMissingFolderAreReported) {
-    form.WorkingDirectory = dir / "no" / "such" / "folder";
-    form.BitBtnCreateSampleFiles.Click();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("QDLGrid.SAM"), std::string::npos) << platform.Errors[0];
-    EXPECT_EQ(form.MessageArea.Caption(), "");
+// ---- Determine Limits ----
+
+TEST_F(CommandsTest, WritesBackOrderedLimitsPositiveScalesAndCutsButKeepsFullPrecision) {
+    EnterValidSheet();
+    form.EditXMin.Type("500.75");
+    form.EditXMax.Type("100");
+    form.EditYScale.Type("-250.55");
+    form.EditCutLeft.Type("-0.5");
+    form.EditCutRight.Type("");
+    PressDetermineLimits();
+    EXPECT_EQ(form.EditedGridSet().XMin, "100.0");
+    EXPECT_EQ(form.EditedGridSet().XMax, "500.8");
+    EXPECT_EQ(form.EditedGridSet().YScale, "250.6");
+    EXPECT_EQ(form.EditedGridSet().CutLeft, "0.500");
+    EXPECT_EQ(form.EditedGridSet().CutRight, "0.000");
+    EXPECT_EQ(form.Store.Current().XMax, "500.8");
+    EXPECT_DOUBLE_EQ(form.Layout.XMax, 500.75);
+    EXPECT_DOUBLE_EQ(form.Layout.YScale, 250.55);
+    ASSERT_TRUE(form.LimitsReportShown);
+    EXPECT_EQ(form.MessageArea.Caption(), " ");
+    EXPECT_TRUE(form.BitBtnCreateOutput.Enabled());
 }
 
-// ---- Help and the title block form ----
-
-TEST_F(CommandsTest, HelpAsksForTheContentsOfTheHelpFile) {
-    form.BitBtnHelp.Click();
-    EXPECT_EQ(platform.HelpRequests, std::vector<std::string>{"QDL32BC3.hlp 3 0"});
+TEST_F(CommandsTest, FirstMissingFieldIsMarkedAndReportedAndNoReportIsLeft) {
+    const struct {
+        Edit TMGridInfo::*edit;
+        const char* text;
+        MessageCode code;
+    } cases[] = {
+        {&TMGridInfo::EditYMin, "  ", 4},          {&TMGridInfo::EditYMax, "", 5},
+        {&TMGridInfo::EditYScale, "-0.00", 7},     {&TMGridInfo::EditXMin, "Fill in!", 10},
+        {&TMGridInfo::EditXMax, " Fill in! ", 11}, {&TMGridInfo::EditXScale, "1e-999", 13}};
+    for (const auto& c : cases) {
+        EnterValidSheet();
+        PressDetermineLimits();
+        ASSERT_TRUE(form.LimitsReportShown);
+        form.EditXScale.Type("0");  // missing too, but checked last
+        (form.*c.edit).Type(c.text);
+        const int beeps = platform.Beeps;
+        PressDetermineLimits();
+        EXPECT_EQ(Trim((form.*c.edit).Text()), "Fill in!") << c.code;
+        if (c.code != 13) {
+            EXPECT_EQ(form.EditXScale.Text(), "0");
+        }
+        EXPECT_EQ(form.Layout.LimitsError, c.code);
+        EXPECT_FALSE(form.LimitsReportShown.has_value());
+        EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
+        EXPECT_EQ(platform.Beeps, beeps + 1);
+    }
+    EXPECT_EQ(form.MessageArea.Caption(), " - 0013: X-Scale MUST be filled in! XScale");
+    EXPECT_TRUE(platform.Errors.empty()) << platform.Errors.front();
 }
 
-TEST_F(CommandsTest, ShowTitleBlockDataOpensTheTitleFormModally) {
-    form.ButtonTitleBlockData.Click();
-    EXPECT_EQ(platform.ModalForms, std::vector<std::string>{"TTitleBlockForm"});
+TEST_F(CommandsTest, TextThatIsNoNumberStopsWithTheConversionErrorAndNoReport) {
+    const std::pair<Edit TMGridInfo::*, const char*> cases[] = {
+        {&TMGridInfo::EditXScale, "0abc"},
+        {&TMGridInfo::EditYScale, "1:1000"},
+        {&TMGridInfo::EditBorderSize, "wide"},
+        {&TMGridInfo::EditCutBottom, "inf"}};
+    for (const auto& [edit, text] : cases) {
+        platform.Errors.clear();
+        EnterValidSheet();
+        PressDetermineLimits();
+        (form.*edit).Type(text);
+        PressDetermineLimits();
+        ASSERT_EQ(platform.Errors.size(), 1U) << text;
+        EXPECT_NE(platform.Errors[0].find(text), std::string::npos) << platform.Errors[0];
+        EXPECT_FALSE(form.LimitsReportShown.has_value());
+        EXPECT_EQ(form.Layout.LimitsError, 0);
+    }
 }
 
-// ---- The exit flow's grid writer ----
+// ---- The data files read and written back whole ----
 
-TEST_F(CommandsTest, GridWriterWithNothingToWriteAsksNothing) {
-    EXPECT_TRUE(form.WriteGridDataFile());
-    EXPECT_TRUE(platform.SaveDialogs.empty());
-}
+TEST_F(CommandsTest, LongDescriptionFromAFileIsShownAndSavedWhole) {
+    const std::string longDescription(65, 'D');
+    std::string grid(SampleGridFileText());
+    grid.replace(grid.find("Description 2"), 60, longDescription);  // the 60 columns before "/"
+    platform.OpenAnswers.emplace_back(dir.Write("long.dat", grid));
 
-TEST_F(CommandsTest, GridWriterCancelledWritesNothing) {
-    form.Store.GridLineCount = 16;
-    form.Store.GridSetCount = 1;
-    EXPECT_TRUE(form.WriteGridDataFile());
-    ASSERT_EQ(platform.SaveDialogs.size(), 1U);
-    EXPECT_EQ(platform.SaveDialogs[0].Title, "Find or create the grid data file you want...");
-    EXPECT_EQ(platform.SaveDialogs[0].FileName, "*.dat");
-    EXPECT_EQ(platform.SaveDialogs[0].DefaultExtension, "DAT");
-    EXPECT_EQ(platform.SaveDialogs[0].InitialDirectory, dir.Path());
-    EXPECT_TRUE(fs::is_empty(dir.Path()));
-}
-
-TEST_F(CommandsTest, GridWriterWritesTheSetsInUse) {
-    platform.OpenAnswers.emplace_back(dir.Write("in.dat", GridFileWithSets(3)));
     form.ButtonGetFileName.Click();
-    platform.SaveAnswers.emplace_back(dir / "out.dat");
-    EXPECT_TRUE(form.WriteGridDataFile());
-    GridSetStore readBack;
-    ReadGridFile(dir / "out.dat", readBack);
-    EXPECT_EQ(readBack.GridSetCount, 3);
-    EXPECT_EQ(readBack.GridSets[2].Description, "Set 3");
+    EXPECT_EQ(platform.OpenDialogs.at(0).InitialDirectory, dir.Path());
+    // The last set is shown, its limits determined; the file cannot be opened again.
+    EXPECT_TRUE(form.LimitsReportShown.has_value() && form.BitBtnCreateOutput.Enabled());
+    EXPECT_FALSE(form.ButtonGetFileName.Enabled() || form.DetermineLimitsButton.Enabled());
+    ASSERT_EQ(form.Store.GridSetCount, 2);
+    EXPECT_EQ(form.EditDescription.Text(), longDescription);
+    EXPECT_EQ(form.Store.Current().Description, longDescription);
+
+    platform.SaveAnswers.emplace_back(dir / "saved.dat");
+    ASSERT_TRUE(form.WriteGridDataFile());
+    const auto saved = Lines(testing::TempDir::Read(dir / "saved.dat"));
+    ASSERT_EQ(saved.size(), 32U);
+    EXPECT_EQ(saved[16], longDescription + "/ Description (60 chars. Max.)");
+
+    // A person typing is held to the edit's 60 characters.
+    form.EditDescription.Type(longDescription);
+    EXPECT_EQ(form.Store.Current().Description, std::string(60, 'D'));
 }
 
-TEST_F(CommandsTest, GridWriterFailureIsReportedAndAnswered) {
-    form.Store.GridLineCount = 16;
-    form.Store.GridSetCount = 1;
-    platform.SaveAnswers.emplace_back(dir / "missing" / "out.dat");
-    EXPECT_FALSE(form.WriteGridDataFile());
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("out.dat"), std::string::npos);
+TEST_F(CommandsTest, TitleSamplesReadThroughTheFormAndWrittenBackKeepEveryValue) {
+    platform.OpenAnswers.emplace_back(dir.Write("title.dat", SampleTitleFileText()));
+    form.ButtonGetTitleData.Click();
+    // The form opened on the first set; the file cannot be opened again.
+    EXPECT_EQ(platform.ModalForms, std::vector<std::string>{"TTitleBlockForm"});
+    EXPECT_FALSE(form.ButtonGetTitleData.Enabled());
+    ASSERT_EQ(titleForm.Store.TitleSetCount, 2);
+    EXPECT_EQ(titleForm.EditCompany2.Text(), "Wishful Thinking Mine");
+    EXPECT_FALSE(titleForm.Store.TitleSetsChanged());
+
+    platform.SaveAnswers.emplace_back(dir / "saved.dat");
+    ASSERT_TRUE(titleForm.WriteTitleDataFile());
+    const auto sample = Lines(std::string(SampleTitleFileText()));
+    const auto saved = Lines(testing::TempDir::Read(dir / "saved.dat"));
+    ASSERT_EQ(saved.size(), sample.size());
+    for (std::size_t i = 0; i < sample.size(); ++i) {
+        // The same value before the "/" on every line; the approvals'
+        // comments are the writer's own.
+        EXPECT_EQ(Trim(saved[i].substr(0, 30)), Trim(sample[i].substr(0, 30))) << "line " << i + 1;
+    }
 }
 
 }  // namespace

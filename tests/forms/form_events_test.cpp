@@ -1,0 +1,61 @@
+// How events run: handlers nest and settle, and a conversion error stops
+// only the handler that met it.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "app/numbers.h"
+#include "app/text.h"
+#include "forms/form.h"
+#include "forms/scripted_platform.h"
+
+namespace quadrel {
+namespace {
+
+class GuardedForm : public Form {
+public:
+    explicit GuardedForm(Platform& platform) : Form(platform, "GuardedForm", "Guarded") {
+        Outer.OnChange = Guarded(*this, &GuardedForm::OuterChange);
+        Inner.OnChange = Guarded(*this, &GuardedForm::InnerChange);
+    }
+    Edit Outer{"Outer"};
+    Edit Inner{"Inner"};
+    std::vector<std::string> Steps;
+
+    void OuterChange() {
+        Steps.push_back("outer wrote");
+        Inner.SetText(" " + Outer.Text());
+        Steps.push_back("outer goes on");
+        ToDouble(Outer.Text());
+        Steps.push_back("outer converted");
+    }
+    // Trims its own text: the write-back runs it again, on a text that
+    // trims to itself, so it settles.
+    void InnerChange() {
+        Steps.push_back("inner '" + Inner.Text() + "'");
+        Inner.SetText(Trim(Inner.Text()));
+        ToDouble(Inner.Text());
+        Steps.push_back("inner converted");
+    }
+};
+
+TEST(FormEvents, HandlersNestAndSettleAndAConversionErrorStopsOnlyTheHandlerThatMetIt) {
+    ScriptedPlatform platform;
+    GuardedForm form(platform);
+    form.Outer.Type("abc");
+    // The inner handler stops, the writer goes on until its own conversion.
+    EXPECT_EQ(form.Steps, (std::vector<std::string>{"outer wrote", "inner ' abc'", "inner 'abc'",
+                                                    "outer goes on"}));
+    ASSERT_EQ(platform.Errors.size(), 3U);
+    EXPECT_NE(platform.Errors[0].find("'abc'"), std::string::npos) << platform.Errors[0];
+
+    form.Steps.clear();
+    form.Outer.Type("12");
+    EXPECT_EQ(form.Steps, (std::vector<std::string>{"outer wrote", "inner ' 12'", "inner '12'",
+                                                    "inner converted", "inner converted",
+                                                    "outer goes on", "outer converted"}));
+}
+
+}  // namespace
+}  // namespace quadrel
