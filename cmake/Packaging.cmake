@@ -14,12 +14,7 @@ install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.svg
 install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
 
-# The version comes from project(... VERSION ...); 0.1.0 stands in until it is set there.
-if(PROJECT_VERSION)
-  set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-else()
-  set(CPACK_PACKAGE_VERSION 0.1.0)
-endif()
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 
 set(CPACK_PACKAGE_NAME quadrel)
 set(CPACK_PACKAGE_VENDOR "Quadrel developers")

@@ -2,11 +2,13 @@
 // only the handler that met it.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "app/numbers.h"
 #include "app/text.h"
+#include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/scripted_platform.h"
 
@@ -55,6 +57,30 @@ TEST(FormEvents, HandlersNestAndSettleAndAConversionErrorStopsOnlyTheHandlerThat
     EXPECT_EQ(form.Steps, (std::vector<std::string>{"outer wrote", "inner ' 12'", "inner '12'",
                                                     "inner converted", "inner converted",
                                                     "outer goes on", "outer converted"}));
+}
+
+// A view repaints on every notification: a write that changes nothing must
+// not flicker, and a view that has gone must hear nothing more.
+TEST(FormEvents, ObserversHearRealChangesOnlyUntilTheyStopListening) {
+    Edit edit{"Edit"};
+    edit.SetHint("hint");
+    edit.SetText("text");
+    int heard = 0;
+    const auto id = edit.Observe([&heard](const Control&) { ++heard; });
+    const struct {
+        std::function<void()> write;
+        int heardAfter;
+    } steps[] = {
+        {[&] { edit.SetHint("hint"); }, 0},   {[&] { edit.SetText("text"); }, 0},
+        {[&] { edit.SetEnabled(true); }, 0},  {[&] { edit.SetVisible(true); }, 0},
+        {[&] { edit.SetHint("other"); }, 1},  {[&] { edit.SetText("other"); }, 2},
+        {[&] { edit.SetEnabled(false); }, 3}, {[&] { edit.Unobserve(id); }, 3},
+        {[&] { edit.SetText("gone"); }, 3},
+    };
+    for (const auto& step : steps) {
+        step.write();
+        EXPECT_EQ(heard, step.heardAfter);
+    }
 }
 
 }  // namespace
