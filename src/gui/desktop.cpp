@@ -171,7 +171,11 @@ int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
         if (screenshots && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
         }
-        QuadrelApplicationLoop application(argc, argv);
+        // Qt reads options of its own from the command line ("--title" sets
+        // a window's title): it is given the program's name only.
+        int qtArgumentCount = argc > 0 ? 1 : 0;
+        char* qtArguments[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+        QuadrelApplicationLoop application(qtArgumentCount, qtArguments);
         QApplication::setApplicationName(ToQString(ApplicationTitle));
         return screenshots ? RunScreenshots(options, out) : RunWindow(options);
     } catch (const DesktopUsageError& error) {

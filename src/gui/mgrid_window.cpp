@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QStyle>
 #include <QVBoxLayout>
 
@@ -77,6 +78,7 @@ MGridWindow::MGridWindow(TMGridInfo& form, QtPlatform& platform)
 
     BuildReportAndMessages();
     SetTabOrder();
+    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
 }
 
 MGridWindow::~MGridWindow() {

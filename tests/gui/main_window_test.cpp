@@ -7,7 +7,9 @@
 
 #include "app/set_store.h"
 #include "cli/command_line.h"
+#include "gui/help_window.h"
 #include "gui/limits_report_view.h"
+#include <QTextBrowser>
 #include "gui/window_fixture.h"
 
 namespace quadrel::testing {
@@ -146,6 +148,33 @@ TEST_F(WindowWithSamples, CreateOutputWritesWhatTheCommandLineWritesThenExitsWit
     qunsetenv("SOURCE_DATE_EPOCH");
     EXPECT_TRUE(offered);
     EXPECT_EQ(session->Platform.ExitStatus(), 1);
+}
+
+TEST_F(WindowTest, TheCloseBoxAsksFirstAndEndsWithStatusZero) {
+    WhenModal(PressButton("Cancel"));
+    session->MainWindow.close();
+    EXPECT_FALSE(session->Platform.ExitStatus());
+    EXPECT_TRUE(session->MainWindow.isVisible());
+
+    WhenModal([](QWidget& question) {
+        EXPECT_EQ(question.windowTitle(), "Exit program notice...");
+        PressButton("OK")(question);
+    });
+    session->MainWindow.close();
+    EXPECT_EQ(session->Platform.ExitStatus(), 0);
+}
+
+TEST_F(WindowTest, HelpOpensQuadrelsOwnPage) {
+    Click("BitBtnHelp");
+    const HelpWindow* help = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets()) {
+        if (auto* found = dynamic_cast<HelpWindow*>(top); found != nullptr && found->isVisible()) help = found;
+    }
+    ASSERT_NE(help, nullptr);
+    const QString page = const_cast<HelpWindow*>(help)->Browser().toPlainText();
+    for (const char* topic : {"Determine Limits", "Create output", "Title Block", "0004"}) {
+        EXPECT_TRUE(page.contains(QString::fromLatin1(topic))) << topic;
+    }
 }
 
 TEST_F(WindowTest, ActionButtonsFollowTheFieldsAndTabFollowsTheForm) {
