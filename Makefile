@@ -39,6 +39,14 @@ run: build
 	else \
 	  echo "note: matplotlib is missing ($(PYTHON3)), so no $(DEMO)/sample.png"; \
 	fi
+	@# With a display the window opens on the samples (status 1 after Create
+	@# output is a normal end); without one, its screenshots are written.
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
+	  ./$(BUILD)/quadrel --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM || [ $$? -eq 1 ]; \
+	else \
+	  ./$(BUILD)/quadrel screenshots --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
+	    --dir $(DEMO) 2>/dev/null; \
+	fi
 
 test: deps
 	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUADREL_SANITIZE=ON >/dev/null
