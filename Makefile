@@ -65,6 +65,8 @@ bench: deps
 	  -DQUADREL_TESTS=OFF >/dev/null
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench
 	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel
+	@bash bench/startup.sh $(BENCH_BUILD)/quadrel
 
 # Installs dpkg-dev and file first: CPack needs them to list the package's
 # library dependencies, and the configure step of `make build` looks for them.
