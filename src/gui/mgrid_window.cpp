@@ -85,32 +85,17 @@ MGridWindow::~MGridWindow() {
     form_.OnLimitsReportChanged = nullptr;
 }
 
+template <typename Widget, typename Model>
+Widget* MGridWindow::Bound(Model& model) {
+    auto* widget = new Widget;
+    widget->setObjectName(ToQString(model.Name()));
+    binder_.Bind(*widget, model);
+    return widget;
+}
+
 QLineEdit* MGridWindow::EditFor(Edit& edit, int width) {
-    auto* widget = new QLineEdit;
-    widget->setObjectName(ToQString(edit.Name()));
+    auto* widget = Bound<QLineEdit>(edit);
     if (width > 0) widget->setFixedWidth(ScreenScale(*this)(width));
-    binder_.Bind(*widget, edit);
-    return widget;
-}
-
-QPushButton* MGridWindow::ButtonFor(Button& button) {
-    auto* widget = new QPushButton;
-    widget->setObjectName(ToQString(button.Name()));
-    binder_.Bind(*widget, button);
-    return widget;
-}
-
-QRadioButton* MGridWindow::RadioFor(RadioButton& button) {
-    auto* widget = new QRadioButton;
-    widget->setObjectName(ToQString(button.Name()));
-    binder_.Bind(*widget, button);
-    return widget;
-}
-
-QLabel* MGridWindow::LabelFor(Label& label) {
-    auto* widget = new QLabel;
-    widget->setObjectName(ToQString(label.Name()));
-    binder_.Bind(*widget, label);
     return widget;
 }
 
@@ -134,15 +119,15 @@ QWidget* MGridWindow::BuildTopRow() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* samples = ButtonFor(form_.BitBtnCreateSampleFiles);
+    QPushButton* samples = Bound<QPushButton>(form_.BitBtnCreateSampleFiles);
     samples->setStyleSheet(
         QStringLiteral("QPushButton { color: #d00000; font-weight: bold; font-style: italic; }"));
     samples->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(samples);
-    layout->addWidget(ButtonFor(form_.ButtonGetFileName));
-    layout->addWidget(ButtonFor(form_.ButtonGetTitleData));
+    layout->addWidget(Bound<QPushButton>(form_.ButtonGetFileName));
+    layout->addWidget(Bound<QPushButton>(form_.ButtonGetTitleData));
     layout->addStretch(1);
-    QPushButton* help = ButtonFor(form_.BitBtnHelp);
+    QPushButton* help = Bound<QPushButton>(form_.BitBtnHelp);
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     help->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(help);
@@ -153,21 +138,21 @@ QWidget* MGridWindow::BuildSetLine() {
     auto* row = new QWidget;
     auto* layout = new QHBoxLayout(row);
     layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* up = ButtonFor(form_.BitBtnUp);
+    QPushButton* up = Bound<QPushButton>(form_.BitBtnUp);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
     up->setToolTip(QStringLiteral("Next set"));
-    QPushButton* down = ButtonFor(form_.BitBtnDown);
+    QPushButton* down = Bound<QPushButton>(form_.BitBtnDown);
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
     down->setToolTip(QStringLiteral("Previous set"));
     layout->addWidget(up);
     layout->addWidget(down);
-    layout->addWidget(LabelFor(form_.LabelDescription));
+    layout->addWidget(Bound<QLabel>(form_.LabelDescription));
     layout->addWidget(EditFor(form_.EditDescription), 1);
-    layout->addWidget(LabelFor(form_.LabelImpMet));
+    layout->addWidget(Bound<QLabel>(form_.LabelImpMet));
     layout->addWidget(EditFor(form_.EditImpMet, 28));
-    QPushButton* add = ButtonFor(form_.ButtonAddSet);
+    QPushButton* add = Bound<QPushButton>(form_.ButtonAddSet);
     add->setStyleSheet(QStringLiteral("QPushButton { color: #008000; font-weight: bold; }"));
-    QPushButton* remove = ButtonFor(form_.ButtonDeleteSet);
+    QPushButton* remove = Bound<QPushButton>(form_.ButtonDeleteSet);
     remove->setStyleSheet(QStringLiteral("QPushButton { color: #d00000; font-weight: bold; }"));
     layout->addWidget(add);
     layout->addWidget(remove);
@@ -183,14 +168,14 @@ QWidget* MGridWindow::BuildGrid() {
                                     &form_.LabelScale,      &form_.LabelAdd,
                                     &form_.LabelConstantToAdd};
     for (std::size_t i = 0; i < heads.size(); ++i) {
-        QLabel* head = LabelFor(*heads[i]);
+        QLabel* head = Bound<QLabel>(*heads[i]);
         head->setAlignment(Qt::AlignCenter);
         grid->addWidget(head, 0, static_cast<int>(i) + 1);
     }
     // The constant's hint is set but never shown.
     ControlBinder::HideHint(*grid->itemAtPosition(0, 7)->widget());
     const auto row = [this, grid](int at, Label& label, std::vector<std::pair<Edit*, int>> edits) {
-        grid->addWidget(LabelFor(label), at, 0);
+        grid->addWidget(Bound<QLabel>(label), at, 0);
         for (std::size_t i = 0; i < edits.size(); ++i) {
             grid->addWidget(EditFor(*edits[i].first, edits[i].second), at, static_cast<int>(i) + 1);
         }
@@ -236,7 +221,7 @@ QWidget* MGridWindow::BuildCuttingMarks() {
         grid->addWidget(HeadLabel(heads[i]), 0, i);
         grid->addWidget(EditFor(*cuts[static_cast<std::size_t>(i)]), 1, i);
     }
-    grid->addWidget(LabelFor(form_.LabelBorderSize), 3, 0, 1, 3, Qt::AlignRight);
+    grid->addWidget(Bound<QLabel>(form_.LabelBorderSize), 3, 0, 1, 3, Qt::AlignRight);
     grid->addWidget(EditFor(form_.EditBorderSize), 3, 3);
     return box;
 }
@@ -244,9 +229,9 @@ QWidget* MGridWindow::BuildCuttingMarks() {
 QWidget* MGridWindow::BuildTitleBlock() {
     auto* box = new QGroupBox(QStringLiteral("Title Block"));
     auto* grid = new QGridLayout(box);
-    grid->addWidget(ButtonFor(form_.ButtonTitleBlockData), 0, 0, 1, 3);
+    grid->addWidget(Bound<QPushButton>(form_.ButtonTitleBlockData), 0, 0, 1, 3);
     grid->addWidget(RadioGroupFor(form_.RGTitleBlock), 1, 0, 1, 3);
-    grid->addWidget(LabelFor(form_.LabelTitleBlockType), 2, 0, Qt::AlignRight);
+    grid->addWidget(Bound<QLabel>(form_.LabelTitleBlockType), 2, 0, Qt::AlignRight);
     grid->addWidget(EditFor(form_.EditTitleBlockType, 32), 2, 1, Qt::AlignLeft);
     grid->setColumnStretch(2, 1);
     return box;
@@ -258,7 +243,7 @@ QWidget* MGridWindow::BuildLegend() {
     bevel->setObjectName(ToQString(form_.BevelLegend.Name()));
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
     auto* layout = new QVBoxLayout(bevel);
-    layout->addWidget(LabelFor(form_.LabelLegend));
+    layout->addWidget(Bound<QLabel>(form_.LabelLegend));
     layout->addWidget(RadioGroupFor(form_.RGLegend));
     binder_.Bind(*bevel, form_.BevelLegend);
     return bevel;
@@ -268,13 +253,13 @@ QWidget* MGridWindow::BuildNorthArrow() {
     auto* box = new QGroupBox(QStringLiteral("North Arrow"));
     auto* grid = new QGridLayout(box);
     grid->setVerticalSpacing(ScreenScale(*this)(2));
-    grid->addWidget(RadioFor(form_.RBUpperLeft), 0, 0);
-    grid->addWidget(RadioFor(form_.RBUpperRight), 0, 1);
-    grid->addWidget(RadioFor(form_.RBLowerLeft), 1, 0);
-    grid->addWidget(RadioFor(form_.RBLowerRight), 1, 1);
-    grid->addWidget(LabelFor(form_.LabelSize), 2, 0, Qt::AlignRight);
+    grid->addWidget(Bound<QRadioButton>(form_.RBUpperLeft), 0, 0);
+    grid->addWidget(Bound<QRadioButton>(form_.RBUpperRight), 0, 1);
+    grid->addWidget(Bound<QRadioButton>(form_.RBLowerLeft), 1, 0);
+    grid->addWidget(Bound<QRadioButton>(form_.RBLowerRight), 1, 1);
+    grid->addWidget(Bound<QLabel>(form_.LabelSize), 2, 0, Qt::AlignRight);
     grid->addWidget(EditFor(form_.EditSize, 60), 2, 1, Qt::AlignLeft);
-    grid->addWidget(LabelFor(form_.LabelDistMapEdge), 3, 0, Qt::AlignRight);
+    grid->addWidget(Bound<QLabel>(form_.LabelDistMapEdge), 3, 0, Qt::AlignRight);
     grid->addWidget(EditFor(form_.EditDistMapEdge, 60), 3, 1, Qt::AlignLeft);
     return box;
 }
@@ -283,8 +268,8 @@ QWidget* MGridWindow::BuildActions() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
     layout->setContentsMargins(0, ScreenScale(*this)(8), 0, 0);
-    layout->addWidget(ButtonFor(form_.DetermineLimitsButton));
-    QPushButton* output = ButtonFor(form_.BitBtnCreateOutput);
+    layout->addWidget(Bound<QPushButton>(form_.DetermineLimitsButton));
+    QPushButton* output = Bound<QPushButton>(form_.BitBtnCreateOutput);
     output->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     layout->addWidget(output);
     layout->addStretch(1);

@@ -47,10 +47,9 @@ private:
     void ShowLimitsReport();
 
     // A widget for a control of the form, named as the control and bound.
+    template <typename Widget, typename Model>
+    Widget* Bound(Model& model);
     QLineEdit* EditFor(Edit& edit, int width = 0);
-    QPushButton* ButtonFor(Button& button);
-    QRadioButton* RadioFor(RadioButton& button);
-    QLabel* LabelFor(Label& label);
     QGroupBox* RadioGroupFor(RadioGroup& group);
 
     TMGridInfo& form_;
