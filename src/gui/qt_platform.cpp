@@ -6,6 +6,7 @@
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
+#include <QThread>
 
 #include "app/source_date.h"
 #include "forms/form.h"
@@ -142,7 +143,10 @@ char QtPlatform::DecimalSeparator() const {
 
 void QtPlatform::Exit(int status) {
     exitStatus_ = status;
-    QCoreApplication::exit(status);
+    // Ends the running event loops, the program's with them; outside any
+    // loop there is nothing to end, and telling Qt anyway would end the
+    // next loop before it starts.
+    if (QThread::currentThread()->loopLevel() > 0) QCoreApplication::exit(status);
 }
 
 }  // namespace quadrel
