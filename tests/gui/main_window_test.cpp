@@ -91,8 +91,15 @@ TEST_F(WindowWithSamples, ALongerTextFromAFileIsShownWhole) {
 }
 
 TEST_F(WindowWithSamples, DeterminedLimitsArePaintedAsTheCommandLinePrintsThem) {
+    const auto actions = [this] {
+        return std::pair(Widget("DetermineLimitsButton").isEnabled(),
+                         Widget("BitBtnCreateOutput").isEnabled());
+    };
     OpenSampleGridFile();
+    EXPECT_EQ(actions(), std::pair(false, true));
+    EXPECT_FALSE(Widget("ButtonGetFileName").isEnabled());
     Click("BitBtnDown");
+    EXPECT_EQ(actions(), std::pair(true, true));
     Click("DetermineLimitsButton");
 
     const LimitsReportView& report = session->MainWindow.ReportView();
