@@ -1,11 +1,10 @@
 #include "app/atomic_file.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <string>
-
-#include <unistd.h>
 
 #include "support/temp_dir.h"
 
@@ -33,7 +32,8 @@ TEST(WriteFileAtomically, AFailedWriteKeepsTheOldFileAndNamesTheTarget) {
         WriteFileAtomically(target, "new contents\n");
         FAIL() << "the write should have failed";
     } catch (const FileError& error) {
-        EXPECT_NE(std::string(error.what()).find(target.string()), std::string::npos) << error.what();
+        EXPECT_NE(std::string(error.what()).find(target.string()), std::string::npos)
+            << error.what();
     }
     EXPECT_EQ(TempDir::Read(target), "old contents\n");
     EXPECT_THROW(WriteFileAtomically(dir.Path(), "x"), FileError);

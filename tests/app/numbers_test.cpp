@@ -15,20 +15,22 @@ TEST(ToDouble, AcceptsPlainDecimalNumbersOnly) {
         const char* text;
         char separator;
         double value;
-    } accepted[] = {{"250", '.', 250},    {"  -5  ", '.', -5}, {"+2.5", '.', 2.5},
-                    {".5", '.', 0.5},     {"5.", '.', 5},      {"1.5E-2", '.', 0.015},
+    } accepted[] = {{"250", '.', 250},    {"  -5  ", '.', -5},  {"+2.5", '.', 2.5},
+                    {".5", '.', 0.5},     {"5.", '.', 5},       {"1.5E-2", '.', 0.015},
                     {"2,5", ',', 2.5},    {"2.5", ',', 2.5},  // files written elsewhere
                     {"1e-400", '.', 0.0}, {"1e308", '.', 1e308}};
-    for (const auto& c : accepted) EXPECT_DOUBLE_EQ(ToDouble(c.text, c.separator), c.value) << c.text;
+    for (const auto& c : accepted)
+        EXPECT_DOUBLE_EQ(ToDouble(c.text, c.separator), c.value) << c.text;
 
-    for (const std::string text : {"", "   ", "-", ".", "12abc", "1.2.3", "nan", "inf", "-infinity",
-                                   "0x10", "1,000", "1e", "1e999", "1.8e308", "--1", "Fill in!",
-                                   "2,5"}) {
+    for (const std::string text :
+         {"", "   ", "-", ".", "12abc", "1.2.3", "nan", "inf", "-infinity", "0x10", "1,000", "1e",
+          "1e999", "1.8e308", "--1", "Fill in!", "2,5"}) {
         try {
             ToDouble(text);
             ADD_FAILURE() << "accepted '" << text << "'";
         } catch (const ConversionError& error) {
-            EXPECT_EQ(std::string(error.what()), "'" + text + "' is not a valid floating point value");
+            EXPECT_EQ(std::string(error.what()),
+                      "'" + text + "' is not a valid floating point value");
         }
         EXPECT_FALSE(TryToDouble(text).has_value()) << text;
     }
@@ -48,10 +50,18 @@ TEST(ScanDouble, TakesTheLeadingNumber) {
         const char* text;
         std::optional<double> number;
         std::optional<int> whole;
-    } cases[] = {{"12abc", 12, 12},   {"  -2500", -2500, -2500}, {"0.25 0.5", 0.25, 0},
-                 {"1e+2x", 100, 1},   {"1e", 1, 1},              {"2.9", 2.9, 2},
-                 {"abc", {}, {}},     {"", {}, {}},              {".", {}, {}},
-                 {"nan", {}, {}},     {"inf", {}, {}},           {"1e999", {}, 1},
+    } cases[] = {{"12abc", 12, 12},
+                 {"  -2500", -2500, -2500},
+                 {"0.25 0.5", 0.25, 0},
+                 {"1e+2x", 100, 1},
+                 {"1e", 1, 1},
+                 {"2.9", 2.9, 2},
+                 {"abc", {}, {}},
+                 {"", {}, {}},
+                 {".", {}, {}},
+                 {"nan", {}, {}},
+                 {"inf", {}, {}},
+                 {"1e999", {}, 1},
                  {"99999999999", 99999999999.0, {}}};
     for (const auto& c : cases) {
         EXPECT_EQ(ScanDouble(c.text), c.number) << c.text;

@@ -3,7 +3,6 @@
 #include "app/text_encoding.h"
 
 #include <gtest/gtest.h>
-
 #include <iconv.h>
 
 #include <optional>
@@ -15,17 +14,25 @@ namespace quadrel {
 namespace {
 
 TEST(IsValidUtf8, TellsWellFormedFromIllFormed) {
-    const std::string valid[] = {"", "Quadrel / 1.0", std::string("a\0b\x01\x7F", 5),
-                                 "\xC2\x80", "G\xC3\xA9ologie", "\xE2\x82\xAC", "\xE0\xA0\x80",
-                                 "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBB\xBF",
-                                 "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"};
+    const std::string valid[] = {"",
+                                 "Quadrel / 1.0",
+                                 std::string("a\0b\x01\x7F", 5),
+                                 "\xC2\x80",
+                                 "G\xC3\xA9ologie",
+                                 "\xE2\x82\xAC",
+                                 "\xE0\xA0\x80",
+                                 "\xED\x9F\xBF",
+                                 "\xEE\x80\x80",
+                                 "\xEF\xBB\xBF",
+                                 "\xF0\x90\x80\x80",
+                                 "\xF4\x8F\xBF\xBF"};
     for (const auto& bytes : valid) EXPECT_TRUE(IsValidUtf8(bytes)) << bytes;
     // Stray continuation, overlong forms, a surrogate, beyond U+10FFFF, bad
     // lead bytes, cut-off sequences, a Windows-1252 accent.
-    const std::string invalid[] = {"\x80", "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF",
-                                   "\xF0\x8F\xBF\xBF", "\xED\xA0\x80", "\xF4\x90\x80\x80",
-                                   "\xF5\x80\x80\x80", "\xFF", "ab\xC3", "\xF0\x9F\x98",
-                                   "\xE2\x82\x41", "G\xE9ologie"};
+    const std::string invalid[] = {
+        "\x80",         "\xC0\xAF",         "\xC1\xBF",         "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+        "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF",         "ab\xC3",
+        "\xF0\x9F\x98", "\xE2\x82\x41",     "G\xE9ologie"};
     for (const auto& bytes : invalid) EXPECT_FALSE(IsValidUtf8(bytes)) << bytes;
 }
 

@@ -14,7 +14,9 @@ TEST(Trim, RemovesBlanksAndControlCharactersButNoOtherCharacter) {
 }
 
 TEST(CharacterCount, CountsCodePointsAndEachStrayByte) {
-    EXPECT_EQ(CharacterCount("Ma\xC3\xB1" "ana"), 6U);
+    EXPECT_EQ(CharacterCount("Ma\xC3\xB1"
+                             "ana"),
+              6U);
     EXPECT_EQ(CharacterCount("\xF0\x9F\x98\x80"), 1U);
     EXPECT_EQ(CharacterCount("\xFF\xC3"), 2U);
     EXPECT_EQ(CharacterCount("\xE2\x82"), 2U);  // a cut-off sequence
