@@ -4,202 +4,102 @@
 
 #include <cmath>
 #include <limits>
-#include <ostream>
 #include <string>
 
 namespace quadrel {
 namespace {
 
 // Imperial, so the scale number is the scale factor: easy numbers.
-LimitsInput ImperialGrid(double xMin, double xMax, double yMin, double yMax, double scale) {
+LimitsInput ImperialGrid(double xMax, double yMax, double scale) {
     LimitsInput input;
     input.Metric = false;
-    input.XMin = xMin;
     input.XMax = xMax;
-    input.YMin = yMin;
     input.YMax = yMax;
-    input.XScale = scale;
-    input.YScale = scale;
+    input.XScale = input.YScale = scale;
     return input;
 }
 
-TEST(ComputeMapLayout, MetricScaleGivesInchesOfMetres) {
-    LimitsInput input = ImperialGrid(0, 254, 0, 127, 1000);
-    input.Metric = true;
+TEST(ComputeMapLayout, ScaleBorderAndCutsGiveTheSheetSize) {
+    LimitsInput metric = ImperialGrid(254, 127, 1000);
+    metric.Metric = true;  // 1:1000 puts 25.4 m on an inch
     MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
+    SheetSize sheet = ComputeMapLayout(layout, metric);
     EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 25.4);
-    EXPECT_DOUBLE_EQ(layout.YUnitsPerInch, 25.4);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 10.0);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 5.0);
-    EXPECT_TRUE(layout.Metric);
+    EXPECT_EQ(std::make_pair(sheet.WidthInches, sheet.HeightInches), std::make_pair(10.0, 5.0));
+
+    LimitsInput bordered = ImperialGrid(1000, 1000, 100);
+    bordered.YScale = 50;
+    bordered.BorderSize = 0.5;
+    bordered.CutLeft = 1;
+    bordered.CutTop = 3;
+    sheet = ComputeMapLayout(layout, bordered);
+    EXPECT_EQ(layout.BorderXMin, -50);
+    EXPECT_EQ(layout.BorderWidthUnits, 1100);
+    EXPECT_EQ(layout.PlotXMin, -150);
+    EXPECT_EQ(layout.PlotYMax, 1000 + 25 + 150);
+    EXPECT_EQ(std::make_pair(sheet.WidthInches, sheet.HeightInches), std::make_pair(12.0, 24.0));
 }
 
-TEST(ComputeMapLayout, ImperialScaleIsFeetPerInchOnEachAxis) {
-    LimitsInput input = ImperialGrid(0, 500, 0, 300, 50);
-    input.YScale = 150;
-    MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 50);
-    EXPECT_DOUBLE_EQ(layout.YUnitsPerInch, 150);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 10.0);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 2.0);
-}
-
-TEST(ComputeMapLayout, BorderAndCutsWidenTheDrawingInSheetInches) {
-    LimitsInput input = ImperialGrid(1000, 2000, 1000, 2000, 100);
-    input.BorderSize = 0.5;
-    input.CutLeft = 1;
-    input.CutRight = 2;
-    input.CutTop = 3;
-    input.CutBottom = 4;
-    MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.BorderXMin, 950);
-    EXPECT_DOUBLE_EQ(layout.BorderYMin, 950);
-    EXPECT_DOUBLE_EQ(layout.BorderWidthUnits, 1100);
-    EXPECT_DOUBLE_EQ(layout.PlotXMin, 850);
-    EXPECT_DOUBLE_EQ(layout.PlotXMax, 2250);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, 550);
-    EXPECT_DOUBLE_EQ(layout.PlotYMax, 2350);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 14);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 18);
-}
-
-TEST(ComputeMapLayout, TitleBlockWiderThanTheGridShrinksWithItsProportions) {
-    LimitsInput input = ImperialGrid(0, 1000, 0, 500, 100);
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "A";
-    MapLayout layout;
-    ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthIn, 19.2);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockHeightIn, 1.75);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthUnits, 1000);
-    EXPECT_NEAR(layout.TitleBlockHeightUnits, 175.0 * 1000 / 1920, 1e-9);
-    EXPECT_NEAR(layout.TitleBlockHeightUnits, 91.146, 0.0005);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockLeftX, 0);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockBottomY, -layout.TitleBlockHeightUnits);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, -layout.TitleBlockHeightUnits);
-    // The border's own corner does not move with the block.
-    EXPECT_DOUBLE_EQ(layout.BorderYMin, 0);
-}
-
-TEST(ComputeMapLayout, TitleBlockBFitsBelowAWideGridAtTheRightEdge) {
-    LimitsInput input = ImperialGrid(0, 1000, 0, 500, 10);
+TEST(ComputeMapLayout, TitleBlockStandsBelowTheBorderAtItsRightEdgeAndNeverWider) {
+    LimitsInput input = ImperialGrid(1000, 500, 10);
     input.YScale = 20;  // the block scales with X on both sides
     input.BorderSize = 1;
     input.PlotTitleBlock = true;
     input.TitleBlockType = "B";
     MapLayout layout;
     ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthUnits, 152);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockHeightUnits, 17.5);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockLeftX, 1010 - 152);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockBottomY, -20 - 17.5);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, -37.5);
-}
+    EXPECT_EQ(layout.TitleBlockWidthUnits, 152);
+    EXPECT_EQ(layout.TitleBlockHeightUnits, 17.5);
+    EXPECT_EQ(layout.TitleBlockLeftX, 1010 - 152);
+    EXPECT_EQ(layout.PlotYMin, -20 - 17.5);
+    input.TitleBlockType = "C";  // an unknown type keeps the size seen before
+    ComputeMapLayout(layout, input);
+    EXPECT_EQ(layout.TitleBlockWidthUnits, 152);
 
-TEST(ComputeMapLayout, UnknownTitleBlockTypeKeepsTheSizeSeenBefore) {
-    LimitsInput input = ImperialGrid(0, 10000, 0, 500, 10);
+    input = ImperialGrid(1000, 500, 100);
     input.PlotTitleBlock = true;
-    input.TitleBlockType = "C";
-
-    MapLayout fresh;
-    ComputeMapLayout(fresh, input);
-    EXPECT_EQ(fresh.TitleBlockWidthUnits, 0);
-    EXPECT_EQ(fresh.TitleBlockHeightUnits, 0);
-
-    MapLayout afterB;
-    input.TitleBlockType = "B";
-    ComputeMapLayout(afterB, input);
-    input.TitleBlockType = "C";
-    ComputeMapLayout(afterB, input);
-    EXPECT_DOUBLE_EQ(afterB.TitleBlockWidthUnits, 152);
-}
-
-TEST(ComputeMapLayout, NoTitleBlockLeavesOnlyBorderAndCutBelowTheGrid) {
-    LimitsInput input = ImperialGrid(0, 1000, 1000, 2000, 100);
-    input.TitleBlockType = "A";
+    input.TitleBlockType = "A";  // 1920 wide: shrunk to the grid's 1000
+    ComputeMapLayout(layout, input);
+    EXPECT_EQ(layout.TitleBlockWidthUnits, 1000);
+    EXPECT_NEAR(layout.TitleBlockHeightUnits, 175.0 * 1000 / 1920, 1e-9);
+    EXPECT_EQ(layout.BorderYMin, 0);
     input.PlotTitleBlock = false;
-    input.BorderSize = 0.25;
-    input.CutBottom = 0.5;
-    MapLayout layout;
-    layout.TitleBlockWidthUnits = 99;  // from an earlier determination
     ComputeMapLayout(layout, input);
-    EXPECT_EQ(layout.TitleBlockWidthUnits, 0);
     EXPECT_EQ(layout.TitleBlockHeightUnits, 0);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, 1000 - 25 - 50);
+    EXPECT_EQ(layout.PlotYMin, 0);
 }
 
-TEST(ComputeMapLayout, TitleBlockWithoutSizeAndNegativeWidthGivesNoNaN) {
-    // A negative border wider than the grid, and a type never seen as A or B.
-    LimitsInput input = ImperialGrid(0, 10, 0, 10, 10);
-    input.BorderSize = -1;
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "Z";
-    MapLayout layout;
-    ComputeMapLayout(layout, input);
-    EXPECT_TRUE(std::isfinite(layout.TitleBlockHeightUnits));
-    EXPECT_TRUE(std::isfinite(layout.PlotYMin));
-}
-
-struct OverflowCase {
-    const char* name;
-    LimitsInput input;
-};
-
-void PrintTo(const OverflowCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ComputeMapLayoutOverflow : public ::testing::TestWithParam<OverflowCase> {};
-
-TEST_P(ComputeMapLayoutOverflow, RefusesAndLeavesTheLayoutAsItWas) {
-    MapLayout layout;
-    ComputeMapLayout(layout, ImperialGrid(0, 100, 0, 100, 10));
-    const MapLayout before = layout;
-    EXPECT_THROW(ComputeMapLayout(layout, GetParam().input), LayoutOverflowError);
-    EXPECT_EQ(layout.PlotXMin, before.PlotXMin);
-    EXPECT_EQ(layout.PlotXMax, before.PlotXMax);
-    EXPECT_EQ(layout.XUnitsPerInch, before.XUnitsPerInch);
-    EXPECT_EQ(layout.XMax, before.XMax);
-}
-
-LimitsInput WithScale(double scale) {
-    return ImperialGrid(0, 100, 0, 100, scale);
-}
-LimitsInput HugeLimits() {
+TEST(ComputeMapLayout, OverflowIsRefusedNamingItAndLeavesTheLayoutAsItWas) {
     constexpr double big = std::numeric_limits<double>::max();
-    return ImperialGrid(-big, big, 0, 100, 10);
-}
-LimitsInput HugeBorder() {
-    LimitsInput input = WithScale(1e300);
-    input.BorderSize = 1e300;
-    return input;
-}
-LimitsInput TinyScale() {
-    LimitsInput input = WithScale(std::numeric_limits<double>::denorm_min());
-    input.Metric = true;  // 0.0254 times the smallest double is 0
-    return input;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ComputeMapLayoutOverflow,
-    ::testing::Values(
-        OverflowCase{"ZeroScale", WithScale(0)}, OverflowCase{"HugeLimits", HugeLimits()},
-        OverflowCase{"HugeBorder", HugeBorder()}, OverflowCase{"TinyScale", TinyScale()},
-        OverflowCase{"TinyImperialScale", WithScale(std::numeric_limits<double>::denorm_min())}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ComputeMapLayout, OverflowIsReportedAsAConversionErrorNamingTheProblem) {
-    MapLayout layout;
-    try {
-        ComputeMapLayout(layout, HugeLimits());
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_NE(std::string(error.what()).find("not a finite number"), std::string::npos)
-            << error.what();
+    constexpr double tiny = std::numeric_limits<double>::denorm_min();
+    LimitsInput hugeLimits = ImperialGrid(big, 100, 10);
+    hugeLimits.XMin = -big;
+    LimitsInput hugeBorder = ImperialGrid(100, 100, 1e300);
+    hugeBorder.BorderSize = 1e300;
+    LimitsInput tinyMetric = ImperialGrid(100, 100, tiny);
+    tinyMetric.Metric = true;  // 0.0254 times the smallest double is 0
+    for (const LimitsInput& input : {ImperialGrid(100, 100, 0), hugeLimits, hugeBorder, tinyMetric,
+                                     ImperialGrid(100, 100, tiny)}) {
+        MapLayout layout;
+        ComputeMapLayout(layout, ImperialGrid(100, 100, 10));
+        const MapLayout before = layout;
+        try {
+            ComputeMapLayout(layout, input);
+            ADD_FAILURE() << "accepted a scale of " << input.XScale;
+        } catch (const LayoutOverflowError& error) {
+            EXPECT_NE(std::string(error.what()).find("not a finite number"), std::string::npos);
+        }
+        EXPECT_EQ(std::make_pair(layout.PlotXMax, layout.XUnitsPerInch),
+                  std::make_pair(before.PlotXMax, before.XUnitsPerInch));
     }
+    // A negative border wider than the grid and a type never seen give no NaN.
+    LimitsInput negative = ImperialGrid(10, 10, 10);
+    negative.BorderSize = -1;
+    negative.PlotTitleBlock = true;
+    negative.TitleBlockType = "Z";
+    MapLayout layout;
+    ComputeMapLayout(layout, negative);
+    EXPECT_TRUE(std::isfinite(layout.TitleBlockHeightUnits) && std::isfinite(layout.PlotYMin));
 }
 
 }  // namespace
