@@ -6,40 +6,26 @@
 namespace quadrel {
 namespace {
 
-// A store as if one set had been read from a file and nothing changed since.
-GridSetStore StoreAsRead() {
-    GridSetStore store;
-    store.GridSets[0] = store.AsReadGridSets[0] = NewGridSet();
-    store.GridSetCount = 1;
-    store.GridLinesRead = store.GridLineCount = 16;
-    return store;
-}
-
 TEST(GridSetsChanged, AnyFieldOfASetInUseOrAnotherLineCount) {
-    EXPECT_FALSE(GridSetStore().GridSetsChanged());
-    EXPECT_FALSE(StoreAsRead().GridSetsChanged());
+    GridSetStore read;  // as if one set had been read and nothing changed since
+    EXPECT_FALSE(read.GridSetsChanged());
+    read.GridSets[0] = read.AsReadGridSets[0] = NewGridSet();
+    read.GridSetCount = 1;
+    read.GridLinesRead = read.GridLineCount = 16;
+    read.GridSets[1].XMin = "not in use";
+    EXPECT_FALSE(read.GridSetsChanged());
     for (const auto& info : GridFields) {
-        GridSetStore store = StoreAsRead();
+        GridSetStore store = read;
         (store.GridSets[0].*info.Field) += " ";
         EXPECT_TRUE(store.GridSetsChanged()) << "a trailing blank in " << info.Name;
     }
-    GridSetStore added = StoreAsRead();
+    GridSetStore added = read;
     added.GridLineCount = 32;
     EXPECT_TRUE(added.GridSetsChanged());
-
     GridSetStore typed;  // typed into a new store, nothing read
     typed.GridSetCount = 1;
     typed.GridLineCount = 16;
     EXPECT_TRUE(typed.GridSetsChanged());
-
-    GridSetStore nothingInUse = StoreAsRead();
-    nothingInUse.GridSets[0].XMin = "changed";
-    nothingInUse.GridLineCount = 0;
-    EXPECT_FALSE(nothingInUse.GridSetsChanged());
-
-    GridSetStore unused = StoreAsRead();
-    unused.GridSets[1].XMin = "ignored";
-    EXPECT_FALSE(unused.GridSetsChanged());
 }
 
 TEST(TitleSetsChanged, IgnoresLeadingAndTrailingBlanksOnly) {
@@ -48,14 +34,12 @@ TEST(TitleSetsChanged, IgnoresLeadingAndTrailingBlanksOnly) {
     store.TitleLineCount = store.TitleLinesRead = 14;
     store.TitleLines.fill("x");
     store.AsReadTitleLines.fill("x");
-    EXPECT_FALSE(store.TitleSetsChanged());
     store.TitleLines[3] = "  x \t";
+    store.TitleLines[20] = "not in use";
     EXPECT_FALSE(store.TitleSetsChanged());
     store.TitleLines[3] = "X";
     EXPECT_TRUE(store.TitleSetsChanged());
     store.TitleLines[3] = "x";
-    store.TitleLines[20] = "beyond the lines in use";
-    EXPECT_FALSE(store.TitleSetsChanged());
     store.TitleLineCount = 28;
     EXPECT_TRUE(store.TitleSetsChanged());
 }

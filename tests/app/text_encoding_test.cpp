@@ -14,26 +14,19 @@ namespace quadrel {
 namespace {
 
 TEST(IsValidUtf8, TellsWellFormedFromIllFormed) {
-    const std::string valid[] = {"",
-                                 "Quadrel / 1.0",
-                                 std::string("a\0b\x01\x7F", 5),
-                                 "\xC2\x80",
-                                 "G\xC3\xA9ologie",
-                                 "\xE2\x82\xAC",
-                                 "\xE0\xA0\x80",
-                                 "\xED\x9F\xBF",
-                                 "\xEE\x80\x80",
-                                 "\xEF\xBB\xBF",
-                                 "\xF0\x90\x80\x80",
-                                 "\xF4\x8F\xBF\xBF"};
-    for (const auto& bytes : valid) EXPECT_TRUE(IsValidUtf8(bytes)) << bytes;
+    for (const char* bytes :
+         {"", "Quadrel / 1.0", "\xC2\x80", "G\xC3\xA9ologie", "\xE2\x82\xAC", "\xE0\xA0\x80",
+          "\xED\x9F\xBF", "\xEE\x80\x80", "\xEF\xBB\xBF", "\xF0\x90\x80\x80", "\xF4\x8F\xBF\xBF"}) {
+        EXPECT_TRUE(IsValidUtf8(bytes)) << bytes;
+    }
+    EXPECT_TRUE(IsValidUtf8(std::string("a\0b\x01\x7F", 5)));
     // Stray continuation, overlong forms, a surrogate, beyond U+10FFFF, bad
     // lead bytes, cut-off sequences, a Windows-1252 accent.
-    const std::string invalid[] = {
-        "\x80",         "\xC0\xAF",         "\xC1\xBF",         "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
-        "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF",         "ab\xC3",
-        "\xF0\x9F\x98", "\xE2\x82\x41",     "G\xE9ologie"};
-    for (const auto& bytes : invalid) EXPECT_FALSE(IsValidUtf8(bytes)) << bytes;
+    for (const char* bytes : {"\x80", "\xC0\xAF", "\xC1\xBF", "\xE0\x9F\xBF", "\xF0\x8F\xBF\xBF",
+                              "\xED\xA0\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xFF",
+                              "ab\xC3", "\xF0\x9F\x98", "\xE2\x82\x41", "G\xE9ologie"}) {
+        EXPECT_FALSE(IsValidUtf8(bytes)) << bytes;
+    }
 }
 
 // The byte as glibc's converter decodes it; nothing for the five bytes
@@ -41,11 +34,8 @@ TEST(IsValidUtf8, TellsWellFormedFromIllFormed) {
 std::optional<std::string> IconvWindows1252(char byte) {
     const iconv_t cd = iconv_open("UTF-8", "CP1252");
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
-    char out[8] = {};
-    char* in = &byte;
-    char* outPtr = out;
-    std::size_t inLeft = 1;
-    std::size_t outLeft = sizeof out;
+    char out[8] = {}, *in = &byte, *outPtr = out;
+    std::size_t inLeft = 1, outLeft = sizeof out;
     const bool ok = iconv(cd, &in, &inLeft, &outPtr, &outLeft) != static_cast<std::size_t>(-1);
     iconv_close(cd);
     return ok ? std::optional<std::string>(std::string(out, outPtr)) : std::nullopt;

@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <string_view>
 
 #include "app/set_store.h"
 #include "app/text.h"
@@ -14,22 +17,30 @@
 
 namespace quadrel::testing {
 
-// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
-// 100, no border, no cuts, no ticks, no north arrow.
-inline GridSet PlainGridSet() {
+// A grid set given as "Field=value" words; fields not named are blank.
+inline GridSet Grid(std::string_view fields) {
     GridSet set = BlankGridSet();
-    set.ImpMet = "I";
-    set.XAxisTitle = "Easting";
-    set.YAxisTitle = "Northing";
-    set.XMin = "1000";
-    set.XMax = "2000";
-    set.XGrid = "250";
-    set.XScale = set.YScale = "100";
-    set.YMin = "0";
-    set.YMax = "500";
-    set.YGrid = "100";
-    set.XConst = set.YConst = set.BorderSize = set.NorthArrowSize = "0";
+    std::istringstream words{std::string(fields)};
+    for (std::string word; words >> word;) {
+        const std::size_t equals = word.find('=');
+        const auto info = std::find_if(GridFields.begin(), GridFields.end(), [&](const auto& info) {
+            return info.Name == word.substr(0, equals);
+        });
+        if (info == GridFields.end() || equals == std::string::npos)
+            ADD_FAILURE() << "no field " << word;
+        else
+            set.*info->Field = word.substr(equals + 1);
+    }
     return set;
+}
+
+// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
+// 100, no border, no cuts, no ticks, no north arrow; then the changes.
+inline GridSet PlainGridSet(std::string_view changes = "") {
+    return Grid(
+        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
+        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
+        std::string(changes));
 }
 
 inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {

@@ -16,10 +16,8 @@ namespace quadrel {
 namespace {
 
 std::string Printf(double value, int decimals) {
-    const int size = std::snprintf(nullptr, 0, "%#.*f", decimals, value);
-    std::string text(static_cast<std::size_t>(size) + 1, '\0');
-    std::snprintf(text.data(), text.size(), "%#.*f", decimals, value);
-    text.pop_back();
+    char text[512];
+    std::snprintf(text, sizeof text, "%#.*f", decimals, value);
     return text;
 }
 
@@ -53,10 +51,7 @@ TEST(DxfText, Windows1252WithEscapesForTheRest) {
     const struct {
         const char *utf8, *dxf;
     } cases[] = {
-        {"G\xC3\xA9ologie Ma\xC3\xB1"
-         "ana",
-         "G\xE9ologie Ma\xF1"
-         "ana"},
+        {"G\xC3\xA9ologie", "G\xE9ologie"},
         {"\xE2\x82\xAC 5", "\x80 5"},                    // the euro sign has a byte of its own
         {"\xCE\xA9", "\\U+03A9"},                        // Greek capital omega
         {"\xF0\x9F\x98\x80", "\\U+1F600"},               // beyond the basic plane

@@ -10,12 +10,14 @@
 #include <vector>
 
 #include "drawing_test_data.h"
+#include "support/error_of.h"
 
 namespace quadrel {
 namespace {
 
 using testing::Box;
 using testing::DxfFile;
+using testing::PlainGridSet;
 
 TEST(GridLineRange, InteriorLinesOnly) {
     const struct {
@@ -41,53 +43,47 @@ DxfFile DrawGrid(const GridSet& set, double border = 0) {
     });
 }
 
-std::vector<double> Xs(const std::vector<testing::DxfEntity>& entities, int code) {
+std::vector<double> Numbers(const std::vector<testing::DxfEntity>& entities, int code) {
     std::vector<double> values;
     for (const auto& entity : entities) values.push_back(entity.Number(code));
     return values;
 }
 
-TEST(WriteGrid, InteriorLinesAndALabelForEveryLine) {
-    const DxfFile file = DrawGrid(testing::PlainGridSet());
-    const auto lines = file.OfType("LINE", "Grid");
-    ASSERT_EQ(lines.size(), 4U + 3U);
-    EXPECT_EQ(Xs({lines.begin(), lines.begin() + 4}, 20),
-              (std::vector<double>{100, 200, 300, 400}));
-    EXPECT_EQ(Xs({lines.begin() + 4, lines.end()}, 10), (std::vector<double>{1250, 1500, 1750}));
+TEST(WriteGrid, InteriorLinesAndALabelForEveryLineOrOnlyTheEnds) {
+    const DxfFile file = DrawGrid(PlainGridSet());
+    EXPECT_EQ(Numbers(file.OfType("LINE", "Grid"), 20),
+              (std::vector<double>{100, 200, 300, 400, 500, 500, 500}));  // vertical ones top down
     const auto texts = file.Texts("Grid");
     ASSERT_EQ(texts.size(), 2 * (6 + 1) + 2 * (5 + 1U));  // labels and a title on each side
     EXPECT_EQ(texts[0], "0.000");  // Y labels take the decimals of the limit texts
     EXPECT_EQ(texts[6], "Northing");
     EXPECT_EQ(texts[15], "1250.0000");
-    EXPECT_EQ(texts.back(), "Easting");
+    const DxfFile none = DrawGrid(PlainGridSet("XMin=1010 XMax=1100"));
+    EXPECT_EQ(none.OfType("LINE", "Grid").size(), 4U);
+    EXPECT_EQ(none.Texts("Grid").size(), 2 * (6 + 1) + 2 * (2 + 1U));
 }
 
 // Without a border the labels stand inside the grid; with one, in the
 // border. Each stands by its line, within one and a half text heights.
 TEST(WriteGrid, LabelsStandByTheirLinesInsideTheGridOrInTheBorder) {
-    const Box grid{1000, 0, 2000, 500};
     for (const double border : {0.0, 0.5}) {
-        const Box bordered{1000 - 100 * border, -100 * border, 2000 + 100 * border,
-                           500 + 100 * border};
-        const auto texts = DrawGrid(testing::PlainGridSet(), border).OfType("TEXT", "Grid");
-        for (const auto& text : texts) {
+        const double b = 100 * border;
+        for (const auto& text : DrawGrid(PlainGridSet(), border).OfType("TEXT", "Grid")) {
             SCOPED_TRACE(text.Value(1) + " with border " + std::to_string(border));
             const Box box = testing::TextBox(text);
-            EXPECT_TRUE(box.Inside(border > 0 ? bordered : grid));
+            EXPECT_TRUE(box.Inside({1000 - b, -b, 2000 + b, 500 + b}));
             const bool outsideGrid =
                 box.X1 <= 1000 || box.X0 >= 2000 || box.Y1 <= 0 || box.Y0 >= 500;
             EXPECT_TRUE(border == 0 || outsideGrid);
             if (text.Value(1).find('.') == std::string::npos) continue;  // an axis title
-            const bool turned = text.Number(50) == 90;                   // an X label
-            const double along = turned ? text.Number(10) : text.Number(20);
+            const double along = text.Number(50) == 90 ? text.Number(10) : text.Number(20);
             EXPECT_LE(std::fabs(along - std::stod(text.Value(1))), 1.5 * text.Number(40));
         }
     }
 }
 
 TEST(WriteGrid, LabelsShrinkToFitTheBorderAndCarryTheConstant) {
-    GridSet set = testing::PlainGridSet();
-    set.XConst = "500000";
+    const GridSet set = PlainGridSet("XConst=500000");
     const auto texts = DrawGrid(set, 0.5).OfType("TEXT", "Grid");
     EXPECT_EQ(texts[14].Value(1), "501000.0000");
     // The longest label and one and a half characters more fill the border.
@@ -98,55 +94,26 @@ TEST(WriteGrid, LabelsShrinkToFitTheBorderAndCarryTheConstant) {
 }
 
 TEST(WriteGrid, OuterBorderOnlyWithABorderAndCuttingMarksOnlyWithACut) {
-    GridSet set = testing::PlainGridSet();
-    EXPECT_EQ(DrawGrid(set, -0.5).OfType("POLYLINE", "Grid").size(), 1U);
-    const auto bordered = DrawGrid(set, 0.5).OfType("POLYLINE", "Grid");
+    EXPECT_EQ(DrawGrid(PlainGridSet(), -0.5).OfType("POLYLINE", "Grid").size(), 1U);
+    const auto bordered = DrawGrid(PlainGridSet(), 0.5).OfType("POLYLINE", "Grid");
     ASSERT_EQ(bordered.size(), 2U);
-    EXPECT_EQ(bordered[0].Vertices[0].Value(10), "950.000");
-    EXPECT_EQ(bordered[0].Vertices[2].Value(20), "550.000");
-    set.CutTop = "0.25";
-    const auto marks = DrawGrid(set).OfType("POLYLINE", "Grid");
+    EXPECT_EQ(Numbers(bordered[0].Vertices, 10), (std::vector<double>{950, 950, 2050, 2050, 950}));
+    const auto marks = DrawGrid(PlainGridSet("CutTop=0.25")).OfType("POLYLINE", "Grid");
     ASSERT_EQ(marks.size(), 5U);
     // The lower left mark: arms of half an inch from the drawing's corner.
-    EXPECT_EQ(marks[1].Vertices.size(), 3U);
-    EXPECT_EQ(Xs(marks[1].Vertices, 10), (std::vector<double>{950, 900, 900}));
-    EXPECT_EQ(Xs(marks[1].Vertices, 20), (std::vector<double>{-100, -100, -50}));
+    EXPECT_EQ(Numbers(marks[1].Vertices, 10), (std::vector<double>{950, 900, 900}));
+    EXPECT_EQ(Numbers(marks[1].Vertices, 20), (std::vector<double>{-100, -100, -50}));
 }
 
-TEST(WriteGrid, NoInteriorLinesKeepsBorderAndEndLabels) {
-    for (const char* spacing : {"0", "250"}) {
-        GridSet set = testing::PlainGridSet();
-        set.XMin = "1010";
-        set.XMax = "1100";
-        set.XGrid = spacing;
-        const DxfFile file = DrawGrid(set);
-        EXPECT_EQ(file.OfType("LINE", "Grid").size(), 4U) << spacing;
-        EXPECT_EQ(file.Texts("Grid").size(), 2 * (6 + 1) + 2 * (2 + 1U)) << spacing;
-    }
-}
-
-TEST(WriteGrid, TextThatIsNoNumberNamesTheField) {
-    GridSet set = testing::PlainGridSet();
-    set.XGrid = "wide";
-    try {
-        DrawGrid(set);
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_NE(std::string(error.what()).find("'wide'"), std::string::npos) << error.what();
-        EXPECT_NE(std::string(error.what()).find("XGrid"), std::string::npos) << error.what();
-    }
-}
-
-TEST(WriteGrid, LoopsEndWhateverTheSpacing) {
-    GridSet dense = testing::PlainGridSet();
-    dense.XMax = "1000000";
-    dense.XGrid = "0.0001";
-    EXPECT_THROW(DrawGrid(dense), DrawingError);
+TEST(WriteGrid, RefusesWhatItCannotDrawAndAlwaysEnds) {
+    const std::string message =
+        testing::ErrorOf<ConversionError>([] { DrawGrid(PlainGridSet("XGrid=wide")); });
+    EXPECT_NE(message.find("'wide'"), std::string::npos) << message;
+    EXPECT_NE(message.find("XGrid"), std::string::npos) << message;
+    EXPECT_THROW(DrawGrid(PlainGridSet("XMax=1000000 XGrid=0.0001")), DrawingError);
     // 1e17 + 1 == 1e17: the loop value stops growing after the first line.
-    GridSet stalled = testing::PlainGridSet();
-    stalled.YMin = "100000000000000000";
-    stalled.YMax = "100000000000001000";
-    stalled.YGrid = stalled.YAdd = "1";
+    const GridSet stalled =
+        PlainGridSet("YMin=100000000000000000 YMax=100000000000001000 YGrid=1 YAdd=1");
     EXPECT_LE(DrawGrid(stalled).OfType("LINE", "Grid").size(), 1003U);
 }
 

@@ -36,7 +36,9 @@ std::vector<std::string> Labels(const DxfFile& file) {
     return {texts.begin() + std::min<std::ptrdiff_t>(2, std::ssize(texts)), texts.end()};
 }
 
-TEST(ScaleBar, LabelsStandAtTheDivisionsAndCaptionsAreCentredInTheBox) {
+// 0 to 300 feet: two half units, then whole ones, the bar centred in the
+// box and its cells hatched alternately in the upper and the lower half.
+TEST(ScaleBar, LabelsStandAtTheCellEdgesAndCaptionsAreCentredInTheBox) {
     const DxfFile file = DrawBar({});
     const auto texts = file.OfType("TEXT", ScaleBarLayer);
     ASSERT_EQ(texts.size(), 7U);
@@ -44,33 +46,18 @@ TEST(ScaleBar, LabelsStandAtTheDivisionsAndCaptionsAreCentredInTheBox) {
         const testing::Box box = testing::TextBox(texts[caption]);
         EXPECT_NEAR((box.X0 + box.X1) / 2, 1000 + 390 / 2, 0.051) << texts[caption].Value(1);
     }
-    // 0 to 300 feet: two half units, then whole ones, the bar centred in the box.
     EXPECT_EQ(Labels(file), (std::vector<std::string>{"0", "50", "100", "200", "300"}));
-    std::vector<double> divisions{1045};
-    for (const auto& line : file.OfType("LINE", ScaleBarLayer)) {
-        if (line.Value(10) == line.Value(11)) divisions.push_back(line.Number(10));
-    }
-    divisions.push_back(1345);
-    ASSERT_EQ(divisions.size(), 5U);
-    for (std::size_t i = 0; i < 5; ++i) EXPECT_EQ(texts[i + 2].Number(10), divisions[i]);
-}
-
-TEST(ScaleBar, CellsAreHatchedAlternatelyInTheUpperAndLowerHalf) {
-    const DxfFile file = DrawBar({});
-    const struct {
-        double left, right, low, high;
-    } cells[] = {{1045, 1095, 575, 582.5},
-                 {1095, 1145, 567.5, 575},
-                 {1145, 1245, 575, 582.5},
-                 {1245, 1345, 567.5, 575}};
-    for (const auto& cell : cells) {
+    const double edges[] = {1045, 1095, 1145, 1245, 1345};
+    for (std::size_t cell = 0; cell < 4; ++cell) {
+        EXPECT_EQ(texts[cell + 2].Number(10), edges[cell]);
+        const double low = cell % 2 == 0 ? 575 : 567.5;  // the bar is 15 high from 567.5
         int hatches = 0;
         for (const auto& line : file.OfType("LINE", ScaleBarLayer)) {
-            if (line.Number(10) != cell.left || line.Number(11) != cell.right) continue;
-            ++hatches;
-            EXPECT_TRUE(line.Number(20) > cell.low && line.Number(20) < cell.high) << cell.left;
+            const double y = line.Number(20);
+            if (line.Number(10) != edges[cell] || line.Number(11) != edges[cell + 1]) continue;
+            hatches += y > low && y < low + 7.5 ? 1 : 100;
         }
-        EXPECT_EQ(hatches, 14) << "cell from " << cell.left;  // 0.005 inch apart
+        EXPECT_EQ(hatches, 14) << "cell from " << edges[cell];  // 0.005 inch apart
     }
 }
 
