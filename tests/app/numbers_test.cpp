@@ -40,14 +40,10 @@ TEST(ScanDouble, TakesTheLeadingNumber) {
         const char* text;
         std::optional<double> number;
         std::optional<int> whole;
-    } cases[] = {{"12abc", 12, 12},
-                 {"  -2500", -2500, -2500},
+    } cases[] = {{"  -2500abc", -2500, -2500},
                  {"0.25 0.5", 0.25, 0},
                  {"1e+2x", 100, 1},
                  {"1e", 1, 1},
-                 {"abc", None, None},
-                 {"", None, None},
-                 {".", None, None},
                  {"nan", None, None},
                  {"1e999", None, 1},
                  {"99999999999", 99999999999.0, None}};

@@ -33,8 +33,7 @@ TEST(Corpus, EveryFileReadsAndRoundTripsThroughBothFormats) {
     for (const auto& file : files) {
         SCOPED_TRACE(file.string());
         const std::string bytes = TempDir::Read(file);
-        testing::CheckGridReadAndRoundTrip(bytes);
-        testing::CheckTitleReadAndRoundTrip(bytes);
+        testing::CheckReadAndRoundTrip(bytes);
         GridSetStore fromFile, fromText;
         EXPECT_EQ(ReadGridFile(file, fromFile), ReadGridText(bytes, fromText));
         EXPECT_EQ(fromFile.GridSets, fromText.GridSets);
@@ -44,30 +43,7 @@ TEST(Corpus, EveryFileReadsAndRoundTripsThroughBothFormats) {
     }
 }
 
-TEST(Corpus, FilesGiveTheirCounts) {
-    constexpr auto End = ReadOutcome::EndOfFile;
-    constexpr auto Full = ReadOutcome::CapacityReached;
-    const struct {
-        const char* file;
-        ReadOutcome outcome;
-        int gridSets, gridLines, titleLines;
-    } cases[] = {{"grid/empty.dat", End, 0, 0, 0},
-                 {"grid/sample.dat", End, 2, 32, 32},
-                 {"grid/sixty_sets.dat", Full, 50, 800, 700},
-                 {"grid/no_line_ends.dat", End, 0, 0, 0},
-                 {"grid/forty_lines.dat", End, 3, 40, 40},
-                 {"grid/crlf.dat", End, 2, 32, 32},
-                 {"grid/last_line_without_end.dat", End, 1, 14, 14}};
-    for (const auto& c : cases) {
-        const std::string bytes = TempDir::Read(CorpusDir / c.file);
-        GridSetStore grid;
-        TitleSetStore title;
-        EXPECT_EQ(ReadGridText(bytes, grid), c.outcome) << c.file;
-        EXPECT_EQ(ReadTitleText(bytes, title), c.outcome) << c.file;
-        EXPECT_EQ(std::vector({grid.GridSetCount, grid.GridLinesRead, title.TitleLineCount}),
-                  std::vector({c.gridSets, c.gridLines, c.titleLines}))
-            << c.file;
-    }
+TEST(Corpus, Windows1252FileIsDecoded) {
     GridSetStore windows1252;
     ReadGridFile(CorpusDir / "grid/windows1252.dat", windows1252);
     EXPECT_EQ(windows1252.GridSets[0].Description,
@@ -116,8 +92,7 @@ TEST(CorpusGenerated, RandomInputsReadAndRoundTrip) {
             c = round % 5 == 0 ? static_cast<char>(pick) : alphabet[pick % alphabet.size()];
         }
         SCOPED_TRACE(round);
-        testing::CheckGridReadAndRoundTrip(bytes);
-        testing::CheckTitleReadAndRoundTrip(bytes);
+        testing::CheckReadAndRoundTrip(bytes);
     }
 }
 

@@ -40,46 +40,40 @@ inline ReadOutcome ReadTitleText(std::string_view bytes, TitleSetStore& store) {
     return ReadTitleLines(in, store);
 }
 
-// Reads the bytes into a fresh grid store and checks the counts, then that
-// the written text is valid UTF-8 and reads back to the same text.
-inline void CheckGridReadAndRoundTrip(std::string_view bytes) {
-    GridSetStore store;
-    const ReadOutcome outcome = ReadGridText(bytes, store);
-    const std::int32_t count = store.GridSetCount;
-    ASSERT_TRUE(count >= 0 && count <= MaxGridSets) << count;
-    EXPECT_TRUE(outcome == ReadOutcome::EndOfFile || count == MaxGridSets);
-    EXPECT_EQ(store.GridLinesRead, store.GridLineCount);
-    EXPECT_TRUE(store.GridLinesRead > GridLinesPerSet * (count - 1) &&
-                store.GridLinesRead <= GridLinesPerSet * count);
+// Reads the bytes into fresh stores as either data file, checks the counts,
+// then that the written text is valid UTF-8 and reads back to the same text.
+// (A grid set cut short keeps values no line gave, such as empty word
+// values, which reading the text back replaces by defaults.)
+inline void CheckReadAndRoundTrip(std::string_view bytes) {
+    GridSetStore grid;
+    const bool gridFull = ReadGridText(bytes, grid) == ReadOutcome::CapacityReached;
+    const std::int32_t sets = grid.GridSetCount;
+    ASSERT_TRUE(sets >= 0 && sets <= MaxGridSets) << sets;
+    EXPECT_TRUE(!gridFull || sets == MaxGridSets);
+    EXPECT_EQ(grid.GridLinesRead, grid.GridLineCount);
+    EXPECT_TRUE(grid.GridLinesRead > GridLinesPerSet * (sets - 1) &&
+                grid.GridLinesRead <= GridLinesPerSet * sets);
+    const std::string gridText = GridFileText(grid);
+    EXPECT_TRUE(IsValidUtf8(gridText));
+    EXPECT_EQ(SplitLines(gridText).size(), static_cast<std::size_t>(GridLinesPerSet * sets));
+    GridSetStore gridAgain;
+    EXPECT_EQ(ReadGridText(gridText, gridAgain), ReadOutcome::EndOfFile);
+    const bool whole = grid.GridLinesRead >= GridLinesPerSet * sets - 1;
+    EXPECT_EQ(whole ? GridFileText(gridAgain) : gridText, gridText);
 
-    const std::string text = GridFileText(store);
-    EXPECT_TRUE(IsValidUtf8(text));
-    EXPECT_EQ(SplitLines(text).size(), static_cast<std::size_t>(GridLinesPerSet * count));
-    GridSetStore again;
-    EXPECT_EQ(ReadGridText(text, again), ReadOutcome::EndOfFile);
-    EXPECT_EQ(again.GridSetCount, count);
-    // A set cut short keeps values no line gave (empty word values), which
-    // reading the text back replaces by defaults; whole sets come back alike.
-    const bool whole = store.GridLinesRead >= GridLinesPerSet * count - 1;
-    EXPECT_EQ(whole ? GridFileText(again) : text, text);
-}
-
-// As CheckGridReadAndRoundTrip, for the title block data file.
-inline void CheckTitleReadAndRoundTrip(std::string_view bytes) {
-    TitleSetStore store;
-    const ReadOutcome outcome = ReadTitleText(bytes, store);
-    const std::int32_t lineCount = store.TitleLineCount;
-    ASSERT_TRUE(lineCount >= 0 && lineCount <= MaxTitleLines) << lineCount;
-    EXPECT_TRUE(outcome == ReadOutcome::EndOfFile || store.TitleSetCount == MaxTitleSets);
-    EXPECT_EQ(store.TitleLinesRead, lineCount);
-    EXPECT_EQ(store.TitleSetCount, (lineCount + TitleLinesPerSet - 1) / TitleLinesPerSet);
-
-    const std::string text = TitleFileText(store);
-    EXPECT_TRUE(IsValidUtf8(text));
-    EXPECT_EQ(SplitLines(text).size(), static_cast<std::size_t>(lineCount));
-    TitleSetStore again;
-    EXPECT_EQ(ReadTitleText(text, again), ReadOutcome::EndOfFile);
-    EXPECT_EQ(TitleFileText(again), text);
+    TitleSetStore title;
+    const bool titleFull = ReadTitleText(bytes, title) == ReadOutcome::CapacityReached;
+    const std::int32_t lines = title.TitleLineCount;
+    ASSERT_TRUE(lines >= 0 && lines <= MaxTitleLines) << lines;
+    EXPECT_TRUE(!titleFull || title.TitleSetCount == MaxTitleSets);
+    EXPECT_EQ(title.TitleLinesRead, lines);
+    EXPECT_EQ(title.TitleSetCount, (lines + TitleLinesPerSet - 1) / TitleLinesPerSet);
+    const std::string titleText = TitleFileText(title);
+    EXPECT_TRUE(IsValidUtf8(titleText));
+    EXPECT_EQ(SplitLines(titleText).size(), static_cast<std::size_t>(lines));
+    TitleSetStore titleAgain;
+    EXPECT_EQ(ReadTitleText(titleText, titleAgain), ReadOutcome::EndOfFile);
+    EXPECT_EQ(TitleFileText(titleAgain), titleText);
 }
 
 }  // namespace quadrel::testing

@@ -113,11 +113,12 @@ TEST(GridFileReading, AppendsAfterTheSetsHeldUpToFifty) {
         store.GridSetCount = c.setsHeld;
         store.CurrentGridSet = std::clamp(c.setsHeld - 1, 0, MaxGridSets - 1);
         store.GridLineCount = 16 * c.setsHeld;
-        EXPECT_EQ(ReadGridText(c.text, store), c.outcome) << c.setsHeld;
-        EXPECT_EQ(store.GridSetCount, c.setCount) << c.setsHeld;
-        EXPECT_EQ(store.CurrentGridSet, c.setCount - 1) << c.setsHeld;
-        EXPECT_EQ(store.GridLinesRead, c.linesRead) << c.setsHeld;
-        EXPECT_EQ(store.GridLineCount, 16 * c.setsHeld + c.linesRead) << c.setsHeld;
+        const ReadOutcome outcome = ReadGridText(c.text, store);
+        EXPECT_EQ(std::tuple(outcome, store.GridSetCount, store.CurrentGridSet, store.GridLinesRead,
+                             store.GridLineCount),
+                  std::tuple(c.outcome, c.setCount, c.setCount - 1, c.linesRead,
+                             16 * c.setsHeld + c.linesRead))
+            << c.setsHeld << " sets held";
     }
     // A set cut short keeps what no line gave it, and counts as changed.
     GridSetStore store;
@@ -165,11 +166,9 @@ std::string WrittenLine(GridFieldPointer field, const std::string& value, int li
 }
 
 TEST(GridFileWriting, PadsByCharactersAndNeverCuts) {
-    const std::string accented =
-        "G\xC3\xA9ologie Ma\xC3\xB1"
-        "ana";
+    const std::string accented = "G\xC3\xA9ologie \xE2\x82\xAC";
     EXPECT_EQ(WrittenLine(&S::Description, accented, 1),
-              accented + std::string(45, ' ') + "/ Description (60 chars. Max.)");
+              accented + std::string(50, ' ') + "/ Description (60 chars. Max.)");
     EXPECT_EQ(WrittenLine(&S::Description, std::string(65, 'd'), 1).find('/'), 65U);
     // Lines 2 and 14 put 29 blanks after the value, whatever its length.
     EXPECT_EQ(WrittenLine(&S::ImpMet, "Metric", 2).find('/'), 6U + 29U);

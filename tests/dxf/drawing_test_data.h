@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <sstream>
 #include <string>
-#include <string_view>
 
 #include "app/set_store.h"
 #include "app/text.h"
@@ -17,44 +16,30 @@
 
 namespace quadrel::testing {
 
-// A grid set given as "Field=value" words; fields not named are blank.
-inline GridSet Grid(std::string_view fields) {
+// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
+// 100, no border, no cuts, no ticks, no north arrow; then the changes, given
+// as "Field=value" words.
+inline GridSet PlainGridSet(const std::string& changes = "") {
     GridSet set = BlankGridSet();
-    std::istringstream words{std::string(fields)};
+    std::istringstream words(
+        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
+        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
+        changes);
     for (std::string word; words >> word;) {
         const std::size_t equals = word.find('=');
         const auto info = std::find_if(GridFields.begin(), GridFields.end(), [&](const auto& info) {
             return info.Name == word.substr(0, equals);
         });
-        if (info == GridFields.end() || equals == std::string::npos)
-            ADD_FAILURE() << "no field " << word;
-        else
-            set.*info->Field = word.substr(equals + 1);
+        if (info == GridFields.end()) ADD_FAILURE() << "no field " << word;
+        if (info != GridFields.end()) set.*info->Field = word.substr(equals + 1);
     }
     return set;
 }
 
-// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
-// 100, no border, no cuts, no ticks, no north arrow; then the changes.
-inline GridSet PlainGridSet(std::string_view changes = "") {
-    return Grid(
-        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
-        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
-        std::string(changes));
-}
-
-inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {
+// The plain sheet's layout, the drawing reaching an inch past the grid.
+inline MapLayout PlainLayout() {
     MapLayout layout;
-    layout.XUnitsPerInch = xUnitsPerInch;
-    layout.YUnitsPerInch = yUnitsPerInch;
-    layout.XMax = 2000;
-    layout.XMin = 1000;
-    layout.YMax = 500;
-    // The drawing reaches one inch past the grid on every side.
-    layout.PlotXMin = 1000 - xUnitsPerInch;
-    layout.PlotXMax = 2000 + xUnitsPerInch;
-    layout.PlotYMin = -yUnitsPerInch;
-    layout.PlotYMax = 500 + yUnitsPerInch;
+    ComputeMapLayout(layout, {false, 1000, 2000, 0, 500, 100, 100, 0, false, "", 1, 1, 1, 1});
     return layout;
 }
 

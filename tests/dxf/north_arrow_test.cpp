@@ -12,19 +12,16 @@
 namespace quadrel {
 namespace {
 
+// 2.3 inches long at size 1, 115 units here at size 0.5; a distance of 0 is
+// half the length.
 TEST(PlaceNorthArrow, ByCornerAndDistance) {
-    const MapLayout layout = testing::LayoutFor(100, 100);  // X 1000..2000, Y 0..500
-    const struct {
-        const char* corner;
-        double size, distance, x0, y0;
-    } cases[] = {// 2.3 inches long at size 1, here 115; a distance of 0 is half of it.
-                 {"UR", 0.5, 0, 2000 - 57.5, 500 - 172.5}, {"UL", 0.5, 0, 1000 + 57.5, 500 - 172.5},
-                 {"LR", 0.5, 0, 2000 - 57.5, 0 + 57.5},    {"LL", 0.5, 10, 1010, 10},
-                 {"UR", 1, 10, 1990, 500 - 10 - 230},      {"", 0.5, 0, 2000 - 57.5, 500 - 172.5}};
-    for (const auto& c : cases) {
-        const NorthArrowPlacement place = PlaceNorthArrow(c.corner, c.size, c.distance, layout);
-        EXPECT_DOUBLE_EQ(place.X0, c.x0) << c.corner << " " << c.distance;
-        EXPECT_DOUBLE_EQ(place.Y0, c.y0) << c.corner << " " << c.distance;
+    for (const auto& [corner, size, distance, x0, y0] :
+         {std::tuple{"UL", 0.5, 0.0, 1057.5, 327.5}, std::tuple{"LR", 0.5, 0.0, 1942.5, 57.5},
+          std::tuple{"LL", 0.5, 10.0, 1010.0, 10.0}, std::tuple{"x", 1.0, 10.0, 1990.0, 260.0}}) {
+        const NorthArrowPlacement place =
+            PlaceNorthArrow(corner, size, distance, testing::PlainLayout());
+        EXPECT_NEAR(place.X0, x0, 1e-9) << corner;
+        EXPECT_NEAR(place.Y0, y0, 1e-9) << corner;
     }
 }
 
@@ -32,20 +29,18 @@ TEST(PlaceNorthArrow, ByCornerAndDistance) {
 // rise from the foot of the shaft to a tip 2.3 inches times the size above.
 TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
     for (const auto& [unitsPerInch, size, tip] :
-         {std::tuple{100.0, 0.5, "315.000"}, std::tuple{25.4, 1.0, "258.420"}}) {
-        const auto file = testing::Draw(
-            [&](DxfWriter& writer) { WriteNorthArrow(writer, 1000, 200, unitsPerInch, size); });
-        const auto polylines = file.OfType("POLYLINE", "North_Arrow");
+         {std::tuple{100.0, 0.5, 315.0}, std::tuple{25.4, 1.0, 258.42}}) {
+        const auto polylines = testing::Draw([&](DxfWriter& writer) {
+                                   WriteNorthArrow(writer, 1000, 200, unitsPerInch, size);
+                               }).OfType("POLYLINE", "North_Arrow");
         ASSERT_EQ(polylines.size(), 4U);
-        const auto& shaft = polylines[0].Vertices;
-        EXPECT_EQ(shaft[0].Value(10) + " " + shaft[0].Value(20), "1000.000 200.000");
-        EXPECT_EQ(shaft[1].Value(20), tip);
-        const double halfWidth = 0.15 * size * unitsPerInch;
+        EXPECT_EQ(polylines[0].Vertices[0].Value(10) + " " + polylines[0].Vertices[0].Value(20),
+                  "1000.000 200.000");
+        EXPECT_DOUBLE_EQ(polylines[0].Vertices[1].Number(20), tip);
         for (const auto& polyline : polylines) {
             for (const auto& vertex : polyline.Vertices) {
-                EXPECT_LE(std::abs(vertex.Number(10) - 1000), halfWidth + 0.0005);
-                EXPECT_GE(vertex.Number(20), 200);
-                EXPECT_LE(vertex.Number(20), std::stod(tip));
+                EXPECT_LE(std::abs(vertex.Number(10) - 1000), 0.15 * size * unitsPerInch + 0.0005);
+                EXPECT_TRUE(vertex.Number(20) >= 200 && vertex.Number(20) <= tip);
             }
         }
     }

@@ -77,6 +77,7 @@ TEST(TitleBlocks, ValuesStandCentredBetweenTheirRules) {
     EXPECT_EQ(TextOf(shrunk, TitleBlockALayer, longName.DrawnBy).Value(40), "5.000");
     EXPECT_EQ(TextOf(a, TitleBlockALayer, "DRAWER").Value(40), "7.000");
     EXPECT_EQ(TextOf(a, TitleBlockALayer, "Prepared by SMITH").Value(40), "8.000");
+    EXPECT_EQ(PreparerLine(" \t "), "Prepared by COMPUTER");
 }
 
 // The grid border's sides reach down past the block to close one outline;
@@ -111,17 +112,6 @@ TEST(TitleBlocks, CloseTheBorderRoundGridAndBlockWithTheScaleBarInItsBox) {
         const auto texts = file.Texts(layer);
         EXPECT_EQ(std::count(texts.begin(), texts.end(), "ACME"), 3);
     }
-}
-
-TEST(TitleBlockTexts, PreparerAndScale) {
-    EXPECT_EQ(PreparerLine("   "), "Prepared by COMPUTER");
-    EXPECT_EQ(PreparerLine(" J. Doe  "), "Prepared by  J. Doe");
-    MapLayout layout;
-    layout.XScale = 12.5;
-    EXPECT_EQ(ScaleText(layout, ','), "1\" = 12,5'");
-    layout.Metric = true;
-    layout.XScale = 2500;
-    EXPECT_EQ(ScaleText(layout, '.'), "1:2500");
 }
 
 }  // namespace

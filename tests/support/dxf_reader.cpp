@@ -33,18 +33,11 @@ double DxfEntity::Number(int code) const {
     return Parsed<double>(Value(code), "a group value");
 }
 
-std::vector<DxfEntity> DxfFile::OnLayer(std::string_view layer) const {
-    std::vector<DxfEntity> found;
-    for (const auto& entity : Entities) {
-        if (entity.Layer() == layer) found.push_back(entity);
-    }
-    return found;
-}
-
 std::vector<DxfEntity> DxfFile::OfType(std::string_view type, std::string_view layer) const {
     std::vector<DxfEntity> found;
-    for (const auto& entity : OnLayer(layer)) {
-        if (entity.Type == type) found.push_back(entity);
+    for (const auto& entity : Entities) {
+        if ((type.empty() || entity.Type == type) && entity.Layer() == layer)
+            found.push_back(entity);
     }
     return found;
 }

@@ -30,8 +30,9 @@ struct DxfFile {
     std::vector<std::string> Comments;  // 999 texts, in order
     std::vector<DxfEntity> Entities;    // in file order
 
-    std::vector<DxfEntity> OnLayer(std::string_view layer) const;
+    // The entities of a type ("" for any) on a layer.
     std::vector<DxfEntity> OfType(std::string_view type, std::string_view layer) const;
+    std::vector<DxfEntity> OnLayer(std::string_view layer) const { return OfType("", layer); }
     // The texts of the TEXT entities on a layer, in order.
     std::vector<std::string> Texts(std::string_view layer) const;
     // The header variable's groups (10/20 or 1/3) as raw texts.
