@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <optional>
 #include <string>
 
@@ -50,18 +49,6 @@ TEST(ScanDouble, TakesTheLeadingNumber) {
     for (const auto& c : cases) {
         EXPECT_EQ(ScanDouble(c.text), c.number) << c.text;
         EXPECT_EQ(ScanInt(c.text), c.whole) << c.text;
-    }
-}
-
-TEST(FormatFixed, WritesAsPrintfInTheCLocale) {
-    for (const double value : {500.75, 100.0, 0.5, -0.0, -1000.0, 0.25, 1e20, 27.94, 123456789.0}) {
-        for (const int decimals : {0, 1, 3}) {
-            char expected[64];
-            std::snprintf(expected, sizeof expected, "%.*f", decimals, value);
-            EXPECT_EQ(FormatFixed(value, decimals), expected) << value;
-            std::snprintf(expected, sizeof expected, "%12.*f", decimals, value);
-            EXPECT_EQ(FormatFixed(value, 12, decimals), expected) << value;
-        }
     }
 }
 

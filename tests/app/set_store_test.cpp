@@ -6,7 +6,7 @@
 namespace quadrel {
 namespace {
 
-TEST(GridSetsChanged, AnyFieldOfASetInUseOrAnotherLineCount) {
+TEST(SetsChanged, AnyValueInUseOrAnotherLineCount) {
     GridSetStore read;  // as if one set had been read and nothing changed since
     EXPECT_FALSE(read.GridSetsChanged());
     read.GridSets[0] = read.AsReadGridSets[0] = NewGridSet();
@@ -26,9 +26,8 @@ TEST(GridSetsChanged, AnyFieldOfASetInUseOrAnotherLineCount) {
     typed.GridSetCount = 1;
     typed.GridLineCount = 16;
     EXPECT_TRUE(typed.GridSetsChanged());
-}
 
-TEST(TitleSetsChanged, IgnoresLeadingAndTrailingBlanksOnly) {
+    // Title lines: leading and trailing blanks do not count.
     TitleSetStore store;
     EXPECT_FALSE(store.TitleSetsChanged());
     store.TitleLineCount = store.TitleLinesRead = 14;

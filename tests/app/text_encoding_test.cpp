@@ -1,5 +1,6 @@
-// What a data file's bytes mean: valid UTF-8 is taken as such, anything else
-// as Windows-1252, checked against the C library's own converter.
+// Texts: UTF-8 inside, trimmed and counted by characters; a data file's
+// bytes are taken as UTF-8 when valid, else as Windows-1252, checked against
+// the C library's own converter.
 #include "app/text_encoding.h"
 
 #include <gtest/gtest.h>
@@ -12,6 +13,18 @@
 
 namespace quadrel {
 namespace {
+
+// Trimming removes blanks and control characters only; lengths count
+// characters, a stray byte as one.
+TEST(Text, TrimsAndCountsByCharacters) {
+    EXPECT_EQ(Trim(std::string("\0 a b \t\r", 8)), "a b");
+    EXPECT_EQ(TrimRight("  a  \r"), "  a");
+    EXPECT_EQ(Trim(" G\xC3\xA9ologie\xC2\xA0 "), "G\xC3\xA9ologie\xC2\xA0");
+    EXPECT_EQ(CharacterCount("G\xC3\xA9o \xF0\x9F\x98\x80 \xFF\xE2\x82"), 9U);
+    EXPECT_EQ(PadRight("\xC3\xA9", 3), "\xC3\xA9  ");
+    EXPECT_EQ(FirstCharacters("\xC3\xA9t\xC3\xA9", 2), "\xC3\xA9t");
+    EXPECT_EQ(UpperCase("m1b-\xC3\xA9"), "M1B-\xC3\xA9");
+}
 
 TEST(IsValidUtf8, TellsWellFormedFromIllFormed) {
     for (const char* bytes :

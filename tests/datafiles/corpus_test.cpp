@@ -1,11 +1,10 @@
 // Inputs no person would write on purpose: the stored corpus of awkward
-// files, and large or random inputs generated here. None may crash, hang or
-// break the round trip through the writers.
+// files (which also seeds the fuzz targets of make fuzz, where random inputs
+// get the same checks) and a huge input. None may crash, hang or break the
+// round trip through the writers.
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -43,14 +42,6 @@ TEST(Corpus, EveryFileReadsAndRoundTripsThroughBothFormats) {
     }
 }
 
-TEST(Corpus, Windows1252FileIsDecoded) {
-    GridSetStore windows1252;
-    ReadGridFile(CorpusDir / "grid/windows1252.dat", windows1252);
-    EXPECT_EQ(windows1252.GridSets[0].Description,
-              "G\xC3\xA9ologie Ma\xC3\xB1"
-              "ana");
-}
-
 // Reading stops after the capacity and leaves the rest of a huge input
 // unread (make bench times the read of such a file).
 TEST(CorpusGenerated, TwoMillionLinesStopAtTheCapacityLeavingTheRestUnread) {
@@ -67,33 +58,6 @@ TEST(CorpusGenerated, TwoMillionLinesStopAtTheCapacityLeavingTheRestUnread) {
     EXPECT_EQ(ReadTitleLines(titleIn, title), ReadOutcome::CapacityReached);
     EXPECT_EQ(title.TitleLineCount, 700);
     EXPECT_EQ(static_cast<std::size_t>(titleIn.tellg()), 701 * line.size());
-}
-
-TEST(CorpusGenerated, EnormousLineIsReadWholeButNotWithoutItsLineEnd) {
-    const std::string value(5'000'000, 'w');
-    GridSetStore grid;
-    EXPECT_EQ(ReadGridText(value + " / Description\n" + value, grid), ReadOutcome::EndOfFile);
-    EXPECT_EQ(grid.GridSets[0].Description, value);
-    EXPECT_EQ(grid.GridLinesRead, 1);
-}
-
-// Random texts over an alphabet rich in what the readers look at: line
-// ends, slashes, blanks, control characters, UTF-8 and Windows-1252 bytes.
-TEST(CorpusGenerated, RandomInputsReadAndRoundTrip) {
-    const std::string alphabet =
-        "\n\n\n\n////    \r\t\x01\x7F"
-        "0125.-ULRYNAM\xC3\xA9\xE2\x82\xAC\xF0\x9F\x98\x80\xE9\xF1\x80\x9D\xFF";
-    std::mt19937 random(20240611);
-    for (int round = 0; round < 300 && !::testing::Test::HasFailure(); ++round) {
-        std::string bytes(
-            std::uniform_int_distribution<std::size_t>(0, round < 250 ? 600 : 20000)(random), '\0');
-        for (char& c : bytes) {
-            const std::size_t pick = std::uniform_int_distribution<std::size_t>(0, 255)(random);
-            c = round % 5 == 0 ? static_cast<char>(pick) : alphabet[pick % alphabet.size()];
-        }
-        SCOPED_TRACE(round);
-        testing::CheckReadAndRoundTrip(bytes);
-    }
 }
 
 }  // namespace

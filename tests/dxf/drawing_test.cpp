@@ -1,17 +1,20 @@
-// The whole drawing: the order of its parts, and writing it to disk all or
-// nothing.
+// The whole drawing: the order of its parts, the north arrow, and writing it
+// to disk all or nothing.
 #include "dxf/drawing.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/atomic_file.h"
 #include "app/numbers.h"
 #include "drawing_test_data.h"
+#include "dxf/north_arrow.h"
 #include "support/error_of.h"
 #include "support/temp_dir.h"
 
@@ -30,17 +33,10 @@ DrawingInput SheetInput(TitleBlockChoice titleBlock, double border = 1) {
         "HtLengthRight=0.1 HtStart=10 HtEnd=490 HtSpacing=10");
     input.TitleBlock = titleBlock;
     input.Grid.BorderSize = FormatFixed(border, 1);
+    const bool block = titleBlock != TitleBlockChoice::None;
+    const char* type = titleBlock == TitleBlockChoice::TypeB ? "B" : "A";
     ComputeMapLayout(input.Layout,
-                     {.Metric = false,
-                      .XMin = 1000,
-                      .XMax = 2000,
-                      .YMax = 500,
-                      .XScale = 100,
-                      .YScale = 100,
-                      .BorderSize = border,
-                      .PlotTitleBlock = titleBlock != TitleBlockChoice::None,
-                      .TitleBlockType = titleBlock == TitleBlockChoice::TypeB ? "B" : "A",
-                      .CutLeft = 0.25});
+                     {false, 1000, 2000, 0, 500, 100, 100, border, block, type, 0.25});
     return input;
 }
 
@@ -65,7 +61,6 @@ TEST(WriteDrawing, PartsInOrderInOneEntitiesSectionAfterTheExtents) {
         parts,
         "Border encompassing the plot|Border surrounding the grid|Horizontal lines|Vertical lines|"
         "North Arrow ===|Horizontal ticks: LEFT side|Horizontal ticks: RIGHT side|");
-    EXPECT_EQ(file.Comments.front(), "=== Title Block A");
     EXPECT_EQ(file.Entities.front().Layer(), "Title_Block_A");
     EXPECT_EQ(file.HeaderValues("$EXTMIN"),
               (std::vector<std::string>{FormatFixed(input.Layout.PlotXMin, 3),
@@ -102,11 +97,47 @@ TEST(CreateDrawingFile, WritesTheDrawingOrLeavesTheOldFileIntact) {
     WriteDrawing(writer, path, input);
     EXPECT_EQ(TempDir::Read(path), writer.Text());
     const auto unwritable = dir / "missing" / "out.dxf";
-    EXPECT_NE(testing::ErrorOf<FileError>([&] {
-                  CreateDrawingFile(unwritable, input);
-              }).find(unwritable.string()),
-              std::string::npos);
+    const std::string message =
+        testing::ErrorOf<FileError>([&] { CreateDrawingFile(unwritable, input); });
+    EXPECT_NE(message.find(unwritable.string()), std::string::npos) << message;
     EXPECT_EQ(dir.FileCount(), 1U);
+}
+
+// 2.3 inches long at size 1, 115 units here at size 0.5; a distance of 0 is
+// half the length.
+TEST(PlaceNorthArrow, ByCornerAndDistance) {
+    for (const auto& [corner, size, distance, x0, y0] :
+         {std::tuple{"UL", 0.5, 0.0, 1057.5, 327.5}, std::tuple{"LR", 0.5, 0.0, 1942.5, 57.5},
+          std::tuple{"LL", 0.5, 10.0, 1010.0, 10.0}, std::tuple{"x", 1.0, 10.0, 1990.0, 260.0}}) {
+        const NorthArrowPlacement place =
+            PlaceNorthArrow(corner, size, distance, testing::PlainLayout());
+        EXPECT_NEAR(place.X0, x0, 1e-9) << corner;
+        EXPECT_NEAR(place.Y0, y0, 1e-9) << corner;
+    }
+}
+
+// Four polylines (shaft with head, cross bar, N and its inset copy) that
+// rise from the foot of the shaft to a tip 2.3 inches times the size above.
+TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
+    for (const auto& [unitsPerInch, size, tip] :
+         {std::tuple{100.0, 0.5, 315.0}, std::tuple{25.4, 1.0, 258.42}}) {
+        const auto polylines = testing::Draw([&](DxfWriter& writer) {
+                                   WriteNorthArrow(writer, 1000, 200, unitsPerInch, size);
+                               }).OfType("POLYLINE", "North_Arrow");
+        ASSERT_EQ(polylines.size(), 4U);
+        EXPECT_EQ(polylines[0].Vertices[0].Value(10) + " " + polylines[0].Vertices[0].Value(20),
+                  "1000.000 200.000");
+        EXPECT_DOUBLE_EQ(polylines[0].Vertices[1].Number(20), tip);
+        for (const auto& polyline : polylines) {
+            for (const auto& vertex : polyline.Vertices) {
+                EXPECT_LE(std::abs(vertex.Number(10) - 1000), 0.15 * size * unitsPerInch + 0.0005);
+                EXPECT_TRUE(vertex.Number(20) >= 200 && vertex.Number(20) <= tip);
+            }
+        }
+    }
+    EXPECT_TRUE(testing::Draw([](DxfWriter& writer) {
+                    WriteNorthArrow(writer, 0, 0, 100, 0);
+                }).Entities.empty());
 }
 
 }  // namespace

@@ -48,7 +48,6 @@ inline MapLayout PlainLayout() {
 template <typename Body>
 DxfFile Draw(Body body) {
     DxfWriter writer;
-    writer.OpenDrawing("unused.dxf");
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     body(writer);

@@ -16,12 +16,6 @@
 namespace quadrel {
 namespace {
 
-std::string Printf(double value, int decimals) {
-    char text[512];
-    std::snprintf(text, sizeof text, "%#.*f", decimals, value);
-    return text;
-}
-
 // Both of the formatter's routes (the short one for the usual values, the
 // general one for the rest) against "%#.*f" of the C library.
 TEST(DxfNumber, WritesWhatPrintfWrites) {
@@ -38,9 +32,11 @@ TEST(DxfNumber, WritesWhatPrintfWrites) {
         cases.emplace_back(std::round(magnitude * 1000) / 1000, 3);  // a drawing's usual value
     }
     for (const auto& [value, places] : cases) {
+        char expected[512];
+        std::snprintf(expected, sizeof expected, "%#.*f", places, value);
         std::string out = "x";
         AppendDxfNumber(out, value, places);
-        ASSERT_EQ(out, "x" + Printf(value, places)) << value << " with " << places;
+        ASSERT_EQ(out, "x" + std::string(expected)) << value << " with " << places;
     }
     std::string out;
     EXPECT_THROW(AppendDxfNumber(out, std::numeric_limits<double>::infinity(), 3), DrawingError);

@@ -1,15 +1,17 @@
-// The grid: line ranges, grid lines, labels, axis titles, borders and
-// cutting marks, checked in the drawing written.
+// The grid: line ranges, grid lines, labels and their texts, axis titles,
+// borders and cutting marks, checked in the drawing written.
 #include "dxf/grid.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "drawing_test_data.h"
+#include "dxf/labels.h"
 #include "support/error_of.h"
 
 namespace quadrel {
@@ -114,6 +116,37 @@ TEST(WriteGrid, RefusesWhatItCannotDrawAndAlwaysEnds) {
     const GridSet stalled =
         PlainGridSet("YMin=100000000000000000 YMax=100000000000001000 YGrid=1 YAdd=1");
     EXPECT_LE(DrawGrid(stalled).OfType("LINE", "Grid").size(), 1003U);
+}
+
+TEST(Labels, DecimalsFromTheLimitTextsFifteenSignificantDigitsAndTheScalesFormat) {
+    // The digits after the first point, or all the characters without one.
+    EXPECT_EQ(LabelDecimals("1000.0", "2000.00"), 2);
+    EXPECT_EQ(LabelDecimals("1000", "20"), 4);
+    EXPECT_EQ(LabelDecimals("1.2.3", ""), 3);
+    const struct {
+        double value;
+        int decimals;
+        const char* text;
+    } cases[] = {{501000, 4, "501000.0000"},
+                 {123456789012.34567, 5, "123456789012.34600"},
+                 {0.1 + 0.2, 17, "0.30000000000000000"},
+                 {2.25, 30, "2.250000000000000000"},  // at most 18 decimals
+                 {-0.001, 2, "0.00"},                 // no sign on a label that reads zero
+                 {1e16, 2, "1.00000000000000E+16"}};
+    for (const auto& c : cases) EXPECT_EQ(LabelText(c.value, c.decimals, '.'), c.text);
+    EXPECT_EQ(LabelText(1000, 1, ','), "1000,0");
+    EXPECT_THROW(LabelText(std::numeric_limits<double>::infinity(), 2, '.'), DrawingError);
+
+    // The general format of the scale: shortest, exponent only at the ends.
+    const struct {
+        double value;
+        const char* text;
+    } general[] = {{2500, "2500"},       {2500.5, "2500.5"},
+                   {0.00001, "0.00001"}, {0.000001, "1E-6"},
+                   {1e15, "1E15"},       {1.5e15, "1.5E15"},
+                   {0.1 + 0.2, "0.3"},   {999999999999999, "999999999999999"}};
+    for (const auto& c : general) EXPECT_EQ(GeneralNumberText(c.value, '.'), c.text);
+    EXPECT_EQ(GeneralNumberText(1234.5, ','), "1234,5");
 }
 
 }  // namespace
