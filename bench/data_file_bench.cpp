@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <exception>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -13,6 +12,7 @@
 #include <string>
 #include <system_error>
 
+#include "bench_main.h"
 #include "datafiles/grid_file.h"
 #include "datafiles/title_file.h"
 
@@ -63,15 +63,9 @@ int Run(const std::filesystem::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::filesystem::path dir = argc > 1 ? argv[1] : "quadrel-bench-tmp";
-    int status = 0;
-    try {
-        status = Run(dir);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quadrel_data_file_bench: %s\n", error.what());
-        status = 1;
-    }
-    std::error_code ignored;
-    std::filesystem::remove(dir / "huge.dat", ignored);
-    return status;
+    return BenchMain("quadrel_data_file_bench", argc, argv, Run,
+                     [](const std::filesystem::path& dir) {
+                         std::error_code ignored;
+                         std::filesystem::remove(dir / "huge.dat", ignored);
+                     });
 }
