@@ -63,8 +63,9 @@ fuzz:
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUADREL_BENCH=ON \
 	  -DQUADREL_TESTS=OFF >/dev/null
-	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench quadrel_data_file_bench
 	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
+	./$(BENCH_BUILD)/bench/quadrel_data_file_bench $(BENCH_BUILD)/tmp
 	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel
 	@bash bench/startup.sh $(BENCH_BUILD)/quadrel
 

@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "app/set_store.h"
+#include "bench_main.h"
 #include "dxf/drawing.h"
 #include "dxf/dxf_writer.h"
 #include "dxf/grid.h"
@@ -301,14 +302,5 @@ int Run(const std::filesystem::path& dir) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::filesystem::path dir = argc > 1 ? argv[1] : "quadrel-bench-tmp";
-    int status = 0;
-    try {
-        status = Run(dir);
-    } catch (const std::exception& error) {
-        std::fprintf(stderr, "quadrel_dxf_bench: %s\n", error.what());
-        status = 1;
-    }
-    RemoveBenchFiles(dir);
-    return status;
+    return BenchMain("quadrel_dxf_bench", argc, argv, Run, RemoveBenchFiles);
 }

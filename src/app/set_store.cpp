@@ -76,20 +76,10 @@ bool GridSetStore::GridSetsChanged() const {
     return false;
 }
 
-const std::array<std::string_view, TitleFieldCount> TitleFieldNames{
-    "Company1",  "Company2",      "MainTitle1", "MainTitle2", "MainTitle3",
-    "Office",    "Department",    "MapIndex",   "DrawingNumber", "DrawnBy",
-    "CheckedBy", "ApprovedBy",    "PreparedBy",
-};
-
 TitleSetStore::TitleSetStore() {
     for (std::int32_t line = 0; line < TitleLinesPerSet; ++line) {
         TitleLines[static_cast<std::size_t>(line)] = " ";
     }
-}
-
-std::size_t TitleSetStore::CurrentFieldIndex(int k) const {
-    return static_cast<std::size_t>(TitleLinesPerSet * (CurrentTitleSet - 1) + k);
 }
 
 bool TitleSetStore::TitleSetsChanged() const {

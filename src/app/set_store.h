@@ -120,15 +120,12 @@ struct TitleSet {
 
 using TitleFieldPointer = std::string TitleSet::*;
 
-// The thirteen fields in data file order, matching TitleFieldNames.
+// The thirteen fields in data file order.
 inline constexpr std::array<TitleFieldPointer, TitleFieldCount> TitleFields{
     &TitleSet::Company1,   &TitleSet::Company2,   &TitleSet::MainTitle1,    &TitleSet::MainTitle2,
     &TitleSet::MainTitle3, &TitleSet::Office,     &TitleSet::Department,    &TitleSet::MapIndex,
     &TitleSet::DrawingNumber, &TitleSet::DrawnBy, &TitleSet::CheckedBy,     &TitleSet::ApprovedBy,
     &TitleSet::PreparedBy};
-
-// Names of the thirteen title set fields, in data file order.
-extern const std::array<std::string_view, TitleFieldCount> TitleFieldNames;
 
 // The title side of the set store, owned by the title block form. Set s
 // (from 0) occupies lines 14s .. 14s+13: its 13 fields, then the separator.
@@ -142,10 +139,6 @@ struct TitleSetStore {
     bool TitleFileLoaded = false;
     std::int32_t TitleLinesRead = 0;
     std::int32_t TitleLineCount = 0;
-
-    // Index into TitleLines of field k (0..12) of the current title set.
-    std::size_t CurrentFieldIndex(int k) const;
-    std::string& CurrentField(int k) { return TitleLines.at(CurrentFieldIndex(k)); }
 
     // Whether the title lines in use differ from what the title block data
     // file gave (leading and trailing blanks do not count).

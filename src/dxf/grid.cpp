@@ -184,6 +184,9 @@ GridLines GridLineRange(int add, double spacing, double min, double max) {
     return lines;
 }
 
+namespace {
+
+// The grid border and the interior horizontal and vertical lines.
 void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
                     double xFirst, double xLast, double yMin, double yMax, double yGrid,
                     double yFirst, double yLast) {
@@ -207,6 +210,8 @@ void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double x
         });
     }
 }
+
+}  // namespace
 
 void WriteGrid(DxfWriter& writer, const GridSet& set, const MapLayout& layout,
                double xUnitsPerInch, double yUnitsPerInch, double borderSize, int titleDecimals,

@@ -23,11 +23,6 @@ struct GridLines {
 // with add not 0, min plus multiples of it.
 GridLines GridLineRange(int add, double spacing, double min, double max);
 
-// The grid border and the interior horizontal and vertical lines.
-void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
-                    double xFirst, double xLast, double yMin, double yMax, double yGrid,
-                    double yFirst, double yLast);
-
 // Reads the grid values from the set's texts (converted with the decimal
 // separator; ConversionError for a text that is no number) and the drawing
 // extents from the layout. `titleDecimals` is the precision of the axis

@@ -60,6 +60,19 @@ void WriteDivision(DxfWriter& writer, const Bar& bar, double x) {
                      GeometryDecimals);
 }
 
+// Fills one half of a bar cell with horizontal lines 0.005 sheet inch
+// apart, none on the half's edges.
+void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
+                   double uv) {
+    const double spacing = HatchSpacingIn * uv;
+    if (!(spacing > 0) || !std::isfinite(spacing)) return;
+    const std::int64_t lines = StepCount(std::trunc(halfHeight / spacing));
+    for (std::int64_t i = 1; i < lines; ++i) {
+        const double y = baseY + static_cast<double>(i) * spacing;
+        writer.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
+    }
+}
+
 // Cells are filled alternately in the upper and the lower half, starting
 // with the upper one, so that the bar reads as a checker pattern.
 class CellFiller {
@@ -146,17 +159,6 @@ void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, d
     bar.LabelY = bar.Bottom + bar.Height + bar.TextHeight / 2;
     WriteFrameAndCentreLine(writer, bar);
     WriteDivisions(writer, bar, uv);
-}
-
-void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
-                   double uv) {
-    const double spacing = HatchSpacingIn * uv;
-    if (!(spacing > 0) || !std::isfinite(spacing)) return;
-    const std::int64_t lines = StepCount(std::trunc(halfHeight / spacing));
-    for (std::int64_t i = 1; i < lines; ++i) {
-        const double y = baseY + static_cast<double>(i) * spacing;
-        writer.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
-    }
 }
 
 }  // namespace quadrel

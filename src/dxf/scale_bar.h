@@ -18,9 +18,4 @@ inline constexpr std::string_view ScaleBarLayer = "Scale_Bar";
 void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, double ky,
                    double ft, double x0, double y0, double uh, double uv);
 
-// Fills one half of a bar cell with horizontal lines 0.005 sheet inch
-// apart, none on the half's edges.
-void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
-                   double uv);
-
 }  // namespace quadrel

@@ -1,184 +1,143 @@
-// The whole drawing: the order of its parts, its layers, and writing it to
-// disk all or nothing.
+// The whole drawing: the order of its parts, the north arrow, and writing it
+// to disk all or nothing.
 #include "dxf/drawing.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cmath>
 #include <filesystem>
-#include <set>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "app/atomic_file.h"
 #include "app/numbers.h"
 #include "drawing_test_data.h"
+#include "dxf/north_arrow.h"
+#include "support/error_of.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
 namespace {
 
-namespace fs = std::filesystem;
 using testing::DxfFile;
+using testing::TempDir;
 
-// X 1000..2000, Y 0..500 at 100 feet per inch, with a border of `border`
-// inches, a left cutting border, ticks on the left and right and a north arrow.
+// The plain sheet with a border of `border` inches, a left cutting border,
+// ticks on the left and right and a north arrow.
 DrawingInput SheetInput(TitleBlockChoice titleBlock, double border = 1) {
     DrawingInput input;
-    input.Grid = testing::PlainGridSet();
-    input.Grid.NorthArrowSize = "0.5";
-    input.Grid.NorthArrowDistance = "0";
-    input.Grid.CutLeft = "0.25";
-    input.Grid.BorderSize = FormatFixed(border, 1);
-    input.Grid.HtPosition = "1";
-    input.Grid.HtLengthLeft = "0.1";
-    input.Grid.HtLengthRight = "0.1";
-    input.Grid.HtStart = "10";
-    input.Grid.HtEnd = "490";
-    input.Grid.HtSpacing = "10";
-    input.Title.Company1 = "G\xC3\xA9ologie Ma\xC3\xB1" "ana";
+    input.Grid = testing::PlainGridSet(
+        "NorthArrowSize=0.5 NorthArrowDistance=0 CutLeft=0.25 HtPosition=1 HtLengthLeft=0.1 "
+        "HtLengthRight=0.1 HtStart=10 HtEnd=490 HtSpacing=10");
     input.TitleBlock = titleBlock;
-    input.Date = "2026-12-06";
-    input.FileName = "/tmp/sheet.dxf";
-
-    LimitsInput limits;
-    limits.Metric = false;
-    limits.XMin = 1000;
-    limits.XMax = 2000;
-    limits.YMin = 0;
-    limits.YMax = 500;
-    limits.XScale = 100;
-    limits.YScale = 100;
-    limits.BorderSize = border;
-    limits.PlotTitleBlock = titleBlock != TitleBlockChoice::None;
-    limits.TitleBlockType = titleBlock == TitleBlockChoice::TypeB ? "B" : "A";
-    limits.CutLeft = 0.25;
-    ComputeMapLayout(input.Layout, limits);
+    input.Grid.BorderSize = FormatFixed(border, 1);
+    const bool block = titleBlock != TitleBlockChoice::None;
+    const char* type = titleBlock == TitleBlockChoice::TypeB ? "B" : "A";
+    ComputeMapLayout(input.Layout,
+                     {false, 1000, 2000, 0, 500, 100, 100, border, block, type, 0.25});
     return input;
 }
 
 DxfFile DrawSheet(const DrawingInput& input) {
     DxfWriter writer;
     WriteDrawing(writer, "sheet.dxf", input);
+    EXPECT_EQ(writer.Text().find("nan"), std::string::npos);
+    EXPECT_EQ(writer.Text().find("inf"), std::string::npos);
     return testing::ParseDxf(writer.Text());
 }
 
-TEST(WriteDrawing, PartsInOrderInOneEntitiesSection) {
-    const DxfFile file = DrawSheet(SheetInput(TitleBlockChoice::TypeA));
-    EXPECT_EQ(file.Sections, (std::vector<std::string>{"HEADER", "TABLES", "ENTITIES"}));
-    const std::vector<std::string> groups{"=== Title Block A",
-                                          "=== Border encompassing the plot",
-                                          "=== Border surrounding the grid",
-                                          "=== Horizontal lines",
-                                          "=== Vertical lines",
-                                          "=== North Arrow ===",
-                                          "=== Horizontal ticks: LEFT side",
-                                          "=== Horizontal ticks: RIGHT side"};
-    std::vector<std::string> found;
-    for (const auto& comment : file.Comments) {
-        if (std::find(groups.begin(), groups.end(), comment) != groups.end()) found.push_back(comment);
-    }
-    EXPECT_EQ(found, groups);
-    EXPECT_EQ(file.Entities.front().Layer(), "Title_Block_A");
-    EXPECT_EQ(file.Entities.back().Layer(), "HTicks");
-}
-
-TEST(WriteDrawing, HeaderHoldsTheDrawingExtents) {
-    const DrawingInput input = SheetInput(TitleBlockChoice::None);
+TEST(WriteDrawing, PartsInOrderInOneEntitiesSectionAfterTheExtents) {
+    const DrawingInput input = SheetInput(TitleBlockChoice::TypeA);
     const DxfFile file = DrawSheet(input);
-    EXPECT_EQ(file.HeaderValues("$EXTMIN"), (std::vector<std::string>{
-                                                FormatFixed(input.Layout.PlotXMin, 3),
-                                                FormatFixed(input.Layout.PlotYMin, 3)}));
-    EXPECT_EQ(file.HeaderValues("$LIMMAX"), (std::vector<std::string>{
-                                                FormatFixed(input.Layout.PlotXMax, 3),
-                                                FormatFixed(input.Layout.PlotYMax, 3)}));
+    EXPECT_EQ(file.Sections, (std::vector<std::string>{"HEADER", "TABLES", "ENTITIES"}));
+    std::string parts;
+    for (const std::string& comment : file.Comments) {
+        if (comment.starts_with("=== ") && !comment.starts_with("=== Title"))
+            parts += comment.substr(4) + "|";
+    }
+    EXPECT_EQ(
+        parts,
+        "Border encompassing the plot|Border surrounding the grid|Horizontal lines|Vertical lines|"
+        "North Arrow ===|Horizontal ticks: LEFT side|Horizontal ticks: RIGHT side|");
+    EXPECT_EQ(file.Entities.front().Layer(), "Title_Block_A");
+    EXPECT_EQ(file.HeaderValues("$EXTMIN"),
+              (std::vector<std::string>{FormatFixed(input.Layout.PlotXMin, 3),
+                                        FormatFixed(input.Layout.PlotYMin, 3)}));
     EXPECT_EQ(file.HeaderValues("$DWGCODEPAGE"), std::vector<std::string>{"ANSI_1252"});
 }
 
-TEST(WriteDrawing, LayersOfEachChoice) {
-    const struct {
-        TitleBlockChoice choice;
-        std::set<std::string> layers;
-    } cases[] = {
-        {TitleBlockChoice::None, {"Grid", "North_Arrow", "HTicks"}},
-        {TitleBlockChoice::TypeA, {"Grid", "North_Arrow", "HTicks", "Title_Block_A", "Scale_Bar"}},
-        {TitleBlockChoice::TypeB, {"Grid", "North_Arrow", "HTicks", "Title_Block_B", "Scale_Bar"}},
-    };
-    for (const auto& c : cases) {
-        std::set<std::string> layers;
-        for (const auto& entity : DrawSheet(SheetInput(c.choice)).Entities) layers.insert(entity.Layer());
-        EXPECT_EQ(layers, c.layers) << static_cast<int>(c.choice);
-    }
-}
-
-TEST(WriteDrawing, NorthArrowOnlyWithAPositiveSize) {
+TEST(WriteDrawing, NorthArrowOnlyWithAPositiveSizeAndNoNaNFromAnyBorder) {
     for (const char* size : {"0", "-1"}) {
         DrawingInput input = SheetInput(TitleBlockChoice::None);
         input.Grid.NorthArrowSize = size;
         input.Grid.NorthArrowDistance = "not read";
-        const DxfFile file = DrawSheet(input);
-        EXPECT_TRUE(file.OnLayer("North_Arrow").empty()) << size;
-        EXPECT_EQ(std::count(file.Comments.begin(), file.Comments.end(), "=== North Arrow ==="), 0);
+        EXPECT_TRUE(DrawSheet(input).OnLayer("North_Arrow").empty()) << size;
     }
-}
-
-TEST(WriteDrawing, NorthArrowStandsInItsCorner) {
-    DrawingInput input = SheetInput(TitleBlockChoice::None);
-    input.Grid.NorthArrowCorner = "LL";
-    const auto arrow = DrawSheet(input).OfType("POLYLINE", "North_Arrow");
-    ASSERT_EQ(arrow.size(), 4U);
-    EXPECT_EQ(arrow[0].Vertices[0].Value(10), "1057.500");
-    EXPECT_EQ(arrow[0].Vertices[0].Value(20), "57.500");
-}
-
-TEST(WriteDrawing, NegativeBorderStillGivesFiniteNumbers) {
+    // A negative border wider than the grid leaves the title block no width.
     for (const auto choice : {TitleBlockChoice::TypeA, TitleBlockChoice::TypeB}) {
-        // Wider than the grid: the bordered width is negative.
-        const DrawingInput input = SheetInput(choice, -20);
-        DxfWriter writer;
-        WriteDrawing(writer, "sheet.dxf", input);
-        const std::string_view text = writer.Text();
-        EXPECT_EQ(text.find("nan"), std::string::npos);
-        EXPECT_EQ(text.find("inf"), std::string::npos);
-        EXPECT_FALSE(testing::ParseDxf(text).Entities.empty());
+        EXPECT_FALSE(DrawSheet(SheetInput(choice, -20)).Entities.empty());
     }
 }
 
-TEST(CreateDrawingFile, WritesTheDrawingToThePath) {
-    testing::TempDir dir;
-    const DrawingInput input = SheetInput(TitleBlockChoice::TypeB);
-    CreateDrawingFile(dir / "sheet.dxf", input);
-    DxfWriter writer;
-    WriteDrawing(writer, dir / "sheet.dxf", input);
-    EXPECT_EQ(testing::TempDir::Read(dir / "sheet.dxf"), writer.Text());
-    EXPECT_EQ(dir.FileCount(), 1U);
-}
+TEST(CreateDrawingFile, WritesTheDrawingOrLeavesTheOldFileIntact) {
+    TempDir dir;
+    const auto path = dir.Write("sheet.dxf", "old drawing");
+    DrawingInput input = SheetInput(TitleBlockChoice::None);
+    input.Grid.HtSpacing = "0.0001";
+    EXPECT_THROW(CreateDrawingFile(path, input), DrawingError);
+    input.Grid.HtSpacing = "spacing";
+    EXPECT_THROW(CreateDrawingFile(path, input), ConversionError);
+    EXPECT_EQ(TempDir::Read(path), "old drawing");
 
-TEST(CreateDrawingFile, RefusedDrawingLeavesTheOldFileIntact) {
-    testing::TempDir dir;
-    const fs::path path = dir.Write("sheet.dxf", "old drawing");
-    DrawingInput tooDense = SheetInput(TitleBlockChoice::None);
-    tooDense.Grid.HtSpacing = "0.0001";
-    EXPECT_THROW(CreateDrawingFile(path, tooDense), DrawingError);
-
-    DrawingInput notANumber = SheetInput(TitleBlockChoice::None);
-    notANumber.Grid.HtEnd = "end";
-    EXPECT_THROW(CreateDrawingFile(path, notANumber), ConversionError);
-
-    EXPECT_EQ(testing::TempDir::Read(path), "old drawing");
-    EXPECT_EQ(dir.FileCount(), 1U);
-}
-
-TEST(CreateDrawingFile, LongPathsWork) {
-    testing::TempDir dir;
-    fs::path folder = dir.Path();
-    for (int level = 0; level < 4; ++level) folder /= std::string(60, static_cast<char>('a' + level));
-    fs::create_directories(folder);
-    const fs::path path = folder / (std::string(120, 'n') + ".dxf");
-    DrawingInput input = SheetInput(TitleBlockChoice::TypeA);
-    input.FileName = path.string();
+    input = SheetInput(TitleBlockChoice::TypeB);
     CreateDrawingFile(path, input);
-    const auto texts = testing::ReadDxfFile(path.string()).Texts("Title_Block_A");
-    EXPECT_NE(std::find(texts.begin(), texts.end(), path.string()), texts.end());
+    DxfWriter writer;
+    WriteDrawing(writer, path, input);
+    EXPECT_EQ(TempDir::Read(path), writer.Text());
+    const auto unwritable = dir / "missing" / "out.dxf";
+    const std::string message =
+        testing::ErrorOf<FileError>([&] { CreateDrawingFile(unwritable, input); });
+    EXPECT_NE(message.find(unwritable.string()), std::string::npos) << message;
+    EXPECT_EQ(dir.FileCount(), 1U);
+}
+
+// 2.3 inches long at size 1, 115 units here at size 0.5; a distance of 0 is
+// half the length.
+TEST(PlaceNorthArrow, ByCornerAndDistance) {
+    for (const auto& [corner, size, distance, x0, y0] :
+         {std::tuple{"UL", 0.5, 0.0, 1057.5, 327.5}, std::tuple{"LR", 0.5, 0.0, 1942.5, 57.5},
+          std::tuple{"LL", 0.5, 10.0, 1010.0, 10.0}, std::tuple{"x", 1.0, 10.0, 1990.0, 260.0}}) {
+        const NorthArrowPlacement place =
+            PlaceNorthArrow(corner, size, distance, testing::PlainLayout());
+        EXPECT_NEAR(place.X0, x0, 1e-9) << corner;
+        EXPECT_NEAR(place.Y0, y0, 1e-9) << corner;
+    }
+}
+
+// Four polylines (shaft with head, cross bar, N and its inset copy) that
+// rise from the foot of the shaft to a tip 2.3 inches times the size above.
+TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
+    for (const auto& [unitsPerInch, size, tip] :
+         {std::tuple{100.0, 0.5, 315.0}, std::tuple{25.4, 1.0, 258.42}}) {
+        const auto polylines = testing::Draw([&](DxfWriter& writer) {
+                                   WriteNorthArrow(writer, 1000, 200, unitsPerInch, size);
+                               }).OfType("POLYLINE", "North_Arrow");
+        ASSERT_EQ(polylines.size(), 4U);
+        EXPECT_EQ(polylines[0].Vertices[0].Value(10) + " " + polylines[0].Vertices[0].Value(20),
+                  "1000.000 200.000");
+        EXPECT_DOUBLE_EQ(polylines[0].Vertices[1].Number(20), tip);
+        for (const auto& polyline : polylines) {
+            for (const auto& vertex : polyline.Vertices) {
+                EXPECT_LE(std::abs(vertex.Number(10) - 1000), 0.15 * size * unitsPerInch + 0.0005);
+                EXPECT_TRUE(vertex.Number(20) >= 200 && vertex.Number(20) <= tip);
+            }
+        }
+    }
+    EXPECT_TRUE(testing::Draw([](DxfWriter& writer) {
+                    WriteNorthArrow(writer, 0, 0, 100, 0);
+                }).Entities.empty());
 }
 
 }  // namespace

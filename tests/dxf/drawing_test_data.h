@@ -2,9 +2,14 @@
 // shared by the drawing component tests.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <sstream>
 #include <string>
 
 #include "app/set_store.h"
+#include "app/text.h"
 #include "dxf/dxf_writer.h"
 #include "layout/map_layout.h"
 #include "support/dxf_reader.h"
@@ -12,41 +17,29 @@
 namespace quadrel::testing {
 
 // An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
-// 100, no border, no cuts, no ticks, no north arrow.
-inline GridSet PlainGridSet() {
+// 100, no border, no cuts, no ticks, no north arrow; then the changes, given
+// as "Field=value" words.
+inline GridSet PlainGridSet(const std::string& changes = "") {
     GridSet set = BlankGridSet();
-    set.ImpMet = "I";
-    set.XAxisTitle = "Easting";
-    set.YAxisTitle = "Northing";
-    set.XMin = "1000";
-    set.XMax = "2000";
-    set.XGrid = "250";
-    set.XScale = "100";
-    set.XAdd = "0";
-    set.XConst = "0";
-    set.YMin = "0";
-    set.YMax = "500";
-    set.YGrid = "100";
-    set.YScale = "100";
-    set.YAdd = "0";
-    set.YConst = "0";
-    set.BorderSize = "0";
-    set.NorthArrowSize = "0";
+    std::istringstream words(
+        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
+        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
+        changes);
+    for (std::string word; words >> word;) {
+        const std::size_t equals = word.find('=');
+        const auto info = std::find_if(GridFields.begin(), GridFields.end(), [&](const auto& info) {
+            return info.Name == word.substr(0, equals);
+        });
+        if (info == GridFields.end()) ADD_FAILURE() << "no field " << word;
+        if (info != GridFields.end()) set.*info->Field = word.substr(equals + 1);
+    }
     return set;
 }
 
-inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {
+// The plain sheet's layout, the drawing reaching an inch past the grid.
+inline MapLayout PlainLayout() {
     MapLayout layout;
-    layout.XUnitsPerInch = xUnitsPerInch;
-    layout.YUnitsPerInch = yUnitsPerInch;
-    layout.XMin = 1000;
-    layout.XMax = 2000;
-    layout.YMin = 0;
-    layout.YMax = 500;
-    layout.PlotXMin = 900;
-    layout.PlotXMax = 2100;
-    layout.PlotYMin = -100;
-    layout.PlotYMax = 600;
+    ComputeMapLayout(layout, {false, 1000, 2000, 0, 500, 100, 100, 0, false, "", 1, 1, 1, 1});
     return layout;
 }
 
@@ -55,12 +48,28 @@ inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {
 template <typename Body>
 DxfFile Draw(Body body) {
     DxfWriter writer;
-    writer.OpenDrawing("unused.dxf");
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     body(writer);
     writer.EndDrawing();
     return ParseDxf(writer.Text());
+}
+
+// The rectangle a text covers, its characters as wide as they are high; a
+// text turned by 90 degrees runs upwards to the left of its insertion point.
+struct Box {
+    double X0, Y0, X1, Y1;
+    bool Inside(const Box& outer) const {
+        constexpr double Rounding = 0.051;  // text positions are written to one decimal
+        return X0 >= outer.X0 - Rounding && X1 <= outer.X1 + Rounding &&
+               Y0 >= outer.Y0 - Rounding && Y1 <= outer.Y1 + Rounding;
+    }
+};
+
+inline Box TextBox(const DxfEntity& text) {
+    const double x = text.Number(10), y = text.Number(20), h = text.Number(40);
+    const double run = static_cast<double>(CharacterCount(text.Value(1))) * h;
+    return text.Number(50) == 90 ? Box{x - h, y, x, y + run} : Box{x, y, x + run, y + h};
 }
 
 }  // namespace quadrel::testing

@@ -1,61 +1,39 @@
+// Title blocks A and B below a bordered grid: the border extension, values
+// centred between their rules, the shrinking, the scale bar in its box.
 #include "dxf/title_block.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <limits>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "drawing_test_data.h"
 #include "dxf/scale_bar.h"
 #include "dxf/title_block_a.h"
 #include "dxf/title_block_b.h"
-#include "support/dxf_reader.h"
 
 namespace quadrel {
 namespace {
 
-using quadrel::testing::DxfEntity;
-using quadrel::testing::DxfFile;
-using quadrel::testing::ParseDxf;
-
+using testing::DxfEntity;
+using testing::DxfFile;
 using BlockWriter = void (*)(DxfWriter&, double, double, const MapLayout&, const TitleBlockTexts&);
 
-// U = 100 below a bordered grid 2520 units wide from x = 400: the block's
-// lower-left corner is (1000, 500) for type A and (1400, 500) for type B.
-MapLayout WideLayout(double widthIn = 19.2) {
+const TitleSet FullTitleSet{"ACME", "MINING", "T1",     "T2",      "T3",       "OFF",  "DEP",
+                            "MI-7", "DN-9",   "DRAWER", "CHECKER", "APPROVER", "SMITH"};
+
+// The block below a grid from (400, 675) at 100 feet per inch: type A's
+// lower-left corner is (1000, 500) below a grid 2520 wide, B's (1400, 500).
+DxfFile Draw(BlockWriter write, std::string_view type, const TitleSet& title,
+             double gridWidth = 2520) {
     MapLayout layout;
-    layout.TitleBlockWidthIn = widthIn;
-    layout.TitleBlockHeightIn = 1.75;
-    layout.TitleBlockWidthUnits = widthIn * 100;
-    layout.TitleBlockHeightUnits = 175;
-    layout.TitleBlockLeftX = 2920 - widthIn * 100;
-    layout.TitleBlockBottomY = 500;
-    layout.BorderXMin = 400;
-    layout.BorderYMin = 675;
-    layout.XScale = 100;
-    return layout;
-}
-constexpr double WideBorder = 2520;
-
-// A grid border only 960 units wide: the block shrinks to half its size.
-MapLayout HalvedLayout() {
-    MapLayout layout = WideLayout();
-    layout.TitleBlockWidthUnits = 960;
-    layout.TitleBlockHeightUnits = 87.5;
-    layout.BorderXMin = layout.TitleBlockLeftX = 1000;
-    layout.BorderYMin = 587.5;
-    return layout;
-}
-
-DxfFile Draw(BlockWriter write, const MapLayout& layout, const TitleSet& title,
-             std::string_view date = "", std::string_view fileName = "",
-             double borderWidth = WideBorder) {
-    DxfWriter writer;
-    writer.OpenDrawing("x.dxf");
-    writer.WriteHeader(0, 0, 1, 1);
-    writer.WriteTables();
-    write(writer, borderWidth, 100, layout, TitleBlockTexts{title, date, fileName, '.'});
-    writer.EndDrawing();
-    return ParseDxf(writer.Text());
+    ComputeMapLayout(layout, {false, 400, 400 + gridWidth, 675, 1000, 100, 100, 0, true, type});
+    return testing::Draw([&](DxfWriter& writer) {
+        write(writer, layout.BorderWidthUnits, 100, layout, {title, "01/02/2024", "p.dxf", '.'});
+    });
 }
 
 DxfEntity TextOf(const DxfFile& file, std::string_view layer, std::string_view text) {
@@ -66,230 +44,69 @@ DxfEntity TextOf(const DxfFile& file, std::string_view layer, std::string_view t
     return {};
 }
 
-std::string Joined(const std::vector<std::string>& texts) {
-    std::string joined;
-    for (const auto& text : texts) joined += (joined.empty() ? "" : "|") + text;
-    return joined;
-}
-
-TitleSet FullTitleSet() {
-    return {"ACME", "MINING", "T1",     "T2",      "T3",       "OFF",  "DEP",
-            "MI-7", "DN-9",   "DRAWER", "CHECKER", "APPROVER", "SMITH"};
-}
-
-TEST(TitleBlockFrame, ShrinksOnlyWhenTheSpaceIsSmallerThanTheBlock) {
-    struct Case {
-        double WidthUnits, HeightUnits, Kx, Ky, Fy, Ft;
-    };
-    for (const Case c : {Case{1920, 175, 1, 1, 100, 100}, Case{3000, 300, 1, 1, 100, 100},
-                         Case{960, 87.5, 0.5, 0.5, 50, 50}, Case{960, 175, 0.5, 1, 100, 50}}) {
-        MapLayout layout = WideLayout();
-        layout.TitleBlockWidthUnits = c.WidthUnits;
-        layout.TitleBlockHeightUnits = c.HeightUnits;
-        const TitleBlockFrame frame(layout, 100);
-        EXPECT_DOUBLE_EQ(frame.Kx, c.Kx) << c.WidthUnits;
-        EXPECT_DOUBLE_EQ(frame.Ky, c.Ky) << c.HeightUnits;
-        EXPECT_DOUBLE_EQ(frame.Fy, c.Fy) << c.HeightUnits;
-        EXPECT_DOUBLE_EQ(frame.Ft, c.Ft) << c.WidthUnits;
-        EXPECT_DOUBLE_EQ(frame.Y(1), 500 + c.Fy);
+// The text's run is centred between the nearest vertical rules either side
+// of it, at its baseline.
+void ExpectCentredBetweenRules(const DxfFile& file, std::string_view layer, std::string_view text) {
+    const testing::Box box = testing::TextBox(TextOf(file, layer, text));
+    double left = -std::numeric_limits<double>::infinity(), right = -left;
+    for (const auto& rule : file.OfType("LINE", layer)) {
+        const double x = rule.Number(10), y1 = rule.Number(20), y2 = rule.Number(21);
+        if (x != rule.Number(11) || box.Y0 < std::min(y1, y2) || box.Y0 > std::max(y1, y2))
+            continue;
+        if (x <= box.X0) left = std::max(left, x);
+        if (x >= box.X1) right = std::min(right, x);
     }
+    EXPECT_NEAR((box.X0 + box.X1) / 2, (left + right) / 2, 0.051) << text;
 }
 
-TEST(PreparerLine, NamesTheTrimmedPreparerOrTheComputer) {
-    EXPECT_EQ(PreparerLine(""), "Prepared by COMPUTER");
-    EXPECT_EQ(PreparerLine("   "), "Prepared by COMPUTER");
-    EXPECT_EQ(PreparerLine("ABCDEFGH  "), "Prepared by ABCDEFGH");
-    EXPECT_EQ(PreparerLine(" J. Doe"), "Prepared by  J. Doe");
-}
-
-TEST(ScaleText, MetricRatioOrImperialFeetPerInch) {
-    struct Case {
-        bool Metric;
-        double Scale;
-        char Separator;
-        const char* Text;
-    };
-    for (const Case c : {Case{true, 2500, '.', "1:2500"}, Case{false, 100, '.', "1\" = 100'"},
-                         Case{true, 12.5, ',', "1:12,5"}, Case{false, 0.5, '.', "1\" = 0.5'"}}) {
-        MapLayout layout;
-        layout.Metric = c.Metric;
-        layout.XScale = c.Scale;
-        EXPECT_EQ(ScaleText(layout, c.Separator), c.Text);
+TEST(TitleBlocks, ValuesStandCentredBetweenTheirRules) {
+    const DxfFile a = Draw(WriteTitleBlockA, "A", FullTitleSet);
+    for (const char* text : {"01/02/2024", "DRAWER", "CHECKER", "APPROVER", "MINING", "OFF", "DEP",
+                             "MI-7", "1\" = 100'"}) {
+        ExpectCentredBetweenRules(a, TitleBlockALayer, text);
     }
-}
-
-TEST(TitleBlockA, WideGridGivesFullSizeFrameBelowTheExtendedBorder) {
-    const DxfFile file = Draw(WriteTitleBlockA, WideLayout(), {});
-    EXPECT_EQ(file.Comments.at(0), "=== Title Block A");
-    EXPECT_EQ(file.FirstEntityAfter("=== Title Block A"), 0U);
-    const auto polylines = file.OfType("POLYLINE", TitleBlockALayer);
-    ASSERT_EQ(polylines.size(), 3U);
-    std::vector<std::string> extension;
-    for (const auto& vertex : polylines[0].Vertices) {
-        extension.push_back(vertex.Value(10) + "," + vertex.Value(20));
+    const DxfFile b = Draw(WriteTitleBlockB, "B", FullTitleSet);
+    for (const char* text : {"01/02/2024", "MINING", "OFF", "DEP", "MI-7", "1\" = 100'"}) {
+        ExpectCentredBetweenRules(b, TitleBlockBLayer, text);
     }
-    EXPECT_EQ(extension, (std::vector<std::string>{"400.000,675.000", "400.000,500.000",
-                                                   "2920.000,500.000", "2920.000,675.000"}));
-    EXPECT_EQ(polylines[1].Vertices[2].Value(10), "2920.000");
-    EXPECT_EQ(polylines[1].Vertices[2].Value(20), "675.000");
-    EXPECT_EQ(polylines[2].Vertices[0].Value(10), "1001.500");
-    EXPECT_EQ(polylines[2].Vertices[2].Value(20), "673.500");
+    // A long approval name shrinks to fill its one-inch column.
+    TitleSet longName = FullTitleSet;
+    longName.DrawnBy = std::string(20, 'N');
+    const DxfFile shrunk = Draw(WriteTitleBlockA, "A", longName);
+    ExpectCentredBetweenRules(shrunk, TitleBlockALayer, longName.DrawnBy);
+    EXPECT_EQ(TextOf(shrunk, TitleBlockALayer, longName.DrawnBy).Value(40), "5.000");
+    EXPECT_EQ(TextOf(a, TitleBlockALayer, "DRAWER").Value(40), "7.000");
+    EXPECT_EQ(PreparerLine(" \t "), "Prepared by COMPUTER");
+}
 
-    const DxfEntity scale = TextOf(file, TitleBlockALayer, "SCALE");
-    EXPECT_EQ(scale.Value(10), "2654.5");
-    EXPECT_EQ(scale.Value(20), "538.0");
-    EXPECT_EQ(scale.Value(40), "8.000");
-    EXPECT_EQ(TextOf(file, TitleBlockALayer, "REVISIONS").Value(50), "90.00");
-    for (const auto& entity : file.Entities) {
-        EXPECT_TRUE(entity.Layer() == TitleBlockALayer || entity.Layer() == ScaleBarLayer);
+// The grid border's sides reach down past the block to close one outline;
+// the file name stands one and a half of its heights below it. A grid
+// narrower than the block shrinks the block, its offsets and its texts.
+TEST(TitleBlocks, CloseTheBorderRoundGridAndBlockWithTheScaleBarInItsBox) {
+    for (const auto& [write, type, gridWidth, bottom, fileName] :
+         {std::tuple{&WriteTitleBlockA, "A", 2520.0, "500.000", "400.0 485.0 10.000"},
+          std::tuple{&WriteTitleBlockB, "B", 2520.0, "500.000", "400.0 485.0 10.000"},
+          std::tuple{&WriteTitleBlockA, "A", 960.0, "587.500", "400.0 580.0 5.000"}}) {
+        const std::string layer = std::string("Title_Block_") + type;
+        const DxfFile file = Draw(write, type, FullTitleSet, gridWidth);
+        const auto extension = file.OfType("POLYLINE", layer).at(0).Vertices;
+        EXPECT_EQ(
+            extension.at(0).Value(10) + " " + extension.at(1).Value(20) + " " +
+                extension.at(2).Value(10) + " " + extension.at(3).Value(20),
+            "400.000 " + std::string(bottom) + " " + FormatFixed(400 + gridWidth, 3) + " 675.000");
+        const DxfEntity name = TextOf(file, layer, "p.dxf");
+        EXPECT_EQ(name.Value(10) + " " + name.Value(20) + " " + name.Value(40), fileName);
+        const double k = std::min(1.0, gridWidth / (type == std::string("A") ? 1920 : 1520));
+        const double left = 400 + gridWidth - k * (type == std::string("A") ? 1920 : 1520);
+        ASSERT_FALSE(file.OnLayer(ScaleBarLayer).empty());
+        for (const auto& text : file.OfType("TEXT", ScaleBarLayer)) {
+            EXPECT_TRUE(testing::TextBox(text).Inside({left, 500, left + k * 390, 675}))
+                << text.Value(1);
+        }
+        // The company printed bold: three copies, each a hundredth of an inch further right.
+        const auto texts = file.Texts(layer);
+        EXPECT_EQ(std::count(texts.begin(), texts.end(), "ACME"), 3);
     }
-}
-
-TEST(TitleBlockA, RulesThenScaleBarThenTexts) {
-    const DxfFile file = Draw(WriteTitleBlockA, WideLayout(), {});
-    const auto rules = file.OfType("LINE", TitleBlockALayer);
-    ASSERT_EQ(rules.size(), 26U);
-    const auto ends = [](const DxfEntity& line) {
-        return line.Value(10) + "," + line.Value(20) + " " + line.Value(11) + "," + line.Value(21);
-    };
-    EXPECT_EQ(ends(rules[0]), "1390.000,500.000 1390.000,675.000");
-    EXPECT_EQ(ends(rules[13]), "2920.000,535.000 2430.000,535.000");
-    EXPECT_EQ(ends(rules[21]), "1390.000,650.000 1000.000,650.000");
-    EXPECT_EQ(ends(rules[25]), "1790.000,570.000 1410.000,570.000");
-
-    // Entity indexes: 3 polylines and 26 rules, the scale bar, the texts.
-    EXPECT_EQ(file.Entities.at(28).Layer(), TitleBlockALayer);
-    EXPECT_EQ(file.Entities.at(29).Layer(), ScaleBarLayer);
-    const std::size_t bar = file.OnLayer(ScaleBarLayer).size();
-    EXPECT_EQ(file.Entities.at(29 + bar).Value(1), "REVISIONS");
-}
-
-TEST(TitleBlockA, EmptyTitleSetStillPrintsTheFurniture) {
-    const DxfFile file = Draw(WriteTitleBlockA, WideLayout(), {}, "1/2/2024", "C:\\maps\\p.dxf");
-    EXPECT_EQ(Joined(file.Texts(TitleBlockALayer)),
-              "REVISIONS|NO|DATE|MADE BY|DESCRIPTION|1|2|3|4|5|"
-              "DATE|DRAWN BY|CHECKED|APPROVED|1/2/2024|Prepared by COMPUTER|"
-              "OFFICE|DEPARTMENT|MAP INDEX NUMBER|SCALE|DRAWING NUMBER|1\" = 100'|"
-              "C:\\maps\\p.dxf");
-    EXPECT_FALSE(file.OnLayer(ScaleBarLayer).empty());
-}
-
-TEST(TitleBlockA, ValueTextsInOrderWithBoldCompany) {
-    const DxfFile file = Draw(WriteTitleBlockA, WideLayout(), FullTitleSet(), "D");
-    auto texts = file.Texts(TitleBlockALayer);
-    texts.erase(texts.begin(), texts.begin() + 14);  // the fixed captions
-    EXPECT_EQ(Joined(texts),
-              "D|DRAWER|CHECKER|APPROVER|ACME|ACME|ACME|MINING|Prepared by SMITH|T1|T2|T3|"
-              "OFFICE|DEPARTMENT|MAP INDEX NUMBER|SCALE|DRAWING NUMBER|"
-              "OFF|DEP|MI-7|1\" = 100'|DN-9");
-
-    const auto all = file.OfType("TEXT", TitleBlockALayer);
-    const std::vector<std::string> companyXs{all[18].Value(10), all[19].Value(10),
-                                             all[20].Value(10)};
-    EXPECT_EQ(companyXs, (std::vector<std::string>{"2070.0", "2071.0", "2072.0"}));
-    EXPECT_EQ(all[18].Value(40), "20.000");
-    // The drawing number is centred up to 19.25, not to the box edge.
-    EXPECT_EQ(TextOf(file, TitleBlockALayer, "DN-9").Value(10), "2816.5");
-}
-
-TEST(TitleBlockA, ApprovalNamesShrinkOnlyPastFourteenCharacters) {
-    struct Case {
-        std::string Name;
-        const char* X;
-        const char* Height;
-    };
-    for (const Case& c : {Case{"Al", "1533.0", "7.000"}, Case{"Müller", "1519.0", "7.000"},
-                          Case{std::string(14, 'N'), "1491.0", "7.000"},
-                          Case{std::string(15, 'N'), "1490.0", "6.667"},
-                          Case{std::string(20, 'N'), "1490.0", "5.000"}}) {
-        TitleSet title;
-        title.DrawnBy = c.Name;
-        const DxfEntity name =
-            TextOf(Draw(WriteTitleBlockA, WideLayout(), title), TitleBlockALayer, DxfText(c.Name));
-        EXPECT_EQ(name.Value(10), c.X) << c.Name;
-        EXPECT_EQ(name.Value(20), "514.0") << c.Name;
-        EXPECT_EQ(name.Value(40), c.Height) << c.Name;
-    }
-}
-
-TEST(TitleBlockA, PreparerLineIsCentredAsItsFullRun) {
-    struct Case {
-        const char* PreparedBy;
-        const char* Text;
-        const char* X;
-    };
-    for (const Case c :
-         {Case{"", "Prepared by COMPUTER", "2595.0"}, Case{"   ", "Prepared by COMPUTER", "2595.0"},
-          Case{"ABCDEFGH  ", "Prepared by ABCDEFGH", "2595.0"},
-          Case{"Jo", "Prepared by Jo", "2619.0"}}) {
-        TitleSet title;
-        title.PreparedBy = c.PreparedBy;
-        const DxfEntity line =
-            TextOf(Draw(WriteTitleBlockA, WideLayout(), title), TitleBlockALayer, c.Text);
-        EXPECT_EQ(line.Value(10), c.X) << c.PreparedBy;
-        EXPECT_EQ(line.Value(20), "658.5") << c.PreparedBy;
-    }
-}
-
-TEST(TitleBlockA, SecondMainTitleAloneKeepsItsOwnLine) {
-    TitleSet title;
-    title.MainTitle2 = "NORTH PIT";
-    const DxfFile file = Draw(WriteTitleBlockA, WideLayout(), title);
-    int atTitleEdge = 0;
-    for (const auto& text : file.OfType("TEXT", TitleBlockALayer))
-        atTitleEdge += text.Value(10) == "2465.0";
-    EXPECT_EQ(atTitleEdge, 1);
-    const DxfEntity line = TextOf(file, TitleBlockALayer, "NORTH PIT");
-    EXPECT_EQ(line.Value(10), "2465.0");
-    EXPECT_EQ(line.Value(20), "593.0");
-    EXPECT_EQ(line.Value(40), "14.000");
-}
-
-TEST(TitleBlockA, FileNameStandsOneAndAHalfHeightsBelowTheBlock) {
-    const DxfEntity name =
-        TextOf(Draw(WriteTitleBlockA, WideLayout(), {}, "", "p.dxf"), TitleBlockALayer, "p.dxf");
-    EXPECT_EQ(name.Value(10), "400.0");
-    EXPECT_EQ(name.Value(20), "485.0");
-    EXPECT_EQ(name.Value(40), "10.000");
-}
-
-TEST(TitleBlockA, HalvedBlockHalvesOffsetsAndHeightsButNotTheBorderWidth) {
-    const DxfFile file = Draw(WriteTitleBlockA, HalvedLayout(), {}, "", "p.dxf", 960);
-    const auto polylines = file.OfType("POLYLINE", TitleBlockALayer);
-    ASSERT_EQ(polylines.size(), 3U);
-    EXPECT_EQ(polylines[0].Vertices[1].Value(20), "500.000");
-    EXPECT_EQ(polylines[0].Vertices[2].Value(10), "1960.000");
-    EXPECT_EQ(polylines[1].Vertices[2].Value(20), "587.500");
-    const DxfEntity scale = TextOf(file, TitleBlockALayer, "SCALE");
-    EXPECT_NEAR(scale.Number(10), 1827.25, 0.051);
-    EXPECT_EQ(scale.Value(20), "519.0");
-    EXPECT_EQ(scale.Value(40), "4.000");
-    const DxfEntity name = TextOf(file, TitleBlockALayer, "p.dxf");
-    EXPECT_EQ(name.Value(20), "492.5");
-    EXPECT_EQ(name.Value(40), "5.000");
-    EXPECT_EQ(TextOf(file, ScaleBarLayer, " FEET ").Value(40), "3.500");
-}
-
-TEST(TitleBlockB, ShortFormWithoutRevisionsOrApprovals) {
-    const DxfFile file =
-        Draw(WriteTitleBlockB, WideLayout(15.2), FullTitleSet(), "01/02/2024", "p.dxf");
-    EXPECT_EQ(file.Comments.at(0), "=== Title Block B");
-    EXPECT_EQ(file.OfType("LINE", TitleBlockBLayer).size(), 14U);
-    const auto polylines = file.OfType("POLYLINE", TitleBlockBLayer);
-    ASSERT_EQ(polylines.size(), 3U);
-    EXPECT_EQ(polylines[1].Vertices[0].Value(10), "1400.000");
-    EXPECT_EQ(polylines[1].Vertices[2].Value(10), "2920.000");
-    EXPECT_EQ(Joined(file.Texts(TitleBlockBLayer)),
-              "ACME|ACME|ACME|MINING|DATE|OFFICE|DEPARTMENT|01/02/2024|OFF|DEP|"
-              "Prepared by SMITH|T1|T2|T3|MAP INDEX NUMBER|SCALE|DRAWING NUMBER|"
-              "MI-7|1\" = 100'|DN-9|p.dxf");
-    for (const auto& entity : file.Entities) {
-        EXPECT_TRUE(entity.Layer() == TitleBlockBLayer || entity.Layer() == ScaleBarLayer);
-    }
-    const DxfEntity date = TextOf(file, TitleBlockBLayer, "01/02/2024");
-    EXPECT_EQ(date.Value(10), "1815.0");
-    EXPECT_EQ(date.Value(20), "514.0");
-    EXPECT_EQ(TextOf(file, TitleBlockBLayer, "T1").Value(10), "2465.0");
 }
 
 }  // namespace

@@ -1,205 +1,102 @@
+// The limits determination: the layout and the report. Inputs are written in
+// field order: metric, XMin, XMax, YMin, YMax, XScale, YScale, border, title
+// block and its type, then the cuts left, right, top and bottom.
 #include "layout/map_layout.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <cstdio>
 #include <limits>
-#include <ostream>
 #include <string>
+
+#include "layout/limits_report.h"
+#include "support/error_of.h"
 
 namespace quadrel {
 namespace {
 
-// Imperial, so the scale number is the scale factor: easy numbers.
-LimitsInput ImperialGrid(double xMin, double xMax, double yMin, double yMax, double scale) {
-    LimitsInput input;
-    input.Metric = false;
-    input.XMin = xMin;
-    input.XMax = xMax;
-    input.YMin = yMin;
-    input.YMax = yMax;
-    input.XScale = scale;
-    input.YScale = scale;
-    return input;
+TEST(ComputeMapLayout, ScaleBorderAndCutsGiveTheSheetSize) {
+    MapLayout layout;
+    SheetSize sheet = ComputeMapLayout(layout, {true, 0, 254, 0, 127, 1000, 1000, 0, false, ""});
+    EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 25.4);  // 1:1000 puts 25.4 m on an inch
+    EXPECT_EQ(std::make_pair(sheet.WidthInches, sheet.HeightInches), std::make_pair(10.0, 5.0));
+    sheet =
+        ComputeMapLayout(layout, {false, 0, 1000, 0, 1000, 100, 50, 0.5, false, "", 1, 0, 3, 0});
+    EXPECT_EQ(std::make_pair(layout.BorderXMin, layout.BorderWidthUnits),
+              std::make_pair(-50.0, 1100.0));
+    EXPECT_EQ(std::make_pair(layout.PlotXMin, layout.PlotYMax), std::make_pair(-150.0, 1175.0));
+    EXPECT_EQ(std::make_pair(sheet.WidthInches, sheet.HeightInches), std::make_pair(12.0, 24.0));
 }
 
-TEST(ComputeMapLayout, MetricScaleGivesInchesOfMetres) {
-    LimitsInput input = ImperialGrid(0, 254, 0, 127, 1000);
-    input.Metric = true;
+TEST(ComputeMapLayout, TitleBlockStandsBelowTheBorderAtItsRightEdgeAndNeverWider) {
     MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 25.4);
-    EXPECT_DOUBLE_EQ(layout.YUnitsPerInch, 25.4);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 10.0);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 5.0);
-    EXPECT_TRUE(layout.Metric);
-}
-
-TEST(ComputeMapLayout, ImperialScaleIsFeetPerInchOnEachAxis) {
-    LimitsInput input = ImperialGrid(0, 500, 0, 300, 50);
-    input.YScale = 150;
-    MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 50);
-    EXPECT_DOUBLE_EQ(layout.YUnitsPerInch, 150);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 10.0);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 2.0);
-}
-
-TEST(ComputeMapLayout, BorderAndCutsWidenTheDrawingInSheetInches) {
-    LimitsInput input = ImperialGrid(1000, 2000, 1000, 2000, 100);
-    input.BorderSize = 0.5;
-    input.CutLeft = 1;
-    input.CutRight = 2;
-    input.CutTop = 3;
-    input.CutBottom = 4;
-    MapLayout layout;
-    const SheetSize sheet = ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.BorderXMin, 950);
-    EXPECT_DOUBLE_EQ(layout.BorderYMin, 950);
-    EXPECT_DOUBLE_EQ(layout.BorderWidthUnits, 1100);
-    EXPECT_DOUBLE_EQ(layout.PlotXMin, 850);
-    EXPECT_DOUBLE_EQ(layout.PlotXMax, 2250);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, 550);
-    EXPECT_DOUBLE_EQ(layout.PlotYMax, 2350);
-    EXPECT_DOUBLE_EQ(sheet.WidthInches, 14);
-    EXPECT_DOUBLE_EQ(sheet.HeightInches, 18);
-}
-
-TEST(ComputeMapLayout, TitleBlockWiderThanTheGridShrinksWithItsProportions) {
-    LimitsInput input = ImperialGrid(0, 1000, 0, 500, 100);
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "A";
-    MapLayout layout;
-    ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthIn, 19.2);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockHeightIn, 1.75);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthUnits, 1000);
+    // The block scales with X on both sides.
+    ComputeMapLayout(layout, {false, 0, 1000, 0, 500, 10, 20, 1, true, "B"});
+    EXPECT_EQ(std::make_pair(layout.TitleBlockWidthUnits, layout.TitleBlockHeightUnits),
+              std::make_pair(152.0, 17.5));
+    EXPECT_EQ(std::make_pair(layout.TitleBlockLeftX, layout.PlotYMin),
+              std::make_pair(1010.0 - 152, -20 - 17.5));
+    ComputeMapLayout(layout, {false, 0, 1000, 0, 500, 10, 20, 1, true, "C"});
+    EXPECT_EQ(layout.TitleBlockWidthUnits, 152);  // an unknown type keeps the size seen before
+    ComputeMapLayout(layout, {false, 0, 1000, 0, 500, 100, 100, 0, true, "A"});
+    EXPECT_EQ(layout.TitleBlockWidthUnits, 1000);  // 1920 wide: shrunk to the grid's 1000
     EXPECT_NEAR(layout.TitleBlockHeightUnits, 175.0 * 1000 / 1920, 1e-9);
-    EXPECT_NEAR(layout.TitleBlockHeightUnits, 91.146, 0.0005);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockLeftX, 0);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockBottomY, -layout.TitleBlockHeightUnits);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, -layout.TitleBlockHeightUnits);
-    // The border's own corner does not move with the block.
-    EXPECT_DOUBLE_EQ(layout.BorderYMin, 0);
-}
-
-TEST(ComputeMapLayout, TitleBlockBFitsBelowAWideGridAtTheRightEdge) {
-    LimitsInput input = ImperialGrid(0, 1000, 0, 500, 10);
-    input.YScale = 20;  // the block scales with X on both sides
-    input.BorderSize = 1;
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "B";
-    MapLayout layout;
-    ComputeMapLayout(layout, input);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockWidthUnits, 152);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockHeightUnits, 17.5);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockLeftX, 1010 - 152);
-    EXPECT_DOUBLE_EQ(layout.TitleBlockBottomY, -20 - 17.5);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, -37.5);
-}
-
-TEST(ComputeMapLayout, UnknownTitleBlockTypeKeepsTheSizeSeenBefore) {
-    LimitsInput input = ImperialGrid(0, 10000, 0, 500, 10);
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "C";
-
+    EXPECT_EQ(layout.BorderYMin, 0);
+    ComputeMapLayout(layout, {false, 0, 1000, 0, 500, 100, 100, 0, false, "A"});
+    EXPECT_EQ(std::make_pair(layout.TitleBlockHeightUnits, layout.PlotYMin),
+              std::make_pair(0.0, 0.0));
+    // A negative border wider than the grid and a type never seen give no NaN.
     MapLayout fresh;
-    ComputeMapLayout(fresh, input);
-    EXPECT_EQ(fresh.TitleBlockWidthUnits, 0);
-    EXPECT_EQ(fresh.TitleBlockHeightUnits, 0);
-
-    MapLayout afterB;
-    input.TitleBlockType = "B";
-    ComputeMapLayout(afterB, input);
-    input.TitleBlockType = "C";
-    ComputeMapLayout(afterB, input);
-    EXPECT_DOUBLE_EQ(afterB.TitleBlockWidthUnits, 152);
+    ComputeMapLayout(fresh, {false, 0, 10, 0, 10, 10, 10, -1, true, "Z"});
+    EXPECT_TRUE(std::isfinite(fresh.TitleBlockHeightUnits) && std::isfinite(fresh.PlotYMin));
 }
 
-TEST(ComputeMapLayout, NoTitleBlockLeavesOnlyBorderAndCutBelowTheGrid) {
-    LimitsInput input = ImperialGrid(0, 1000, 1000, 2000, 100);
-    input.TitleBlockType = "A";
-    input.PlotTitleBlock = false;
-    input.BorderSize = 0.25;
-    input.CutBottom = 0.5;
-    MapLayout layout;
-    layout.TitleBlockWidthUnits = 99;  // from an earlier determination
-    ComputeMapLayout(layout, input);
-    EXPECT_EQ(layout.TitleBlockWidthUnits, 0);
-    EXPECT_EQ(layout.TitleBlockHeightUnits, 0);
-    EXPECT_DOUBLE_EQ(layout.PlotYMin, 1000 - 25 - 50);
-}
-
-TEST(ComputeMapLayout, TitleBlockWithoutSizeAndNegativeWidthGivesNoNaN) {
-    // A negative border wider than the grid, and a type never seen as A or B.
-    LimitsInput input = ImperialGrid(0, 10, 0, 10, 10);
-    input.BorderSize = -1;
-    input.PlotTitleBlock = true;
-    input.TitleBlockType = "Z";
-    MapLayout layout;
-    ComputeMapLayout(layout, input);
-    EXPECT_TRUE(std::isfinite(layout.TitleBlockHeightUnits));
-    EXPECT_TRUE(std::isfinite(layout.PlotYMin));
-}
-
-struct OverflowCase {
-    const char* name;
-    LimitsInput input;
-};
-
-void PrintTo(const OverflowCase& c, std::ostream* os) {
-    *os << c.name;
-}
-
-class ComputeMapLayoutOverflow : public ::testing::TestWithParam<OverflowCase> {};
-
-TEST_P(ComputeMapLayoutOverflow, RefusesAndLeavesTheLayoutAsItWas) {
-    MapLayout layout;
-    ComputeMapLayout(layout, ImperialGrid(0, 100, 0, 100, 10));
-    const MapLayout before = layout;
-    EXPECT_THROW(ComputeMapLayout(layout, GetParam().input), LayoutOverflowError);
-    EXPECT_EQ(layout.PlotXMin, before.PlotXMin);
-    EXPECT_EQ(layout.PlotXMax, before.PlotXMax);
-    EXPECT_EQ(layout.XUnitsPerInch, before.XUnitsPerInch);
-    EXPECT_EQ(layout.XMax, before.XMax);
-}
-
-LimitsInput WithScale(double scale) {
-    return ImperialGrid(0, 100, 0, 100, scale);
-}
-LimitsInput HugeLimits() {
+TEST(ComputeMapLayout, OverflowIsRefusedNamingItAndLeavesTheLayoutAsItWas) {
     constexpr double big = std::numeric_limits<double>::max();
-    return ImperialGrid(-big, big, 0, 100, 10);
-}
-LimitsInput HugeBorder() {
-    LimitsInput input = WithScale(1e300);
-    input.BorderSize = 1e300;
-    return input;
-}
-LimitsInput TinyScale() {
-    LimitsInput input = WithScale(std::numeric_limits<double>::denorm_min());
-    input.Metric = true;  // 0.0254 times the smallest double is 0
-    return input;
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Cases, ComputeMapLayoutOverflow,
-    ::testing::Values(
-        OverflowCase{"ZeroScale", WithScale(0)}, OverflowCase{"HugeLimits", HugeLimits()},
-        OverflowCase{"HugeBorder", HugeBorder()}, OverflowCase{"TinyScale", TinyScale()},
-        OverflowCase{"TinyImperialScale", WithScale(std::numeric_limits<double>::denorm_min())}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(ComputeMapLayout, OverflowIsReportedAsAConversionErrorNamingTheProblem) {
-    MapLayout layout;
-    try {
-        ComputeMapLayout(layout, HugeLimits());
-        FAIL() << "no error";
-    } catch (const ConversionError& error) {
-        EXPECT_NE(std::string(error.what()).find("not a finite number"), std::string::npos)
-            << error.what();
+    constexpr double tiny = std::numeric_limits<double>::denorm_min();  // 0.0254 times it is 0
+    for (const LimitsInput& input :
+         {LimitsInput{false, 0, 100, 0, 100, 0, 0, 0, false, ""},
+          LimitsInput{false, -big, big, 0, 100, 10, 10, 0, false, ""},
+          LimitsInput{false, 0, 100, 0, 100, 1e300, 1e300, 1e300, false, ""},
+          LimitsInput{true, 0, 100, 0, 100, tiny, tiny, 0, false, ""},
+          LimitsInput{false, 0, 100, 0, 100, tiny, tiny, 0, false, ""}}) {
+        MapLayout layout;
+        ComputeMapLayout(layout, {false, 0, 100, 0, 100, 10, 10, 0, false, ""});
+        const MapLayout before = layout;
+        EXPECT_NE(testing::ErrorOf<LayoutOverflowError>([&] {
+                      ComputeMapLayout(layout, input);
+                  }).find("not a finite number"),
+                  std::string::npos);
+        EXPECT_EQ(std::make_pair(layout.PlotXMax, layout.XUnitsPerInch),
+                  std::make_pair(before.PlotXMax, before.XUnitsPerInch));
     }
+}
+
+// The axis lines as the C library's printf writes them, halfway values and
+// values too wide for their columns included.
+TEST(MakeLimitsReport, AxisLinesAreWhatPrintfWrites) {
+    const struct {
+        double min, max, scale, inches;
+    } cases[] = {{950, 2050, 100, 11},
+                 {20504.75, 21647.625, 2500, 17.998031496062993},
+                 {19427.104166666668, 20181.75, 2500, 11.884186351706017},
+                 {-123456.78, 1e15, 1234567.5, 9999.994}};
+    for (const auto& c : cases) {
+        MapLayout layout;
+        layout.PlotXMin = layout.PlotYMin = c.min;
+        layout.PlotXMax = layout.PlotYMax = c.max;
+        layout.XScale = layout.YScale = c.scale;
+        const LimitsReport report = MakeLimitsReport(layout, SheetSize{c.inches, c.inches});
+        char expected[200];
+        std::snprintf(expected, sizeof expected, "%12.1f %12.1f %10.2f %7.2f %7.1f", c.min, c.max,
+                      c.scale, c.inches, c.inches * 2.54);
+        EXPECT_EQ(report[5], "Y-Axis: " + std::string(expected));
+        EXPECT_EQ(report[6], "X-Axis: " + std::string(expected));
+    }
+    // Every line under the title as wide as the rule, for values that fit.
+    const LimitsReport report = MakeLimitsReport(MapLayout{}, SheetSize{});
+    for (std::size_t i = 1; i < report.size(); ++i) EXPECT_EQ(report[i].size(), 60U) << i;
 }
 
 }  // namespace

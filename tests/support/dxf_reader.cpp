@@ -1,59 +1,25 @@
 #include "support/dxf_reader.h"
 
+#include <gtest/gtest.h>
+
 #include <charconv>
 #include <fstream>
 #include <sstream>
 
-#include <gtest/gtest.h>
-
 namespace quadrel::testing {
 namespace {
 
-std::vector<std::string> SplitLines(std::string_view text) {
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        const auto end = text.find('\n', start);
-        if (end == std::string_view::npos) {
-            ADD_FAILURE() << "DXF text does not end with a line end";
-            lines.emplace_back(text.substr(start));
-            break;
-        }
-        if (end == start || text[end - 1] != '\r') {
-            ADD_FAILURE() << "line " << lines.size() + 1 << " does not end with CR LF";
-            lines.emplace_back(text.substr(start, end - start));
-        } else {
-            lines.emplace_back(text.substr(start, end - 1 - start));
-        }
-        start = end + 1;
+template <typename Number>
+Number Parsed(const std::string& text, const char* what) {
+    Number value{};
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (text.empty() || error != std::errc() || end != text.data() + text.size()) {
+        ADD_FAILURE() << what << " is no number: '" << text << "'";
     }
-    return lines;
-}
-
-std::vector<DxfGroup> Pairs(const std::vector<std::string>& lines) {
-    if (lines.size() % 2 != 0) ADD_FAILURE() << "odd number of DXF lines: " << lines.size();
-    std::vector<DxfGroup> groups;
-    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
-        DxfGroup group;
-        const auto& code = lines[i];
-        const auto result = std::from_chars(code.data(), code.data() + code.size(), group.Code);
-        if (code.empty() || result.ec != std::errc() || result.ptr != code.data() + code.size()) {
-            ADD_FAILURE() << "group code '" << code << "' on line " << i + 1 << " is no number";
-        }
-        group.Value = lines[i + 1];
-        groups.push_back(group);
-    }
-    return groups;
+    return value;
 }
 
 }  // namespace
-
-bool DxfEntity::Has(int code) const {
-    for (const auto& group : Groups) {
-        if (group.Code == code) return true;
-    }
-    return false;
-}
 
 std::string DxfEntity::Value(int code) const {
     for (const auto& group : Groups) {
@@ -64,27 +30,14 @@ std::string DxfEntity::Value(int code) const {
 }
 
 double DxfEntity::Number(int code) const {
-    const std::string text = Value(code);
-    double value = 0;
-    const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size()) {
-        ADD_FAILURE() << "group " << code << " of " << Type << " is no number: '" << text << "'";
-    }
-    return value;
-}
-
-std::vector<DxfEntity> DxfFile::OnLayer(std::string_view layer) const {
-    std::vector<DxfEntity> found;
-    for (const auto& entity : Entities) {
-        if (entity.Layer() == layer) found.push_back(entity);
-    }
-    return found;
+    return Parsed<double>(Value(code), "a group value");
 }
 
 std::vector<DxfEntity> DxfFile::OfType(std::string_view type, std::string_view layer) const {
     std::vector<DxfEntity> found;
     for (const auto& entity : Entities) {
-        if (entity.Type == type && entity.Layer() == layer) found.push_back(entity);
+        if ((type.empty() || entity.Type == type) && entity.Layer() == layer)
+            found.push_back(entity);
     }
     return found;
 }
@@ -95,32 +48,13 @@ std::vector<std::string> DxfFile::Texts(std::string_view layer) const {
     return texts;
 }
 
-std::size_t DxfFile::FirstEntityAfter(std::string_view comment) const {
-    std::size_t index = Comments.size();
-    for (std::size_t i = 0; i < Comments.size(); ++i) {
-        if (Comments[i] == comment) {
-            index = i;
-            break;
-        }
-    }
-    if (index == Comments.size()) {
-        ADD_FAILURE() << "no comment '" << comment << "'";
-        return Entities.size();
-    }
-    for (std::size_t e = 0; e < Entities.size(); ++e) {
-        if (Entities[e].CommentsBefore > index) return e;
-    }
-    return Entities.size();
-}
-
 std::vector<std::string> DxfFile::HeaderValues(std::string_view variable) const {
     std::vector<std::string> values;
     bool inVariable = false;
     for (const auto& group : Groups) {
-        if (group.Code == 9) {
-            inVariable = group.Value == variable;
-        } else if (group.Code == 0) {
+        if (group.Code == 9 || group.Code == 0) {
             if (inVariable) break;
+            inVariable = group.Code == 9 && group.Value == variable;
         } else if (inVariable) {
             values.push_back(group.Value);
         }
@@ -130,53 +64,47 @@ std::vector<std::string> DxfFile::HeaderValues(std::string_view variable) const 
 
 DxfFile ParseDxf(std::string_view text) {
     DxfFile file;
-    file.Groups = Pairs(SplitLines(text));
-    const auto& groups = file.Groups;
+    std::vector<std::string> lines;
+    for (std::size_t start = 0, end; start < text.size(); start = end + 2) {
+        end = text.find("\r\n", start);
+        if (end == std::string_view::npos) end = text.size();
+        lines.emplace_back(text.substr(start, end - start));
+        if (lines.back().find('\n') != std::string::npos || end == text.size()) {
+            ADD_FAILURE() << "line " << lines.size() << " does not end with CR LF";
+        }
+    }
+    if (lines.size() % 2 != 0) ADD_FAILURE() << "an odd number of lines: " << lines.size();
+    for (std::size_t i = 0; i + 1 < lines.size(); i += 2) {
+        file.Groups.push_back({Parsed<int>(lines[i], "a group code"), lines[i + 1]});
+    }
     std::string section;
     bool sawEof = false;
-    for (std::size_t i = 0; i < groups.size(); ++i) {
-        const DxfGroup& group = groups[i];
-        if (sawEof) {
-            ADD_FAILURE() << "groups after EOF";
-            break;
-        }
-        if (group.Code == 999) {
-            file.Comments.push_back(group.Value);
+    for (const DxfGroup& group : file.Groups) {
+        if (group.Code == 999) file.Comments.push_back(group.Value);
+        if (sawEof) ADD_FAILURE() << "groups after EOF";
+        if (group.Code == 2 && section == "?") section = file.Sections.emplace_back(group.Value);
+        if (group.Code != 0) {
+            // The entity's groups end at the next comment or entity.
+            if (!file.Entities.empty() && group.Code != 999 && section == "ENTITIES") {
+                DxfEntity& entity = file.Entities.back();
+                (entity.Vertices.empty() ? entity : entity.Vertices.back()).Groups.push_back(group);
+            }
             continue;
         }
-        if (group.Code != 0) continue;
-        if (group.Value == "SECTION") {
-            if (!section.empty()) ADD_FAILURE() << "section inside section " << section;
-            if (i + 1 < groups.size() && groups[i + 1].Code == 2) section = groups[i + 1].Value;
-            file.Sections.push_back(section);
-        } else if (group.Value == "ENDSEC") {
-            if (section.empty()) ADD_FAILURE() << "ENDSEC outside a section";
-            section.clear();
-        } else if (group.Value == "EOF") {
-            if (!section.empty()) ADD_FAILURE() << "EOF inside section " << section;
-            sawEof = true;
-        } else if (group.Value == "TEXT" || group.Value == "LINE" || group.Value == "POLYLINE" ||
-                   group.Value == "VERTEX" || group.Value == "SEQEND") {
-            if (section != "ENTITIES") ADD_FAILURE() << group.Value << " outside ENTITIES";
-            DxfEntity entity;
-            entity.Type = group.Value;
-            entity.CommentsBefore = file.Comments.size();
-            // A comment ends the entity's groups as the next entity does.
-            for (std::size_t k = i + 1;
-                 k < groups.size() && groups[k].Code != 0 && groups[k].Code != 999; ++k) {
-                entity.Groups.push_back(groups[k]);
-            }
-            if (entity.Type == "VERTEX" || entity.Type == "SEQEND") {
-                if (file.Entities.empty() || file.Entities.back().Type != "POLYLINE") {
-                    ADD_FAILURE() << entity.Type << " without a POLYLINE";
-                } else if (entity.Type == "VERTEX") {
-                    file.Entities.back().Vertices.push_back(entity);
-                } else {
-                    file.Entities.back().SeqEndLayer = entity.Layer();
-                }
-            } else {
-                file.Entities.push_back(entity);
-            }
+        if (group.Value == "SECTION" || group.Value == "ENDSEC" || group.Value == "EOF") {
+            if ((group.Value == "ENDSEC") == section.empty())
+                ADD_FAILURE() << group.Value << " in '" << section << "'";
+            section = group.Value == "SECTION" ? "?" : "";
+            sawEof = group.Value == "EOF";
+        } else if (section != "ENTITIES") {
+            if (section != "TABLES") ADD_FAILURE() << group.Value << " outside ENTITIES";
+        } else if (group.Value == "VERTEX") {
+            if (file.Entities.empty() || file.Entities.back().Type != "POLYLINE")
+                ADD_FAILURE() << "VERTEX without a POLYLINE";
+            else
+                file.Entities.back().Vertices.push_back({"VERTEX", {}, {}});
+        } else if (group.Value != "SEQEND") {
+            file.Entities.push_back({group.Value, {}, {}});
         }
     }
     if (!sawEof) ADD_FAILURE() << "no EOF";
@@ -185,10 +113,7 @@ DxfFile ParseDxf(std::string_view text) {
 
 DxfFile ReadDxfFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        ADD_FAILURE() << "cannot open " << path;
-        return {};
-    }
+    if (!in) ADD_FAILURE() << "cannot open " << path;
     std::ostringstream content;
     content << in.rdbuf();
     return ParseDxf(content.str());

@@ -2,7 +2,6 @@
 // what a drawing holds rather than how it was produced.
 #pragma once
 
-#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,10 +17,7 @@ struct DxfEntity {
     std::string Type;  // "TEXT", "LINE" or "POLYLINE"
     std::vector<DxfGroup> Groups;
     std::vector<DxfEntity> Vertices;  // POLYLINE only
-    std::string SeqEndLayer;          // POLYLINE only
-    std::size_t CommentsBefore = 0;   // comments met before this entity
 
-    bool Has(int code) const;
     // The value of the first group with this code; a test failure when absent.
     std::string Value(int code) const;
     double Number(int code) const;
@@ -34,20 +30,18 @@ struct DxfFile {
     std::vector<std::string> Comments;  // 999 texts, in order
     std::vector<DxfEntity> Entities;    // in file order
 
-    std::vector<DxfEntity> OnLayer(std::string_view layer) const;
+    // The entities of a type ("" for any) on a layer.
     std::vector<DxfEntity> OfType(std::string_view type, std::string_view layer) const;
+    std::vector<DxfEntity> OnLayer(std::string_view layer) const { return OfType("", layer); }
     // The texts of the TEXT entities on a layer, in order.
     std::vector<std::string> Texts(std::string_view layer) const;
-    // The index of the first entity after the given comment, or the entity
-    // count when none follows; a test failure when the comment is missing.
-    std::size_t FirstEntityAfter(std::string_view comment) const;
     // The header variable's groups (10/20 or 1/3) as raw texts.
     std::vector<std::string> HeaderValues(std::string_view variable) const;
 };
 
 // Parses DXF text written with CR LF line ends. Structural faults (a line
-// end other than CR LF, an odd number of lines, a group code that is no
-// number, an entity outside ENTITIES, a missing EOF) are test failures.
+// end other than CR LF, a group code that is no number, an entity outside
+// ENTITIES, a vertex outside a polyline, a missing EOF) are test failures.
 DxfFile ParseDxf(std::string_view text);
 DxfFile ReadDxfFile(const std::string& path);
 
