@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <cstring>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 
 namespace quadrel {
 namespace {
@@ -129,10 +129,7 @@ char* FormatDxfNumberShort(char* out, double value, int decimals) {
 }
 
 void AppendDxfNumber(std::string& out, double value, int decimals) {
-    if (!std::isfinite(value)) {
-        throw DrawingError("The drawing holds a value that is not a finite number; check the "
-                           "scales, limits and borders of the grid set.");
-    }
+    if (!std::isfinite(value)) RefuseNonFiniteValue();
     if (decimals < 0) decimals = 0;
     std::array<char, ShortRouteMaxChars> shortText;
     if (const char* end = FormatDxfNumberShort(shortText.data(), value, decimals)) {

@@ -60,7 +60,7 @@ std::string DxfText(std::string_view utf8) {
 void DxfWriter::OpenDrawing(const std::filesystem::path& path) {
     path_ = path;
     size_ = 0;
-    entityCount_ = 0;
+    ResetEntityCount();
     tablesWritten_ = false;
     entitiesOpen_ = false;
 }
@@ -114,14 +114,6 @@ void DxfWriter::EnsureEntitiesSection() {
     if (entitiesOpen_ || !tablesWritten_) return;
     Raw("0\r\nSECTION\r\n2\r\nENTITIES\r\n");
     entitiesOpen_ = true;
-}
-
-void DxfWriter::CountEntity(std::string_view layer) {
-    if (++entityCount_ <= MaxDrawingEntities) return;
-    throw DrawingError("The drawing would hold more than 1,000,000 entities (the limit was reached "
-                       "on the layer \"" +
-                       std::string(layer) +
-                       "\"); choose larger grid or tick spacings or smaller limits.");
 }
 
 void DxfWriter::WriteHeader(double xmin, double ymin, double xmax, double ymax) {
@@ -200,16 +192,6 @@ void DxfWriter::EndPolyline(std::string_view layer) {
     Raw("0\r\nSEQEND\r\n8\r\n");
     Value(layer);
     Raw("\r\n");
-}
-
-void DxfWriter::WriteRectangle(double x1, double y1, double x2, double y2, std::string_view layer) {
-    BeginPolyline(layer);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    EndPolyline(layer);
 }
 
 void DxfWriter::WriteComment(std::string_view text) {

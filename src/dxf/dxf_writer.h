@@ -1,5 +1,5 @@
 // The DXF text emitter: the only unit that knows the syntax of the drawing
-// interchange format. Every drawing component writes through it.
+// interchange format. The drawing components write through it as a sink.
 #pragma once
 
 #include <cstddef>
@@ -7,32 +7,21 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
 #include <string>
 #include <string_view>
 
+#include "dxf/drawing_sink.h"
+
 namespace quadrel {
-
-// A drawing that is refused before any file is written: too many entities,
-// or a value that is not a finite number.
-class DrawingError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// More entities than any map sheet needs; a tiny spacing over a large range
-// would otherwise fill the disk.
-inline constexpr std::int64_t MaxDrawingEntities = 1'000'000;
 
 // Decimals of the writer's fixed values.
 inline constexpr int HeaderDecimals = 3;
 inline constexpr int TextHeightDecimals = 3;
 inline constexpr int RotationDecimals = 2;
-inline constexpr int RectangleDecimals = 3;
 
 // The drawing is built in memory and written in one go when it is
 // complete: nothing half-written ever reaches the disk.
-class DxfWriter {
+class DxfWriter final : public DrawingSink {
 public:
     // Starts a drawing that CloseDrawing will write to `path`. Nothing is
     // written to disk before then.
@@ -40,15 +29,13 @@ public:
     void WriteHeader(double xmin, double ymin, double xmax, double ymax);
     void WriteTables();
     void WriteText(std::string_view layer, std::string_view text, double x, double y, double z,
-                   int decimals, double height, double rotation);
+                   int decimals, double height, double rotation) override;
     void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                   std::string_view layer, int decimals);
-    void BeginPolyline(std::string_view layer);
-    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals);
-    void EndPolyline(std::string_view layer);
-    // A closed outline: five vertices, the first repeated, in argument order.
-    void WriteRectangle(double x1, double y1, double x2, double y2, std::string_view layer);
-    void WriteComment(std::string_view text);
+                   std::string_view layer, int decimals) override;
+    void BeginPolyline(std::string_view layer) override;
+    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals) override;
+    void EndPolyline(std::string_view layer) override;
+    void WriteComment(std::string_view text) override;
     void EndDrawing();
     // Writes the drawing to its path through a temporary file that is renamed
     // into place, so a failure leaves an existing file whole. Throws FileError.
@@ -56,7 +43,6 @@ public:
 
     // The text built so far.
     std::string_view Text() const { return {data_.get(), size_}; }
-    std::int64_t EntityCount() const { return entityCount_; }
 
 private:
     // Room for `bytes` more bytes at the end of the text.
@@ -80,9 +66,6 @@ private:
     // Opens the one ENTITIES section on the first entity or comment after
     // the tables.
     void EnsureEntitiesSection();
-    // Counts an entity; refuses the drawing once it grows past the limit.
-    void CountEntity(std::string_view layer);
-
     struct FreeMemory {
         void operator()(char* data) const;
     };
@@ -93,7 +76,6 @@ private:
     std::unique_ptr<char, FreeMemory> data_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
-    std::int64_t entityCount_ = 0;
     bool tablesWritten_ = false;
     bool entitiesOpen_ = false;
 };

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/dxf_writer.h"
 #include "support/dxf_reader.h"
 
 namespace quadrel {
