@@ -49,9 +49,8 @@ void DrawSheet(DrawingSink& sink, const DrawingInput& input) {
                    input.DecimalSeparator);
 }
 
-void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const DrawingInput& input) {
+void WriteDrawing(DxfWriter& writer, const DrawingInput& input) {
     const SheetExtents extents = ExtentsOf(input.Layout);
-    writer.OpenDrawing(path);
     writer.WriteHeader(extents.XMin, extents.YMin, extents.XMax, extents.YMax);
     writer.WriteTables();
     DrawSheet(writer, input);
@@ -60,7 +59,8 @@ void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const Dr
 
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input) {
     DxfWriter writer;
-    WriteDrawing(writer, path, input);
+    writer.OpenDrawing(path);
+    WriteDrawing(writer, input);
     writer.CloseDrawing();
 }
 

@@ -42,14 +42,14 @@ SheetExtents ExtentsOf(const MapLayout& layout);
 // and DrawingError for a drawing that cannot be made.
 void DrawSheet(DrawingSink& sink, const DrawingInput& input);
 
-// Writes the whole drawing: header, tables, the sheet, end of file. Throws
-// as DrawSheet does.
-void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const DrawingInput& input);
+// Writes the whole drawing into an opened writer: header, tables, the
+// sheet, end of file. Throws as DrawSheet does.
+void WriteDrawing(DxfWriter& writer, const DrawingInput& input);
 
-// Builds the drawing, then writes it through a temporary file renamed into
-// place. Throws as WriteDrawing does (an oversized drawing is refused before
-// anything is written), and FileError when the file cannot be written; an
-// existing file stays intact on every failure.
+// Writes the drawing to `path`, streamed through a temporary file renamed
+// into place when complete. Throws as DrawSheet does, and FileError when the
+// file cannot be written; on every failure no file is left and an existing
+// file stays intact.
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input);
 
 }  // namespace quadrel

@@ -106,7 +106,7 @@ void ExpectSameEntity(const SheetRecorder& recorder, const SheetEntity& recorded
 TEST_P(SheetRecorderTest, SeesEntityByEntityWhatTheFileHolds) {
     const DrawingInput input = SampleInput(GetParam());
     DxfWriter writer;
-    WriteDrawing(writer, "sheet.dxf", input);
+    WriteDrawing(writer, input);
     const testing::DxfFile file = testing::ParseDxf(writer.Text());
     SheetRecorder recorder;
     DrawSheet(recorder, input);
@@ -165,7 +165,6 @@ TEST(SheetRecorder, RefusesWhatTheWriterRefuses) {
     };
     for (const auto& c : cases) {
         DxfWriter writer;
-        writer.OpenDrawing("unused.dxf");
         SheetRecorder recorder;
         const std::string written = refusal(writer, c.draw);
         EXPECT_NE(written, "accepted") << c.name;

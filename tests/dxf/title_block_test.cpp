@@ -52,7 +52,7 @@ DxfFile Draw(BlockWriter write, const MapLayout& layout, const TitleSet& title,
              std::string_view date = "", std::string_view fileName = "",
              double borderWidth = WideBorder) {
     DxfWriter writer;
-    writer.OpenDrawing("x.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     write(writer, borderWidth, 100, layout, TitleBlockTexts{title, date, fileName, '.'});
