@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "support/dxf_reader.h"
+#include "support/run_quadrel.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -18,18 +19,8 @@ namespace {
 
 namespace fs = std::filesystem;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result Quadrel(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = testing::CommandResult;
+constexpr auto& Quadrel = testing::RunQuadrel;
 
 const std::string ReportHead =
     "Map Limits\n"
