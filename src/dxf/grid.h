@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/set_store.h"
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -27,7 +27,7 @@ GridLines GridLineRange(int add, double spacing, double min, double max);
 // separator; ConversionError for a text that is no number) and the drawing
 // extents from the layout. `titleDecimals` is the precision of the axis
 // titles' and cutting marks' coordinates.
-void WriteGrid(DxfWriter& writer, const GridSet& grid, const MapLayout& layout,
+void WriteGrid(DrawingSink& sink, const GridSet& grid, const MapLayout& layout,
                double xUnitsPerInch, double yUnitsPerInch, double borderSize, int titleDecimals,
                char decimalSeparator);
 

@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 
 namespace quadrel {
 
@@ -15,7 +15,7 @@ inline constexpr std::string_view ScaleBarLayer = "Scale_Bar";
 // the block's lower-left corner; uh, uv: units per sheet inch for horizontal
 // and vertical quantities. Writes nothing when the box is narrower than the
 // shortest bar.
-void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, double ky,
-                   double ft, double x0, double y0, double uh, double uv);
+void WriteScaleBar(DrawingSink& sink, bool metric, double boxWidth, double kx, double ky, double ft,
+                   double x0, double y0, double uh, double uv);
 
 }  // namespace quadrel

@@ -40,9 +40,10 @@ DrawingInput SheetInput(TitleBlockChoice titleBlock, double border = 1) {
     return input;
 }
 
-DxfFile DrawSheet(const DrawingInput& input) {
+DxfFile DrawnSheet(const DrawingInput& input) {
     DxfWriter writer;
-    WriteDrawing(writer, "sheet.dxf", input);
+    writer.OpenDrawing();
+    WriteDrawing(writer, input);
     EXPECT_EQ(writer.Text().find("nan"), std::string::npos);
     EXPECT_EQ(writer.Text().find("inf"), std::string::npos);
     return testing::ParseDxf(writer.Text());
@@ -50,7 +51,7 @@ DxfFile DrawSheet(const DrawingInput& input) {
 
 TEST(WriteDrawing, PartsInOrderInOneEntitiesSectionAfterTheExtents) {
     const DrawingInput input = SheetInput(TitleBlockChoice::TypeA);
-    const DxfFile file = DrawSheet(input);
+    const DxfFile file = DrawnSheet(input);
     EXPECT_EQ(file.Sections, (std::vector<std::string>{"HEADER", "TABLES", "ENTITIES"}));
     std::string parts;
     for (const std::string& comment : file.Comments) {
@@ -73,11 +74,11 @@ TEST(WriteDrawing, NorthArrowOnlyWithAPositiveSizeAndNoNaNFromAnyBorder) {
         DrawingInput input = SheetInput(TitleBlockChoice::None);
         input.Grid.NorthArrowSize = size;
         input.Grid.NorthArrowDistance = "not read";
-        EXPECT_TRUE(DrawSheet(input).OnLayer("North_Arrow").empty()) << size;
+        EXPECT_TRUE(DrawnSheet(input).OnLayer("North_Arrow").empty()) << size;
     }
     // A negative border wider than the grid leaves the title block no width.
     for (const auto choice : {TitleBlockChoice::TypeA, TitleBlockChoice::TypeB}) {
-        EXPECT_FALSE(DrawSheet(SheetInput(choice, -20)).Entities.empty());
+        EXPECT_FALSE(DrawnSheet(SheetInput(choice, -20)).Entities.empty());
     }
 }
 
@@ -94,7 +95,8 @@ TEST(CreateDrawingFile, WritesTheDrawingOrLeavesTheOldFileIntact) {
     input = SheetInput(TitleBlockChoice::TypeB);
     CreateDrawingFile(path, input);
     DxfWriter writer;
-    WriteDrawing(writer, path, input);
+    writer.OpenDrawing();
+    WriteDrawing(writer, input);
     EXPECT_EQ(TempDir::Read(path), writer.Text());
     const auto unwritable = dir / "missing" / "out.dxf";
     const std::string message =

@@ -48,6 +48,7 @@ inline MapLayout PlainLayout() {
 template <typename Body>
 DxfFile Draw(Body body) {
     DxfWriter writer;
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     body(writer);

@@ -102,9 +102,9 @@ DxfFile ParseDxf(std::string_view text) {
             if (file.Entities.empty() || file.Entities.back().Type != "POLYLINE")
                 ADD_FAILURE() << "VERTEX without a POLYLINE";
             else
-                file.Entities.back().Vertices.push_back({"VERTEX", {}, {}});
+                file.Entities.back().Vertices.push_back({"VERTEX", {}, {}, file.Comments.size()});
         } else if (group.Value != "SEQEND") {
-            file.Entities.push_back({group.Value, {}, {}});
+            file.Entities.push_back({group.Value, {}, {}, file.Comments.size()});
         }
     }
     if (!sawEof) ADD_FAILURE() << "no EOF";

@@ -17,6 +17,7 @@ struct DxfEntity {
     std::string Type;  // "TEXT", "LINE" or "POLYLINE"
     std::vector<DxfGroup> Groups;
     std::vector<DxfEntity> Vertices;  // POLYLINE only
+    std::size_t CommentsBefore = 0;   // the comments met before this entity
 
     // The value of the first group with this code; a test failure when absent.
     std::string Value(int code) const;
