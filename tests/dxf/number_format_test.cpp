@@ -7,16 +7,18 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 
+#include "dxf/drawing_sink.h"
 #include "dxf/dxf_number.h"
 
 namespace quadrel {
 namespace {
 
 std::string Printf(double value, int decimals) {
-    std::array<char, 400> text{};
+    std::array<char, 512> text{};
     std::snprintf(text.data(), text.size(), "%#.*f", decimals, value);
     return text.data();
 }
@@ -37,11 +39,17 @@ TEST(DxfNumber, AgreesWithPrintfAcrossTheBlocksOfDigits) {
         {0.123456785, 8},   {0.5, 7},        {1.0 / 3, 15},   {4503599627370495.0, 0},
         {-1234567.8915, 3}, {2.675, 2},      {1e-7, 7},       {19458.8551666, 3},
         {-98765432.123, 5}, {5e-324, 15},    {1e16, 3},       {0.1, 20},
+        {1.5, 400},         {1e20, 1},       {99.9995, 3},    {4503599627370495.5, 1},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Dxf(c.value, c.decimals), Printf(c.value, c.decimals))
             << c.value << " with " << c.decimals;
     }
+    // No text can hold what is not a finite number.
+    std::string out;
+    EXPECT_THROW(AppendDxfNumber(out, std::numeric_limits<double>::infinity(), 3), DrawingError);
+    EXPECT_THROW(AppendDxfNumber(out, std::numeric_limits<double>::quiet_NaN(), 3), DrawingError);
+    EXPECT_TRUE(out.empty());
 }
 
 TEST(DxfNumber, AgreesWithPrintfOnManyValues) {

@@ -64,16 +64,6 @@ TEST_F(CreateOutputTest, DeterminesTheLimitsFirstAndAsksForAFileOnlyWhenTheyHold
     EXPECT_TRUE(platform.Questions.empty());
 }
 
-TEST_F(CreateOutputTest, WritesTheDrawingThenAsksToExitAndCancelStaysOnTheForm) {
-    EnterValidSheet();
-    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
-    PressCreateOutput();
-    EXPECT_EQ(Drawing("sheet.dxf").HeaderValues("$EXTMAX")[0], "1000.000");
-    EXPECT_EQ(platform.Questions, std::vector<std::string>{ExitQuestion});
-    EXPECT_FALSE(platform.ExitStatus.has_value());
-    EXPECT_TRUE(platform.Errors.empty());
-}
-
 TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWritten) {
     const struct {
         int item;

@@ -104,14 +104,6 @@ TEST_F(MainFormTest, ClicksStoreTheirChoice) {
     EXPECT_EQ(form.Store.GridSetCount, 1);
 }
 
-TEST_F(MainFormTest, AxisTitleChangeDisablesOutputUntilAnotherFieldChanges) {
-    form.EditYMin.Type("5");
-    form.EditXAxisTitle.Type("East");
-    EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
-    form.EditYMin.Type("6");
-    EXPECT_TRUE(form.BitBtnCreateOutput.Enabled());
-}
-
 TEST_F(MainFormTest, WorkingLimitsAndSpacingsFollowWhatIsTyped) {
     platform.Separator = ',';
     form.EditXMin.Type("2,5");
