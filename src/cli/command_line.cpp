@@ -19,6 +19,7 @@
 #include <system_error>
 
 #include "app/messages.h"
+#include "app/source_date.h"
 #include "cli/terminal.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
@@ -30,7 +31,9 @@ constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
 
 constexpr std::string_view UsageText =
-    "usage: quadrel [--help]\n"
+    "usage: quadrel [--grid FILE] [--title FILE]   (the window)\n"
+    "       quadrel screenshots --grid FILE --title FILE --dir DIR\n"
+    "       quadrel --help\n"
     "       quadrel samples [--dir DIR]\n"
     "       quadrel limits --grid FILE [--set N]\n"
     "       quadrel dxf --grid FILE [--set N] [--title FILE] [--title-set M] --output OUT.dxf\n"
@@ -148,24 +151,18 @@ int ParseSetNumber(const std::string& option, const std::string& text) {
 // SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a drawing
 // can be made again byte for byte, else today's.
 std::string DrawingDate() {
-    std::time_t when = std::time(nullptr);
-    bool fromEpoch = false;
-    if (const char* epoch = std::getenv("SOURCE_DATE_EPOCH"); epoch != nullptr && *epoch != 0) {
-        const std::string_view text(epoch);
-        long long seconds = 0;
-        const auto [ptr, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-        if (error != std::errc() || ptr != text.data() + text.size() || seconds < 0) {
-            throw UsageError("SOURCE_DATE_EPOCH must be a whole number of seconds, not '" +
-                             std::string(text) + "'");
-        }
-        when = static_cast<std::time_t>(seconds);
-        fromEpoch = true;
+    try {
+        if (auto day = SourceDateEpochDay()) return *day;
+    } catch (const SourceDateError& error) {
+        throw UsageError(error.what());
     }
-    std::tm date{};
-    const std::tm* converted = fromEpoch ? ::gmtime_r(&when, &date) : ::localtime_r(&when, &date);
-    if (converted == nullptr) throw UsageError("SOURCE_DATE_EPOCH is out of range");
+    const std::time_t now = std::time(nullptr);
+    // The command line runs on one thread: the shared result of localtime
+    // is read at once.
+    const std::tm* today = std::localtime(&now);
+    if (today == nullptr) throw UsageError("today's date is not known");
     std::array<char, 32> text{};
-    std::strftime(text.data(), text.size(), "%Y-%m-%d", &date);
+    std::strftime(text.data(), text.size(), "%Y-%m-%d", today);
     return text.data();
 }
 
