@@ -1,5 +1,7 @@
 #include "dxf/north_arrow.h"
 
+#include <array>
+
 namespace quadrel {
 namespace {
 
@@ -7,10 +9,18 @@ constexpr int NorthArrowDecimals = 3;
 constexpr double ShaftX = 0.15;          // the shaft's x in the shape table
 constexpr double ArrowLengthInches = 2.3;  // for a size factor of 1
 
+// What a shape point does: opens a polyline, continues it, or ends it.
+enum class ShapeCode { Open = 1, Continue = 2, End = 3 };
+
+struct ShapePoint {
+    ShapeCode Code;
+    double X;  // sheet inches, for a size factor of 1
+    double Y;
+};
+
 using enum ShapeCode;
 
-}  // namespace
-
+// The arrow of size factor 1: 2.3 inches tall, 0.3 wide, shaft at x = 0.15.
 const std::array<ShapePoint, 21> NorthArrowShape{{
     {Open, 0.15, 0.0},  // shaft foot
     {Continue, 0.15, 2.3},  // arrow tip
@@ -34,6 +44,8 @@ const std::array<ShapePoint, 21> NorthArrowShape{{
     {Continue, 0.295, 0.4},
     {End, 0.295, 0.8},
 }};
+
+}  // namespace
 
 NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double distance,
                                     const MapLayout& layout) {

@@ -2,7 +2,6 @@
 // doubled letter N, four polylines on the layer "North_Arrow".
 #pragma once
 
-#include <array>
 #include <optional>
 #include <string_view>
 
@@ -12,18 +11,6 @@
 namespace quadrel {
 
 inline constexpr std::string_view NorthArrowLayer = "North_Arrow";
-
-// What a shape point does: opens a polyline, continues it, or ends it.
-enum class ShapeCode { Open = 1, Continue = 2, End = 3 };
-
-struct ShapePoint {
-    ShapeCode Code;
-    double X;  // sheet inches, for a size factor of 1
-    double Y;
-};
-
-// The arrow of size factor 1: 2.3 inches tall, 0.3 wide, shaft at x = 0.15.
-extern const std::array<ShapePoint, 21> NorthArrowShape;
 
 struct NorthArrowPlacement {
     double X0 = 0;  // the foot of the shaft, drawing units
