@@ -199,15 +199,15 @@ TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
         // The names keep what every file system allows: nothing is left of
         // the third set's description but its number.
         const auto sets =
-            dir.Write("sets.dat", testing::GridSetText(" <First>. ") +
+            dir.Write("sets.dat", testing::GridSetText(" <Gr\xC3\xBCn>. ") +
                                       testing::GridSetText("Bad", c.yLimits, c.ticks) +
                                       testing::GridSetText("?*:"));
         const Result result =
             Quadrel({"series", "--grid", sets.string(), "--title", title, "--dir", out.string()});
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(result.out,
-                  (out / "01-First.dxf").string() + "\n" + (out / "03.dxf").string() + "\n");
-        EXPECT_TRUE(fs::exists(out / "01-First.dxf") && fs::exists(out / "03.dxf"));
+                  (out / "01-Gr\xC3\xBCn.dxf").string() + "\n" + (out / "03.dxf").string() + "\n");
+        EXPECT_TRUE(fs::exists(out / "01-Gr\xC3\xBCn.dxf") && fs::exists(out / "03.dxf"));
         EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 2);
         const std::string listed = "quadrel: set 2 (02-Bad) was not drawn: ";
         EXPECT_EQ(result.err.rfind(listed, 0), 0U) << result.err;
