@@ -13,7 +13,6 @@
 
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
-#include "support/run_quadrel.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -22,8 +21,17 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
 
-using Result = testing::CommandResult;
-constexpr auto& Quadrel = testing::RunQuadrel;
+// One command's exit status and what it printed.
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+Result Quadrel(const Arguments& arguments) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
 
 // The two sample sets' rows of the limits report: the first imperial with its
 // limits given the wrong way round, the second metric with title block A.
