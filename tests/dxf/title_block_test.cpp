@@ -20,8 +20,7 @@ namespace {
 
 using testing::DxfEntity;
 using testing::DxfFile;
-using BlockWriter = void (*)(DrawingSink&, double, double, const MapLayout&,
-                             const TitleBlockTexts&);
+using BlockWriter = void (*)(DrawingSink&, double, double, const MapLayout&, const TitleBlockTexts&);
 
 const TitleSet FullTitleSet{"ACME", "MINING", "T1",     "T2",      "T3",       "OFF",  "DEP",
                             "MI-7", "DN-9",   "DRAWER", "CHECKER", "APPROVER", "SMITH"};
