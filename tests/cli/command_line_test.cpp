@@ -13,7 +13,6 @@
 
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
-#include "support/run_quadrel.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -22,8 +21,17 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
 
-using Result = testing::CommandResult;
-constexpr auto& Quadrel = testing::RunQuadrel;
+// One command's exit status and what it printed.
+struct Result {
+    int status = -1;
+    std::string out, err;
+};
+
+Result Quadrel(const Arguments& arguments) {
+    std::ostringstream out, err;
+    const int status = RunCommandLine(arguments, out, err);
+    return {status, out.str(), err.str()};
+}
 
 // The two sample sets' rows of the limits report: the first imperial with its
 // limits given the wrong way round, the second metric with title block A.
@@ -109,7 +117,6 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         {{"limits", "--grid", grid, "--set", "3"}, "out of range: " + grid + " holds 2 grid sets"},
         {{"limits", "--grid", noMinimum}, " - 0004: Minimum Y-axis MUST be filled in! YMin\n"},
         {{"limits", "--grid", badNumber}, "12abc"},
-        {{"dxf", "--grid", noMinimum, "--output", out}, " - 0004: Minimum Y-axis"},
         {{"dxf", "--grid", grid, "--title", title, "--title-set", "5", "--output", out},
          "--title-set 5 is out of range"},
         {{"dxf", "--grid", grid, "--output", In("missing/s.dxf")}, In("missing/s.dxf")},
@@ -178,21 +185,89 @@ TEST_F(CommandLineTest, EveryCorpusFileAndAwkwardSheetDrawsOrIsRefusedCleanly) {
     }
 }
 
-TEST(QuadrelProgram, ExitsZeroOnSuccessAndTwoWithTheMessageOnStandardError) {
-    testing::TempDir dir;
-    const auto run = [&dir](const std::string& arguments) {
-        const std::string command = std::string("'") + QUADREL_BINARY + "' " + arguments + " >'" +
-                                    (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-        const int raw = std::system(command.c_str());
-        return Result{WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, testing::TempDir::Read(dir / "out"),
-                      testing::TempDir::Read(dir / "err")};
+// ---- series ----
+
+TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
+    const struct {
+        const char* name;
+        const char* reason;
+        std::string yLimits, ticks = "0 0.25 0.25\n";  // of the bad set
+    } cases[] = {
+        {"a text that is no number", "12abc", "12abc 1000 100 1000 0 0.0"},
+        {"a limit left empty", "- 0004: Minimum Y-axis MUST be filled in! YMin", "  "},
+        {"ticks too dense to draw", "1,000,000", testing::PlainLimits,
+         "1 0.25 0.25\n0 1000 0.0001"},
     };
-    const Result samples = run("samples --dir '" + dir.Path().string() + "'");
-    EXPECT_EQ(samples.status, 0) << samples.err;
-    const Result missing = run("limits --grid '" + (dir / "none.dat").string() + "'");
-    EXPECT_EQ(missing.status, 2);
-    EXPECT_EQ(missing.out, "");
-    EXPECT_NE(missing.err.find("none.dat"), std::string::npos);
+    const fs::path out = dir / "out";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        fs::remove_all(out);
+        fs::create_directory(out);
+        // The names keep what every file system allows: nothing is left of
+        // the third set's description but its number.
+        const auto sets =
+            dir.Write("sets.dat", testing::GridSetText(" <Gr\xC3\xBCn>. ") +
+                                      testing::GridSetText("Bad", c.yLimits, c.ticks) +
+                                      testing::GridSetText("?*:"));
+        const Result result =
+            Quadrel({"series", "--grid", sets.string(), "--title", title, "--dir", out.string()});
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(result.out,
+                  (out / "01-Gr\xC3\xBCn.dxf").string() + "\n" + (out / "03.dxf").string() + "\n");
+        EXPECT_TRUE(fs::exists(out / "01-Gr\xC3\xBCn.dxf") && fs::exists(out / "03.dxf"));
+        EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 2);
+        const std::string listed = "quadrel: set 2 (02-Bad) was not drawn: ";
+        EXPECT_EQ(result.err.rfind(listed, 0), 0U) << result.err;
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        EXPECT_EQ(result.err.find('\n'), result.err.size() - 1) << "one line per failed set";
+    }
+}
+
+TEST_F(CommandLineTest, SeriesDrawsASetExactlyAsDxfDrawsIt) {
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    const Result series = Quadrel({"series", "--grid", grid, "--title", title, "--title-set", "2",
+                                   "--dir", out.string(), "--format", "dxf"});
+    ASSERT_EQ(series.status, 0) << series.err;
+    const fs::path drawn = out / "02-Description 2 - this is another description.dxf";
+    const std::string fromSeries = testing::TempDir::Read(drawn);
+    fs::remove(drawn);  // the path is printed in the title block
+    const Result dxf = Quadrel({"dxf", "--grid", grid, "--set", "2", "--title", title,
+                                "--title-set", "2", "--output", drawn.string()});
+    ASSERT_EQ(dxf.status, 0) << dxf.err;
+    EXPECT_EQ(testing::TempDir::Read(drawn), fromSeries);
+}
+
+TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    const struct {
+        Arguments arguments;
+        const char* says;
+    } cases[] = {
+        {{"series", "--grid", grid, "--dir", out.string(), "--format", "pdf"},
+         "--format 'pdf' is not available; series writes dxf"},
+        {{"series", "--grid", grid, "--dir", In("missing")}, "is no folder"},
+        {{"series", "--grid", In("none.dat"), "--dir", out.string()}, "none.dat"},
+    };
+    for (const auto& c : cases) {
+        const Result result = Quadrel(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.says;
+        EXPECT_NE(result.err.find(c.says), std::string::npos) << result.err;
+        EXPECT_TRUE(fs::is_empty(out)) << c.says;
+    }
+}
+
+// The program itself (its exit 0 is the ezdxf and ogrinfo integration test's).
+TEST(QuadrelProgram, ExitsTwoWithTheMessageOnStandardError) {
+    testing::TempDir dir;
+    const std::string command = std::string("'") + QUADREL_BINARY + "' limits --grid '" +
+                                (dir / "none.dat").string() + "' >'" + (dir / "out").string() +
+                                "' 2>'" + (dir / "err").string() + "'";
+    const int raw = std::system(command.c_str());
+    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    EXPECT_EQ(testing::TempDir::Read(dir / "out"), "");
+    EXPECT_NE(testing::TempDir::Read(dir / "err").find("none.dat"), std::string::npos);
 }
 
 }  // namespace

@@ -38,8 +38,7 @@ TEST(TitleFileReading, AppendsAfterTheLinesHeldAndNeverStoresOutsideThem) {
         std::string text;
         ReadOutcome outcome;
         int setCountAfter, lineCountAfter, linesRead;
-    } cases[] = {{0, 0, TitleSetsText(51), ReadOutcome::CapacityReached, 50, 700, 700},
-                 {0, 0, TitleSetsText(50) + "x", ReadOutcome::EndOfFile, 50, 700, 700},
+    } cases[] = {{0, 0, TitleSetsText(50) + "x", ReadOutcome::EndOfFile, 50, 700, 700},
                  {1, 14, TitleSetsText(50), ReadOutcome::CapacityReached, 50, 700, 686},
                  {-2, -5, TitleSetsText(1), ReadOutcome::EndOfFile, 1, 14, 14},
                  {0, 800, TitleSetsText(1), ReadOutcome::CapacityReached, 0, 800, 0},

@@ -1,12 +1,14 @@
 // The whole drawing: the order of its parts, the north arrow, and writing it
-// to disk all or nothing.
+// to disk in chunks, all or nothing.
 #include "dxf/drawing.h"
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
-#include <algorithm>
 #include <cmath>
+#include <csignal>
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -15,12 +17,12 @@
 #include "app/numbers.h"
 #include "drawing_test_data.h"
 #include "dxf/north_arrow.h"
-#include "support/error_of.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
 namespace {
 
+namespace fs = std::filesystem;
 using testing::DxfFile;
 using testing::TempDir;
 
@@ -82,29 +84,6 @@ TEST(WriteDrawing, NorthArrowOnlyWithAPositiveSizeAndNoNaNFromAnyBorder) {
     }
 }
 
-TEST(CreateDrawingFile, WritesTheDrawingOrLeavesTheOldFileIntact) {
-    TempDir dir;
-    const auto path = dir.Write("sheet.dxf", "old drawing");
-    DrawingInput input = SheetInput(TitleBlockChoice::None);
-    input.Grid.HtSpacing = "0.0001";
-    EXPECT_THROW(CreateDrawingFile(path, input), DrawingError);
-    input.Grid.HtSpacing = "spacing";
-    EXPECT_THROW(CreateDrawingFile(path, input), ConversionError);
-    EXPECT_EQ(TempDir::Read(path), "old drawing");
-
-    input = SheetInput(TitleBlockChoice::TypeB);
-    CreateDrawingFile(path, input);
-    DxfWriter writer;
-    writer.OpenDrawing();
-    WriteDrawing(writer, input);
-    EXPECT_EQ(TempDir::Read(path), writer.Text());
-    const auto unwritable = dir / "missing" / "out.dxf";
-    const std::string message =
-        testing::ErrorOf<FileError>([&] { CreateDrawingFile(unwritable, input); });
-    EXPECT_NE(message.find(unwritable.string()), std::string::npos) << message;
-    EXPECT_EQ(dir.FileCount(), 1U);
-}
-
 // 2.3 inches long at size 1, 115 units here at size 0.5; a distance of 0 is
 // half the length.
 TEST(PlaceNorthArrow, ByCornerAndDistance) {
@@ -140,6 +119,106 @@ TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
     EXPECT_TRUE(testing::Draw([](DxfWriter& writer) {
                     WriteNorthArrow(writer, 0, 0, 100, 0);
                 }).Entities.empty());
+}
+
+// ---- The file, streamed in chunks ----
+
+// A sheet of about 30,000 entities, several chunks of text.
+DrawingInput DenseSheet() {
+    DrawingInput input;
+    input.Grid = testing::PlainGridSet("XGrid=0.1");
+    input.Layout = testing::PlainLayout();
+    input.FileName = "sheet.dxf";
+    return input;
+}
+
+// Lets a test make writes fail once the file grows past `bytes`.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes) {
+        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &previous_);
+        rlimit limited = previous_;
+        limited.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limited);
+    }
+    ~FileSizeLimit() {
+        ::setrlimit(RLIMIT_FSIZE, &previous_);
+        std::signal(SIGXFSZ, previousHandler_);
+    }
+    FileSizeLimit(const FileSizeLimit&) = delete;
+    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
+
+private:
+    rlimit previous_{};
+    void (*previousHandler_)(int) = nullptr;
+};
+
+TEST(CreateDrawingFile, ManyChunksAreWrittenExactlyAsBuilt) {
+    TempDir dir;
+    const DrawingInput input = DenseSheet();
+    CreateDrawingFile(dir / "sheet.dxf", input);
+    DxfWriter inMemory;
+    WriteDrawing(inMemory, input);
+    ASSERT_GT(inMemory.Text().size(), 4 * DxfChunkBytes);
+    EXPECT_EQ(TempDir::Read(dir / "sheet.dxf"), inMemory.Text());
+    EXPECT_EQ(dir.FileCount(), 1U);
+}
+
+enum class Failure { Drawing, Conversion, File };
+
+TEST(CreateDrawingFile, AFailureMidwayLeavesNoFileAndKeepsTheOldOne) {
+    const struct {
+        const char* name;
+        const char* target;  // in a folder that holds an old "sheet.dxf"
+        Failure expected;
+        std::function<void(const fs::path&)> draw;
+    } cases[] = {
+        {"more entities than the limit, met after chunks were written", "sheet.dxf",
+         Failure::Drawing,
+         [](const fs::path& path) {
+             DrawingInput input = DenseSheet();
+             input.Grid.XGrid = "0.002";  // 500,000 lines, then their labels
+             CreateDrawingFile(path, input);
+         }},
+        {"a tick length that is no number, read after the grid", "sheet.dxf", Failure::Conversion,
+         [](const fs::path& path) {
+             DrawingInput input = DenseSheet();
+             input.Grid.HtPosition = "1";
+             input.Grid.HtLengthLeft = "a quarter";
+             CreateDrawingFile(path, input);
+         }},
+        {"a write that fails midway", "sheet.dxf", Failure::File,
+         [](const fs::path& path) {
+             const FileSizeLimit limit(3 * DxfChunkBytes);
+             CreateDrawingFile(path, DenseSheet());
+         }},
+        {"a folder that does not exist", "missing/sheet.dxf", Failure::File,
+         [](const fs::path& path) { CreateDrawingFile(path, DenseSheet()); }},
+        {"a folder in the file's place", "folder", Failure::File,
+         [](const fs::path& path) { CreateDrawingFile(path, DenseSheet()); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        TempDir dir;
+        dir.Write("sheet.dxf", "old drawing");
+        fs::create_directory(dir / "folder");
+        try {
+            c.draw(dir / c.target);
+            ADD_FAILURE() << "no error";
+        } catch (const DrawingError&) {
+            EXPECT_EQ(c.expected, Failure::Drawing);
+        } catch (const ConversionError&) {
+            EXPECT_EQ(c.expected, Failure::Conversion);
+        } catch (const FileError& error) {
+            EXPECT_EQ(c.expected, Failure::File);
+            EXPECT_NE(std::string(error.what()).find(c.target), std::string::npos) << error.what();
+        }
+        // The old file and the folder, and no temporary beside them.
+        EXPECT_EQ(TempDir::Read(dir / "sheet.dxf"), "old drawing");
+        EXPECT_TRUE(fs::is_directory(dir / "folder"));
+        EXPECT_EQ(dir.FileCount(), 2U);
+    }
 }
 
 }  // namespace

@@ -1,14 +1,11 @@
-// The DXF writer: texts in the drawing's code page, and the entity limit.
+// The DXF writer: texts in the drawing's code page.
 #include "dxf/dxf_writer.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
-#include <limits>
 #include <string>
 
 #include "dxf/dxf_number.h"
-#include "support/error_of.h"
 
 namespace quadrel {
 namespace {
@@ -25,16 +22,6 @@ TEST(DxfText, Windows1252WithEscapesForTheRest) {
         {"\xFF", "\\U+FFFD"},                            // a stray byte
     };
     for (const auto& c : cases) EXPECT_EQ(DxfText(c.utf8), c.dxf) << c.utf8;
-}
-
-TEST(DxfWriter, MoreThanAMillionEntitiesAreRefusedNamingTheLayer) {
-    DxfWriter writer;
-    writer.BeginPolyline("Grid");
-    for (std::int64_t i = 1; i < MaxDrawingEntities; ++i) writer.WriteVertex(0, 0, 0, "Grid", 0);
-    const std::string message =
-        testing::ErrorOf<DrawingError>([&] { writer.WriteVertex(0, 0, 0, "HTicks", 0); });
-    EXPECT_NE(message.find("\"HTicks\""), std::string::npos) << message;
-    EXPECT_NE(message.find("1,000,000"), std::string::npos) << message;
 }
 
 }  // namespace

