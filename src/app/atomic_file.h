@@ -19,6 +19,39 @@ public:
 std::string FileErrorText(std::string_view action, const std::filesystem::path& path,
                           std::string_view reason);
 
+// A file written piece by piece and replaced atomically: the pieces go to a
+// temporary file beside the target, which Commit renames over the target.
+// Until then an existing target is untouched; a writer destroyed without
+// Commit removes its temporary file, so nothing half-written remains.
+class AtomicFileWriter {
+public:
+    explicit AtomicFileWriter(std::filesystem::path target);
+    ~AtomicFileWriter();
+    AtomicFileWriter(const AtomicFileWriter&) = delete;
+    AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
+
+    // Appends the bytes. The temporary file is created by the first write,
+    // so a writer that never writes leaves no trace. Throws FileError, the
+    // temporary file removed; the writer is of no further use then.
+    void Write(std::string_view bytes);
+    // Completes the file and renames it over the target. Throws FileError,
+    // the temporary file removed.
+    void Commit();
+
+    const std::filesystem::path& Target() const { return target_; }
+
+private:
+    void Create();
+    // Closes and removes the temporary file.
+    void Discard();
+    [[noreturn]] void Fail(std::string_view reason);
+
+    std::filesystem::path target_;
+    std::filesystem::path temporary_;
+    int descriptor_ = -1;
+    bool created_ = false;  // the temporary file exists
+};
+
 // Writes `content` to a temporary file beside `target` and renames it over
 // the target once complete. On failure the temporary file is removed, an
 // existing target is left as it was, and FileError is thrown.

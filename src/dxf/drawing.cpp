@@ -13,45 +13,54 @@ namespace {
 // The axis titles and cutting marks are placed to a tenth of a unit.
 constexpr int GridTitleDecimals = 1;
 
-void WriteTitleBlock(DxfWriter& writer, const DrawingInput& input) {
+void WriteTitleBlock(DrawingSink& sink, const DrawingInput& input) {
     const MapLayout& layout = input.Layout;
     const TitleBlockTexts texts{input.Title, input.Date, input.FileName, input.DecimalSeparator};
     if (input.TitleBlock == TitleBlockChoice::TypeA) {
-        WriteTitleBlockA(writer, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
+        WriteTitleBlockA(sink, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
     } else if (input.TitleBlock == TitleBlockChoice::TypeB) {
-        WriteTitleBlockB(writer, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
+        WriteTitleBlockB(sink, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
     }
 }
 
-void WritePlacedNorthArrow(DxfWriter& writer, const DrawingInput& input) {
+void WritePlacedNorthArrow(DrawingSink& sink, const DrawingInput& input) {
     const double size = FieldNumber(input.Grid, &GridSet::NorthArrowSize, input.DecimalSeparator);
     if (!(size > 0)) return;
     const double distance =
         FieldNumber(input.Grid, &GridSet::NorthArrowDistance, input.DecimalSeparator);
     const NorthArrowPlacement place =
         PlaceNorthArrow(input.Grid.NorthArrowCorner, size, distance, input.Layout);
-    WriteNorthArrow(writer, place.X0, place.Y0, input.Layout.XUnitsPerInch, size);
+    WriteNorthArrow(sink, place.X0, place.Y0, input.Layout.XUnitsPerInch, size);
 }
 
 }  // namespace
 
-void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const DrawingInput& input) {
+SheetExtents ExtentsOf(const MapLayout& layout) {
+    return {layout.PlotXMin, layout.PlotYMin, layout.PlotXMax, layout.PlotYMax};
+}
+
+void DrawSheet(DrawingSink& sink, const DrawingInput& input) {
     const MapLayout& layout = input.Layout;
-    writer.OpenDrawing(path);
-    writer.WriteHeader(layout.PlotXMin, layout.PlotYMin, layout.PlotXMax, layout.PlotYMax);
-    writer.WriteTables();
-    WriteTitleBlock(writer, input);
-    WriteGrid(writer, input.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
+    WriteTitleBlock(sink, input);
+    WriteGrid(sink, input.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
               layout.BorderSize, GridTitleDecimals, input.DecimalSeparator);
-    WritePlacedNorthArrow(writer, input);
-    WriteTickMarks(writer, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
+    WritePlacedNorthArrow(sink, input);
+    WriteTickMarks(sink, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
                    input.DecimalSeparator);
+}
+
+void WriteDrawing(DxfWriter& writer, const DrawingInput& input) {
+    const SheetExtents extents = ExtentsOf(input.Layout);
+    writer.WriteHeader(extents.XMin, extents.YMin, extents.XMax, extents.YMax);
+    writer.WriteTables();
+    DrawSheet(writer, input);
     writer.EndDrawing();
 }
 
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input) {
     DxfWriter writer;
-    WriteDrawing(writer, path, input);
+    writer.OpenDrawing(path);
+    WriteDrawing(writer, input);
     writer.CloseDrawing();
 }
 

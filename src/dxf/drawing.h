@@ -1,11 +1,12 @@
-// The drawing of one map sheet, from header to end of file, and writing it
-// to disk.
+// The drawing of one map sheet: its entities into any sink, and the whole
+// DXF file from header to end of file.
 #pragma once
 
 #include <filesystem>
 #include <string>
 
 #include "app/set_store.h"
+#include "dxf/drawing_sink.h"
 #include "dxf/dxf_writer.h"
 #include "layout/map_layout.h"
 
@@ -25,15 +26,30 @@ struct DrawingInput {
     char DecimalSeparator = '.';
 };
 
-// Writes the whole drawing: header, tables, title block, grid, north arrow,
-// tick marks, end of file. Throws ConversionError for a text that is no
-// number and DrawingError for a drawing that cannot be made.
-void WriteDrawing(DxfWriter& writer, const std::filesystem::path& path, const DrawingInput& input);
+// The corners of the sheet in drawing units: the plot limits of the layout,
+// which the DXF header gives as the drawing's extents. A painter scales
+// these to its page.
+struct SheetExtents {
+    double XMin = 0;
+    double YMin = 0;
+    double XMax = 0;
+    double YMax = 0;
+};
+SheetExtents ExtentsOf(const MapLayout& layout);
 
-// Builds the drawing, then writes it through a temporary file renamed into
-// place. Throws as WriteDrawing does (an oversized drawing is refused before
-// anything is written), and FileError when the file cannot be written; an
-// existing file stays intact on every failure.
+// Draws the sheet's entities in their order: title block, grid, north
+// arrow, tick marks. Throws ConversionError for a text that is no number
+// and DrawingError for a drawing that cannot be made.
+void DrawSheet(DrawingSink& sink, const DrawingInput& input);
+
+// Writes the whole drawing into an opened writer: header, tables, the
+// sheet, end of file. Throws as DrawSheet does.
+void WriteDrawing(DxfWriter& writer, const DrawingInput& input);
+
+// Writes the drawing to `path`, streamed through a temporary file renamed
+// into place when complete. Throws as DrawSheet does, and FileError when the
+// file cannot be written; on every failure no file is left and an existing
+// file stays intact.
 void CreateDrawingFile(const std::filesystem::path& path, const DrawingInput& input);
 
 }  // namespace quadrel

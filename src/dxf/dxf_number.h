@@ -7,8 +7,9 @@
 
 namespace quadrel {
 
-// Room that FormatDxfNumberShort may need.
-inline constexpr std::size_t DxfNumberShortChars = 20;
+// Room that FormatDxfNumberShort may write to: the number, 19 characters at
+// most, and up to seven bytes past its end.
+inline constexpr std::size_t DxfNumberShortChars = 32;
 
 // "%#.*f" of the value into `out` for the values a drawing mostly holds (up
 // to 15 decimals, below 2^52 once scaled); nullptr, with `out` unused, for

@@ -5,17 +5,17 @@
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <stdexcept>
 
-#include "app/atomic_file.h"
 #include "app/text_encoding.h"
 #include "dxf/dxf_number.h"
 
 namespace quadrel {
 namespace {
 
-// Enough for a small drawing without growing; a large one doubles it a few
-// times.
-constexpr std::size_t InitialCapacity = 64 * 1024;
+// A drawing in memory doubles it as it grows; one for a file stays at this
+// size unless a single text is longer.
+constexpr std::size_t InitialCapacity = DxfChunkBytes;
 
 void AppendEscape(std::string& out, std::uint32_t codePoint) {
     std::array<char, 16> buffer{};
@@ -58,14 +58,34 @@ std::string DxfText(std::string_view utf8) {
 }
 
 void DxfWriter::OpenDrawing(const std::filesystem::path& path) {
-    path_ = path;
+    OpenDrawing();
+    inMemory_ = false;
+    file_.emplace(path);
+}
+
+void DxfWriter::OpenDrawing() {
+    file_.reset();
+    inMemory_ = true;
     size_ = 0;
-    entityCount_ = 0;
+    ResetEntityCount();
     tablesWritten_ = false;
     entitiesOpen_ = false;
 }
 
 void DxfWriter::FreeMemory::operator()(char* data) const { std::free(data); }
+
+std::string_view DxfWriter::Text() const {
+    if (!inMemory_) throw std::logic_error("the drawing goes to a file, not into memory");
+    return {data_.get(), size_};
+}
+
+void DxfWriter::MakeRoom(std::size_t bytes) {
+    if (file_ && size_ > 0) {
+        file_->Write({data_.get(), size_});
+        size_ = 0;
+    }
+    if (capacity_ - size_ < bytes) Grow(bytes);
+}
 
 void DxfWriter::Grow(std::size_t bytes) {
     const std::size_t capacity = std::max({InitialCapacity, 2 * capacity_, size_ + bytes});
@@ -114,14 +134,6 @@ void DxfWriter::EnsureEntitiesSection() {
     if (entitiesOpen_ || !tablesWritten_) return;
     Raw("0\r\nSECTION\r\n2\r\nENTITIES\r\n");
     entitiesOpen_ = true;
-}
-
-void DxfWriter::CountEntity(std::string_view layer) {
-    if (++entityCount_ <= MaxDrawingEntities) return;
-    throw DrawingError("The drawing would hold more than 1,000,000 entities (the limit was reached "
-                       "on the layer \"" +
-                       std::string(layer) +
-                       "\"); choose larger grid or tick spacings or smaller limits.");
 }
 
 void DxfWriter::WriteHeader(double xmin, double ymin, double xmax, double ymax) {
@@ -202,16 +214,6 @@ void DxfWriter::EndPolyline(std::string_view layer) {
     Raw("\r\n");
 }
 
-void DxfWriter::WriteRectangle(double x1, double y1, double x2, double y2, std::string_view layer) {
-    BeginPolyline(layer);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    EndPolyline(layer);
-}
-
 void DxfWriter::WriteComment(std::string_view text) {
     EnsureEntitiesSection();
     Raw("999\r\n");
@@ -225,6 +227,12 @@ void DxfWriter::EndDrawing() {
     Raw("0\r\nEOF\r\n");
 }
 
-void DxfWriter::CloseDrawing() { WriteFileAtomically(path_, Text()); }
+void DxfWriter::CloseDrawing() {
+    if (!file_) return;
+    file_->Write({data_.get(), size_});
+    size_ = 0;
+    file_->Commit();
+    file_.reset();
+}
 
 }  // namespace quadrel

@@ -1,5 +1,5 @@
 // The DXF text emitter: the only unit that knows the syntax of the drawing
-// interchange format. Every drawing component writes through it.
+// interchange format. The drawing components write through it as a sink.
 #pragma once
 
 #include <cstddef>
@@ -7,63 +7,65 @@
 #include <cstring>
 #include <filesystem>
 #include <memory>
-#include <stdexcept>
+#include <optional>
 #include <string>
 #include <string_view>
 
+#include "app/atomic_file.h"
+#include "dxf/drawing_sink.h"
+
 namespace quadrel {
-
-// A drawing that is refused before any file is written: too many entities,
-// or a value that is not a finite number.
-class DrawingError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
-
-// More entities than any map sheet needs; a tiny spacing over a large range
-// would otherwise fill the disk.
-inline constexpr std::int64_t MaxDrawingEntities = 1'000'000;
 
 // Decimals of the writer's fixed values.
 inline constexpr int HeaderDecimals = 3;
 inline constexpr int TextHeightDecimals = 3;
 inline constexpr int RotationDecimals = 2;
-inline constexpr int RectangleDecimals = 3;
 
-// The drawing is built in memory and written in one go when it is
-// complete: nothing half-written ever reaches the disk.
-class DxfWriter {
+// The text is written out in chunks of this size as it is built, so that
+// memory stays flat whatever the drawing's size.
+inline constexpr std::size_t DxfChunkBytes = 256 * 1024;
+
+// The drawing goes to a temporary file beside its path as it is built and
+// is renamed into place only when complete: nothing half-written ever takes
+// the place of a file.
+class DxfWriter final : public DrawingSink {
 public:
-    // Starts a drawing that CloseDrawing will write to `path`. Nothing is
-    // written to disk before then.
+    // Starts a drawing that CloseDrawing will put at `path`. A drawing left
+    // before CloseDrawing (refused, failed, or the writer destroyed) leaves
+    // no file and an existing file intact. Once the first chunk is written,
+    // every operation may throw FileError.
     void OpenDrawing(const std::filesystem::path& path);
+    // Starts a drawing kept whole in memory, for Text().
+    void OpenDrawing();
     void WriteHeader(double xmin, double ymin, double xmax, double ymax);
     void WriteTables();
     void WriteText(std::string_view layer, std::string_view text, double x, double y, double z,
-                   int decimals, double height, double rotation);
+                   int decimals, double height, double rotation) override;
     void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                   std::string_view layer, int decimals);
-    void BeginPolyline(std::string_view layer);
-    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals);
-    void EndPolyline(std::string_view layer);
-    // A closed outline: five vertices, the first repeated, in argument order.
-    void WriteRectangle(double x1, double y1, double x2, double y2, std::string_view layer);
-    void WriteComment(std::string_view text);
+                   std::string_view layer, int decimals) override;
+    void BeginPolyline(std::string_view layer) override;
+    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals) override;
+    void EndPolyline(std::string_view layer) override;
+    void WriteComment(std::string_view text) override;
     void EndDrawing();
-    // Writes the drawing to its path through a temporary file that is renamed
-    // into place, so a failure leaves an existing file whole. Throws FileError.
+    // Writes the rest of the drawing and renames it into place; nothing for
+    // a drawing kept in memory. Throws FileError, leaving an existing file
+    // whole.
     void CloseDrawing();
 
-    // The text built so far.
-    std::string_view Text() const { return {data_.get(), size_}; }
-    std::int64_t EntityCount() const { return entityCount_; }
+    // The text of a drawing kept in memory (std::logic_error for one that
+    // goes to a file).
+    std::string_view Text() const;
 
 private:
     // Room for `bytes` more bytes at the end of the text.
     char* Room(std::size_t bytes) {
-        if (capacity_ - size_ < bytes) Grow(bytes);
+        if (capacity_ - size_ < bytes) MakeRoom(bytes);
         return data_.get() + size_;
     }
+    // Writes out the chunk built so far, if the drawing goes to a file, and
+    // grows the buffer if that is not room enough.
+    void MakeRoom(std::size_t bytes);
     void Grow(std::size_t bytes);
     // Fixed pieces of the group sequences, such as "\r\n10\r\n".
     template <std::size_t N>
@@ -80,20 +82,18 @@ private:
     // Opens the one ENTITIES section on the first entity or comment after
     // the tables.
     void EnsureEntitiesSection();
-    // Counts an entity; refuses the drawing once it grows past the limit.
-    void CountEntity(std::string_view layer);
-
     struct FreeMemory {
         void operator()(char* data) const;
     };
 
-    std::filesystem::path path_;
-    // Grown with realloc, which moves large blocks by remapping their pages
-    // rather than copying them.
+    std::optional<AtomicFileWriter> file_;
+    bool inMemory_ = true;
+    // The chunk being built, or the whole text of a drawing in memory. Grown
+    // with realloc, which moves large blocks by remapping their pages rather
+    // than copying them.
     std::unique_ptr<char, FreeMemory> data_;
     std::size_t size_ = 0;
     std::size_t capacity_ = 0;
-    std::int64_t entityCount_ = 0;
     bool tablesWritten_ = false;
     bool entitiesOpen_ = false;
 };

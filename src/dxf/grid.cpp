@@ -69,7 +69,7 @@ LabelOffsets OffsetsFor(bool bordered, double tX, double tY) {
 
 // Everything the steps of the grid share.
 struct GridContext {
-    DxfWriter& Writer;
+    DrawingSink& Sink;
     Axis X;
     Axis Y;
     bool Bordered = false;
@@ -120,14 +120,14 @@ void WriteYLabels(const GridContext& grid, bool left) {
         // left, inside it without one on the right.
         if (left == grid.Bordered) x -= length;
         const double y = kind == LabelKind::Maximum ? grid.Y.Max + o.YMaxY : value + (left ? o.LeftY : o.RightY);
-        grid.Writer.WriteText(GridLayer, text, x, y, 0, grid.Y.Decimals, grid.TY, 0);
+        grid.Sink.WriteText(GridLayer, text, x, y, 0, grid.Y.Decimals, grid.TY, 0);
     });
 }
 
 void WriteYAxisTitle(const GridContext& grid, bool left) {
     const double x = left ? grid.Bx0 + 1.5 * grid.TX : grid.Bx1 - 0.5 * grid.TX;
     const double y = (grid.By0 + grid.By1 - TextLength(grid.Y.Title) * grid.TY) * 0.5;
-    grid.Writer.WriteText(GridLayer, grid.Y.Title, x, y, 0, grid.TitleDecimals, grid.TY, 90);
+    grid.Sink.WriteText(GridLayer, grid.Y.Title, x, y, 0, grid.TitleDecimals, grid.TY, 90);
 }
 
 void WriteXLabels(const GridContext& grid, bool top) {
@@ -140,17 +140,17 @@ void WriteXLabels(const GridContext& grid, bool top) {
         double y = top ? grid.Y.Max + o.TopY : grid.Y.Min + o.BottomY;
         // The turned label ends at the grid edge, as on the Y sides.
         if (top != grid.Bordered) y -= length;
-        grid.Writer.WriteText(GridLayer, text, x, y, 0, grid.X.Decimals, grid.TX, 90);
+        grid.Sink.WriteText(GridLayer, text, x, y, 0, grid.X.Decimals, grid.TX, 90);
     });
 }
 
 void WriteXAxisTitle(const GridContext& grid, bool top) {
     const double x = (grid.Bx0 + grid.Bx1 - TextLength(grid.X.Title) * grid.TX) * 0.5;
     const double y = top ? grid.By1 - 1.5 * grid.TY : grid.By0 + 0.5 * grid.TY;
-    grid.Writer.WriteText(GridLayer, grid.X.Title, x, y, 0, grid.TitleDecimals, grid.TX, 0);
+    grid.Sink.WriteText(GridLayer, grid.X.Title, x, y, 0, grid.TitleDecimals, grid.TX, 0);
 }
 
-void WriteCuttingMarks(DxfWriter& writer, const MapLayout& layout, double aX, double aY,
+void WriteCuttingMarks(DrawingSink& sink, const MapLayout& layout, double aX, double aY,
                        int decimals) {
     const double x0 = layout.PlotXMin, x1 = layout.PlotXMax;
     const double y0 = layout.PlotYMin, y1 = layout.PlotYMax;
@@ -161,9 +161,9 @@ void WriteCuttingMarks(DxfWriter& writer, const MapLayout& layout, double aX, do
         {{x1, y0 + aY}, {x1, y0}, {x1 - aX, y0}},  // lower right
     };
     for (const auto& mark : marks) {
-        writer.BeginPolyline(GridLayer);
-        for (const auto& [x, y] : mark) writer.WriteVertex(x, y, 0, GridLayer, decimals);
-        writer.EndPolyline(GridLayer);
+        sink.BeginPolyline(GridLayer);
+        for (const auto& [x, y] : mark) sink.WriteVertex(x, y, 0, GridLayer, decimals);
+        sink.EndPolyline(GridLayer);
     }
 }
 
@@ -184,34 +184,33 @@ GridLines GridLineRange(int add, double spacing, double min, double max) {
     return lines;
 }
 
-void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
+void WriteGridLines(DrawingSink& sink, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
                     double xFirst, double xLast, double yMin, double yMax, double yGrid,
                     double yFirst, double yLast) {
-    writer.WriteComment("=== Border surrounding the grid");
-    writer.BeginPolyline(GridLayer);
+    sink.WriteComment("=== Border surrounding the grid");
+    sink.BeginPolyline(GridLayer);
     const std::pair<double, double> corners[] = {
         {xMin, yMin}, {xMin, yMax}, {xMax, yMax}, {xMax, yMin}, {xMin, yMin}};
-    for (const auto& [x, y] : corners) writer.WriteVertex(x, y, 0, GridLayer, GridDecimals);
-    writer.EndPolyline(GridLayer);
+    for (const auto& [x, y] : corners) sink.WriteVertex(x, y, 0, GridLayer, GridDecimals);
+    sink.EndPolyline(GridLayer);
 
     if (yOk) {
-        writer.WriteComment("=== Horizontal lines");
+        sink.WriteComment("=== Horizontal lines");
         ForEachStep(yFirst, yLast, std::fabs(yGrid), [&](double y) {
-            writer.WriteLine(xMin, y, 0, xMax, y, 0, GridLayer, GridDecimals);
+            sink.WriteLine(xMin, y, 0, xMax, y, 0, GridLayer, GridDecimals);
         });
     }
     if (xOk) {
-        writer.WriteComment("=== Vertical lines");
+        sink.WriteComment("=== Vertical lines");
         ForEachStep(xFirst, xLast, std::fabs(xGrid), [&](double x) {
-            writer.WriteLine(x, yMax, 0, x, yMin, 0, GridLayer, GridDecimals);
+            sink.WriteLine(x, yMax, 0, x, yMin, 0, GridLayer, GridDecimals);
         });
     }
 }
 
-void WriteGrid(DxfWriter& writer, const GridSet& set, const MapLayout& layout,
-               double xUnitsPerInch, double yUnitsPerInch, double borderSize, int titleDecimals,
-               char decimalSeparator) {
-    GridContext grid{writer, ReadAxis(set, XAxisFields, decimalSeparator),
+void WriteGrid(DrawingSink& sink, const GridSet& set, const MapLayout& layout, double xUnitsPerInch,
+               double yUnitsPerInch, double borderSize, int titleDecimals, char decimalSeparator) {
+    GridContext grid{sink, ReadAxis(set, XAxisFields, decimalSeparator),
                      ReadAxis(set, YAxisFields, decimalSeparator)};
     const double cuts[] = {FieldNumber(set, &GridSet::CutLeft, decimalSeparator),
                            FieldNumber(set, &GridSet::CutRight, decimalSeparator),
@@ -230,12 +229,12 @@ void WriteGrid(DxfWriter& writer, const GridSet& set, const MapLayout& layout,
     grid.Offsets = OffsetsFor(grid.Bordered, grid.TX, grid.TY);
 
     if (grid.Bordered) {
-        writer.WriteComment("=== Border encompassing the plot");
-        writer.WriteRectangle(grid.Bx0, grid.By0, grid.Bx1, grid.By1, GridLayer);
+        sink.WriteComment("=== Border encompassing the plot");
+        sink.WriteRectangle(grid.Bx0, grid.By0, grid.Bx1, grid.By1, GridLayer);
     }
-    WriteGridLines(writer, grid.Y.Lines.Ok, grid.X.Lines.Ok, grid.X.Min, grid.X.Max,
-                   grid.X.Spacing, grid.X.Lines.First, grid.X.Lines.Last, grid.Y.Min, grid.Y.Max,
-                   grid.Y.Spacing, grid.Y.Lines.First, grid.Y.Lines.Last);
+    WriteGridLines(sink, grid.Y.Lines.Ok, grid.X.Lines.Ok, grid.X.Min, grid.X.Max, grid.X.Spacing,
+                   grid.X.Lines.First, grid.X.Lines.Last, grid.Y.Min, grid.Y.Max, grid.Y.Spacing,
+                   grid.Y.Lines.First, grid.Y.Lines.Last);
     WriteYLabels(grid, true);
     WriteYAxisTitle(grid, true);
     WriteYLabels(grid, false);
@@ -246,7 +245,7 @@ void WriteGrid(DxfWriter& writer, const GridSet& set, const MapLayout& layout,
     WriteXAxisTitle(grid, false);
 
     if (std::any_of(std::begin(cuts), std::end(cuts), [](double cut) { return cut > 0; })) {
-        WriteCuttingMarks(writer, layout, 0.5 * xUnitsPerInch, 0.5 * yUnitsPerInch, titleDecimals);
+        WriteCuttingMarks(sink, layout, 0.5 * xUnitsPerInch, 0.5 * yUnitsPerInch, titleDecimals);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/set_store.h"
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -24,7 +24,7 @@ struct GridLines {
 GridLines GridLineRange(int add, double spacing, double min, double max);
 
 // The grid border and the interior horizontal and vertical lines.
-void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
+void WriteGridLines(DrawingSink& sink, bool yOk, bool xOk, double xMin, double xMax, double xGrid,
                     double xFirst, double xLast, double yMin, double yMax, double yGrid,
                     double yFirst, double yLast);
 
@@ -32,7 +32,7 @@ void WriteGridLines(DxfWriter& writer, bool yOk, bool xOk, double xMin, double x
 // separator; ConversionError for a text that is no number) and the drawing
 // extents from the layout. `titleDecimals` is the precision of the axis
 // titles' and cutting marks' coordinates.
-void WriteGrid(DxfWriter& writer, const GridSet& grid, const MapLayout& layout,
+void WriteGrid(DrawingSink& sink, const GridSet& grid, const MapLayout& layout,
                double xUnitsPerInch, double yUnitsPerInch, double borderSize, int titleDecimals,
                char decimalSeparator);
 

@@ -8,8 +8,8 @@
 #include <optional>
 
 #include "app/numbers.h"
+#include "dxf/drawing_sink.h"
 #include "dxf/dxf_number.h"
-#include "dxf/dxf_writer.h"
 
 namespace quadrel {
 namespace {

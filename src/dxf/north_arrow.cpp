@@ -45,15 +45,15 @@ NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double
     return {layout.XMax - d, layout.YMax - d - length};
 }
 
-void WriteNorthArrow(DxfWriter& writer, double x0, double y0, double unitsPerInch, double size) {
+void WriteNorthArrow(DrawingSink& sink, double x0, double y0, double unitsPerInch, double size) {
     if (size == 0) return;
-    writer.WriteComment("=== North Arrow ===");
+    sink.WriteComment("=== North Arrow ===");
     const double k = size * unitsPerInch;
     for (const ShapePoint& point : NorthArrowShape) {
-        if (point.Code == Open) writer.BeginPolyline(NorthArrowLayer);
-        writer.WriteVertex(x0 + k * (point.X - ShaftX), y0 + k * point.Y, 0, NorthArrowLayer,
-                           NorthArrowDecimals);
-        if (point.Code == End) writer.EndPolyline(NorthArrowLayer);
+        if (point.Code == Open) sink.BeginPolyline(NorthArrowLayer);
+        sink.WriteVertex(x0 + k * (point.X - ShaftX), y0 + k * point.Y, 0, NorthArrowLayer,
+                         NorthArrowDecimals);
+        if (point.Code == End) sink.EndPolyline(NorthArrowLayer);
     }
 }
 

@@ -6,7 +6,7 @@
 #include <optional>
 #include <string_view>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -38,6 +38,6 @@ NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double
                                     const MapLayout& layout);
 
 // Writes nothing for a size of 0.
-void WriteNorthArrow(DxfWriter& writer, double x0, double y0, double unitsPerInch, double size);
+void WriteNorthArrow(DrawingSink& sink, double x0, double y0, double unitsPerInch, double size);
 
 }  // namespace quadrel

@@ -50,72 +50,71 @@ struct Bar {
     double TextHeight = 0;
 };
 
-void WriteLabel(DxfWriter& writer, const Bar& bar, double x, double distance) {
-    writer.WriteText(ScaleBarLayer, DistanceLabel(distance), x, bar.LabelY, 0, TextDecimals,
-                     bar.TextHeight, 0);
+void WriteLabel(DrawingSink& sink, const Bar& bar, double x, double distance) {
+    sink.WriteText(ScaleBarLayer, DistanceLabel(distance), x, bar.LabelY, 0, TextDecimals,
+                   bar.TextHeight, 0);
 }
 
-void WriteDivision(DxfWriter& writer, const Bar& bar, double x) {
-    writer.WriteLine(x, bar.Bottom, 0, x, bar.Bottom + bar.Height, 0, ScaleBarLayer,
-                     GeometryDecimals);
+void WriteDivision(DrawingSink& sink, const Bar& bar, double x) {
+    sink.WriteLine(x, bar.Bottom, 0, x, bar.Bottom + bar.Height, 0, ScaleBarLayer,
+                   GeometryDecimals);
 }
 
 // Cells are filled alternately in the upper and the lower half, starting
 // with the upper one, so that the bar reads as a checker pattern.
 class CellFiller {
 public:
-    CellFiller(DxfWriter& writer, const Bar& bar, double uv)
-        : writer_(writer), bar_(bar), uv_(uv) {}
+    CellFiller(DrawingSink& sink, const Bar& bar, double uv) : sink_(sink), bar_(bar), uv_(uv) {}
 
     void Fill(double cellRightX, double cellLength) {
         const double halfHeight = bar_.Height / 2;
-        HatchHalfCell(writer_, cellRightX - cellLength, bar_.Bottom + upper_ * halfHeight,
-                      cellLength, halfHeight, uv_);
+        HatchHalfCell(sink_, cellRightX - cellLength, bar_.Bottom + upper_ * halfHeight, cellLength,
+                      halfHeight, uv_);
         upper_ = 1 - upper_;
     }
 
 private:
-    DxfWriter& writer_;
+    DrawingSink& sink_;
     const Bar& bar_;
     double uv_;
     int upper_ = 1;
 };
 
-void WriteFrameAndCentreLine(DxfWriter& writer, const Bar& bar) {
+void WriteFrameAndCentreLine(DrawingSink& sink, const Bar& bar) {
     const double right = bar.Left + bar.Length;
-    writer.WriteRectangle(bar.Left, bar.Bottom, right, bar.Bottom + bar.Height, ScaleBarLayer);
+    sink.WriteRectangle(bar.Left, bar.Bottom, right, bar.Bottom + bar.Height, ScaleBarLayer);
     const double middle = bar.Bottom + bar.Height / 2;
-    writer.WriteLine(bar.Left, middle, 0, right, middle, 0, ScaleBarLayer, GeometryDecimals);
+    sink.WriteLine(bar.Left, middle, 0, right, middle, 0, ScaleBarLayer, GeometryDecimals);
 }
 
 // The first unit is split into halves, the rest of the bar into whole units.
-void WriteDivisions(DxfWriter& writer, const Bar& bar, double uv) {
-    CellFiller cells(writer, bar, uv);
-    WriteLabel(writer, bar, bar.Left, 0);
+void WriteDivisions(DrawingSink& sink, const Bar& bar, double uv) {
+    CellFiller cells(sink, bar, uv);
+    WriteLabel(sink, bar, bar.Left, 0);
     const std::int64_t halves = StepCount(std::min(bar.Length / bar.Half, 2.0));
     const std::int64_t units =
         StepCount((bar.Length - static_cast<double>(halves) * bar.Half) / bar.Unit);
     double x = bar.Left;
     for (std::int64_t i = 1; i <= halves; ++i) {
         x = bar.Left + static_cast<double>(i) * bar.Half;
-        WriteDivision(writer, bar, x);
+        WriteDivision(sink, bar, x);
         cells.Fill(x, bar.Half);
-        WriteLabel(writer, bar, x, static_cast<double>(i) * bar.Half);
+        WriteLabel(sink, bar, x, static_cast<double>(i) * bar.Half);
     }
     for (std::int64_t j = 1; j <= units; ++j) {
         x += bar.Unit;
         const double distance =
             static_cast<double>(halves) * bar.Half + static_cast<double>(j) * bar.Unit;
         // The division at the bar's right end is the frame itself.
-        if (distance < bar.Length) WriteDivision(writer, bar, x);
+        if (distance < bar.Length) WriteDivision(sink, bar, x);
         cells.Fill(x, bar.Unit);
-        WriteLabel(writer, bar, x, distance);
+        WriteLabel(sink, bar, x, distance);
     }
 }
 
 }  // namespace
 
-void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, double ky, double ft,
+void WriteScaleBar(DrawingSink& sink, bool metric, double boxWidth, double kx, double ky, double ft,
                    double x0, double y0, double uh, double uv) {
     const UnitSystem& system = metric ? MetricUnits : ImperialUnits;
     const double r = system.BarUnitsPerInch;
@@ -132,30 +131,30 @@ void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, d
 
     const auto caption = static_cast<double>(system.Caption.size());
     const auto word = static_cast<double>(system.UnitWord.size());
-    writer.WriteText(ScaleBarLayer, system.Caption,
-                     x0 + uh * kx * CentredStart(0, BoxWidthIn, caption, TextHeightIn),
-                     y0 + uv * ky * CentredStart(1.5, 1.75, 1, TextHeightIn), 0, TextDecimals,
-                     bar.TextHeight, 0);
-    writer.WriteText(ScaleBarLayer, system.UnitWord,
-                     x0 + uh * kx * CentredStart(0, BoxWidthIn, word, TextHeightIn),
-                     y0 + bar.TextHeight, 0, TextDecimals, bar.TextHeight, 0);
+    sink.WriteText(ScaleBarLayer, system.Caption,
+                   x0 + uh * kx * CentredStart(0, BoxWidthIn, caption, TextHeightIn),
+                   y0 + uv * ky * CentredStart(1.5, 1.75, 1, TextHeightIn), 0, TextDecimals,
+                   bar.TextHeight, 0);
+    sink.WriteText(ScaleBarLayer, system.UnitWord,
+                   x0 + uh * kx * CentredStart(0, BoxWidthIn, word, TextHeightIn),
+                   y0 + bar.TextHeight, 0, TextDecimals, bar.TextHeight, 0);
 
     bar.Left = x0 + (boxUnits - bar.Length) / 2;
     // Only the bar's position follows ky; its height stays 0.15 sheet inch.
     bar.Bottom = y0 + uv * ky * CentredStart(0, 1.5, 1, BarHeightIn);
     bar.LabelY = bar.Bottom + bar.Height + bar.TextHeight / 2;
-    WriteFrameAndCentreLine(writer, bar);
-    WriteDivisions(writer, bar, uv);
+    WriteFrameAndCentreLine(sink, bar);
+    WriteDivisions(sink, bar, uv);
 }
 
-void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
+void HatchHalfCell(DrawingSink& sink, double leftX, double baseY, double length, double halfHeight,
                    double uv) {
     const double spacing = HatchSpacingIn * uv;
     if (!(spacing > 0) || !std::isfinite(spacing)) return;
     const std::int64_t lines = StepCount(std::trunc(halfHeight / spacing));
     for (std::int64_t i = 1; i < lines; ++i) {
         const double y = baseY + static_cast<double>(i) * spacing;
-        writer.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
+        sink.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
     }
 }
 

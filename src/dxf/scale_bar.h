@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 
 namespace quadrel {
 
@@ -15,12 +15,12 @@ inline constexpr std::string_view ScaleBarLayer = "Scale_Bar";
 // the block's lower-left corner; uh, uv: units per sheet inch for horizontal
 // and vertical quantities. Writes nothing when the box is narrower than the
 // shortest bar.
-void WriteScaleBar(DxfWriter& writer, bool metric, double boxWidth, double kx, double ky,
-                   double ft, double x0, double y0, double uh, double uv);
+void WriteScaleBar(DrawingSink& sink, bool metric, double boxWidth, double kx, double ky, double ft,
+                   double x0, double y0, double uh, double uv);
 
 // Fills one half of a bar cell with horizontal lines 0.005 sheet inch
 // apart, none on the half's edges.
-void HatchHalfCell(DxfWriter& writer, double leftX, double baseY, double length, double halfHeight,
+void HatchHalfCell(DrawingSink& sink, double leftX, double baseY, double length, double halfHeight,
                    double uv);
 
 }  // namespace quadrel

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 
 namespace quadrel {
 

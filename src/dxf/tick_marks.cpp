@@ -80,17 +80,17 @@ TickSide ReadSide(const GridSet& set, bool vertical, int type, double unitsPerIn
     return side;
 }
 
-void WriteEdge(DxfWriter& writer, const TickSide& side, const TickEdge& edge, double textHeight,
+void WriteEdge(DrawingSink& sink, const TickSide& side, const TickEdge& edge, double textHeight,
                char separator) {
     if (!(std::fabs(edge.Length) > 0) || !(side.Spacing > 0)) return;
-    writer.WriteComment(edge.Comment);
+    sink.WriteComment(edge.Comment);
     ForEachStep(side.Start, side.End, side.Spacing, [&](double value) {
         if (std::fmod(value, side.Grid) == 0) return;  // a grid line lies here
         const double inner = edge.Position + edge.Length;
         if (side.Vertical) {
-            writer.WriteLine(value, edge.Position, 0, value, inner, 0, side.Layer, TickDecimals);
+            sink.WriteLine(value, edge.Position, 0, value, inner, 0, side.Layer, TickDecimals);
         } else {
-            writer.WriteLine(edge.Position, value, 0, inner, value, 0, side.Layer, TickDecimals);
+            sink.WriteLine(edge.Position, value, 0, inner, value, 0, side.Layer, TickDecimals);
         }
         if (side.Type == TicksOnly) return;
         const std::string label = LabelText(value + side.Const, side.Decimals, separator);
@@ -98,9 +98,9 @@ void WriteEdge(DxfWriter& writer, const TickSide& side, const TickEdge& edge, do
                               static_cast<double>(CharacterCount(label)) * edge.LabelLengthUnit;
         const double along = value + edge.LabelAlong;
         if (side.Vertical) {
-            writer.WriteText(side.Layer, label, along, across, 0, side.Decimals, textHeight, 90);
+            sink.WriteText(side.Layer, label, along, across, 0, side.Decimals, textHeight, 90);
         } else {
-            writer.WriteText(side.Layer, label, across, along, 0, side.Decimals, textHeight, 0);
+            sink.WriteText(side.Layer, label, across, along, 0, side.Decimals, textHeight, 0);
         }
     });
 }
@@ -119,7 +119,7 @@ double LabelAcrossOffset(const TickSide& side, double text, double length) {
     return side.Type == LabelsBeside ? 0.5 * text + length : 0.5 * text;
 }
 
-void WriteSide(DxfWriter& writer, const TickSide& side, double tX, double tY, char separator) {
+void WriteSide(DrawingSink& sink, const TickSide& side, double tX, double tY, char separator) {
     // Across the edge, labels are measured in tX on the left and right edges
     // and in tY on the lower and upper ones.
     const double acrossText = side.Vertical ? tY : tX;
@@ -130,13 +130,13 @@ void WriteSide(DxfWriter& writer, const TickSide& side, double tX, double tY, ch
     const TickEdge high{side.Vertical ? "=== Vertical ticks: UPPER side" : "=== Horizontal ticks: RIGHT side",
                         side.HighEdge, -side.HighLength,
                         -LabelAcrossOffset(side, acrossText, side.HighLength), along, acrossText};
-    WriteEdge(writer, side, low, tY, separator);
-    WriteEdge(writer, side, high, tY, separator);
+    WriteEdge(sink, side, low, tY, separator);
+    WriteEdge(sink, side, high, tY, separator);
 }
 
 }  // namespace
 
-void WriteTickMarks(DxfWriter& writer, const GridSet& set, double xUnitsPerInch,
+void WriteTickMarks(DrawingSink& sink, const GridSet& set, double xUnitsPerInch,
                     double yUnitsPerInch, char decimalSeparator) {
     // A type beyond 4 can only have been typed since the set was shown; it
     // draws nothing, as 0 does.
@@ -154,8 +154,8 @@ void WriteTickMarks(DxfWriter& writer, const GridSet& set, double xUnitsPerInch,
     }
     const double tX = TickTextInches * xUnitsPerInch;
     const double tY = TickTextInches * yUnitsPerInch;
-    if (horizontal) WriteSide(writer, *horizontal, tX, tY, decimalSeparator);
-    if (vertical) WriteSide(writer, *vertical, tX, tY, decimalSeparator);
+    if (horizontal) WriteSide(sink, *horizontal, tX, tY, decimalSeparator);
+    if (vertical) WriteSide(sink, *vertical, tX, tY, decimalSeparator);
 }
 
 }  // namespace quadrel

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "app/set_store.h"
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 
 namespace quadrel {
 
@@ -15,7 +15,7 @@ inline constexpr std::string_view VerticalTicksLayer = "VTicks";
 
 // Reads the tick values from the set's texts (ConversionError for a text
 // that is no number). A spacing of 0 or less draws no ticks on its edges.
-void WriteTickMarks(DxfWriter& writer, const GridSet& grid, double xUnitsPerInch,
+void WriteTickMarks(DrawingSink& sink, const GridSet& grid, double xUnitsPerInch,
                     double yUnitsPerInch, char decimalSeparator);
 
 }  // namespace quadrel

@@ -34,7 +34,7 @@ double ShrinkFactor(double inches, double unitsPerInch, double spaceUnits) {
 
 // Lengthens the grid border's two sides down past the block, so that with
 // the border itself it closes one outline round grid and block.
-void WriteBorderExtension(DxfWriter& writer, std::string_view layer, const MapLayout& layout,
+void WriteBorderExtension(DrawingSink& sink, std::string_view layer, const MapLayout& layout,
                           const TitleBlockFrame& frame, double borderWidthUnits) {
     const double left = layout.BorderXMin;
     const double right = layout.BorderXMin + borderWidthUnits;
@@ -42,34 +42,33 @@ void WriteBorderExtension(DxfWriter& writer, std::string_view layer, const MapLa
     const double bottom = layout.BorderYMin - frame.Fy * layout.TitleBlockHeightIn;
     const std::array<std::pair<double, double>, 4> corners{
         {{left, top}, {left, bottom}, {right, bottom}, {right, top}}};
-    writer.BeginPolyline(layer);
+    sink.BeginPolyline(layer);
     for (const auto& [x, y] : corners) {
-        writer.WriteVertex(x, y, 0, layer, TitleBlockGeometryDecimals);
+        sink.WriteVertex(x, y, 0, layer, TitleBlockGeometryDecimals);
     }
-    writer.EndPolyline(layer);
+    sink.EndPolyline(layer);
 }
 
-void WriteFrames(DxfWriter& writer, std::string_view layer, const MapLayout& layout,
+void WriteFrames(DrawingSink& sink, std::string_view layer, const MapLayout& layout,
                  const TitleBlockFrame& frame) {
     const double width = layout.TitleBlockWidthIn;
     const double height = layout.TitleBlockHeightIn;
-    writer.WriteRectangle(frame.X(0), frame.Y(0), frame.X(width), frame.Y(height), layer);
-    writer.WriteRectangle(frame.X(InnerFrameInset), frame.Y(InnerFrameInset),
-                          frame.X(width - InnerFrameInset), frame.Y(height - InnerFrameInset),
-                          layer);
+    sink.WriteRectangle(frame.X(0), frame.Y(0), frame.X(width), frame.Y(height), layer);
+    sink.WriteRectangle(frame.X(InnerFrameInset), frame.Y(InnerFrameInset),
+                        frame.X(width - InnerFrameInset), frame.Y(height - InnerFrameInset), layer);
 }
 
-void WriteRules(DxfWriter& writer, std::string_view layer, std::span<const BlockRule> rules,
+void WriteRules(DrawingSink& sink, std::string_view layer, std::span<const BlockRule> rules,
                 const TitleBlockFrame& frame) {
     for (const BlockRule& rule : rules) {
-        writer.WriteLine(frame.X(rule.U1), frame.Y(rule.V1), 0, frame.X(rule.U2), frame.Y(rule.V2),
-                         0, layer, TitleBlockGeometryDecimals);
+        sink.WriteLine(frame.X(rule.U1), frame.Y(rule.V1), 0, frame.X(rule.U2), frame.Y(rule.V2), 0,
+                       layer, TitleBlockGeometryDecimals);
     }
 }
 
-void WriteScaleBox(DxfWriter& writer, const MapLayout& layout, const TitleBlockFrame& frame,
+void WriteScaleBox(DrawingSink& sink, const MapLayout& layout, const TitleBlockFrame& frame,
                    double unitsPerInch) {
-    WriteScaleBar(writer, layout.Metric, ScaleBoxWidth * frame.Kx, frame.Kx, frame.Ky, frame.Ft,
+    WriteScaleBar(sink, layout.Metric, ScaleBoxWidth * frame.Kx, frame.Kx, frame.Ky, frame.Ft,
                   layout.TitleBlockLeftX, layout.TitleBlockBottomY, unitsPerInch, unitsPerInch);
 }
 
@@ -111,33 +110,33 @@ Placement PlaceAlongU(const BlockText& item, std::size_t characters) {
     return {};
 }
 
-void WriteBlockText(DxfWriter& writer, std::string_view layer, const BlockText& item,
+void WriteBlockText(DrawingSink& sink, std::string_view layer, const BlockText& item,
                     const std::string& text, const TitleBlockFrame& frame) {
     const Placement place = PlaceAlongU(item, CharacterCount(text));
     const int copies = item.Bold ? BoldCopies : 1;
     for (int copy = 0; copy < copies; ++copy) {
-        writer.WriteText(layer, text, frame.X(place.U + BoldShift * copy), frame.Y(item.V), 0,
-                         TitleBlockTextDecimals, frame.Height(place.Height), item.Rotation);
+        sink.WriteText(layer, text, frame.X(place.U + BoldShift * copy), frame.Y(item.V), 0,
+                       TitleBlockTextDecimals, frame.Height(place.Height), item.Rotation);
     }
 }
 
-void WriteTexts(DxfWriter& writer, std::string_view layer, std::span<const BlockText> items,
+void WriteTexts(DrawingSink& sink, std::string_view layer, std::span<const BlockText> items,
                 const MapLayout& layout, const TitleBlockTexts& texts,
                 const TitleBlockFrame& frame) {
     for (const BlockText& item : items) {
         const std::string text = BlockTextValue(item, layout, texts);
-        if (!text.empty()) WriteBlockText(writer, layer, item, text, frame);
+        if (!text.empty()) WriteBlockText(sink, layer, item, text, frame);
     }
 }
 
 // Below the extended border, where it stays clear of the block's rules.
-void WriteFileName(DxfWriter& writer, std::string_view layer, const MapLayout& layout,
+void WriteFileName(DrawingSink& sink, std::string_view layer, const MapLayout& layout,
                    const TitleBlockFrame& frame, std::string_view fileName) {
     if (fileName.empty()) return;
     const double height = frame.Height(FileNameHeight);
     const double y =
         layout.BorderYMin - frame.Fy * layout.TitleBlockHeightIn - FileNameDrop * height;
-    writer.WriteText(layer, fileName, layout.BorderXMin, y, 0, TitleBlockTextDecimals, height, 0);
+    sink.WriteText(layer, fileName, layout.BorderXMin, y, 0, TitleBlockTextDecimals, height, 0);
 }
 
 }  // namespace
@@ -162,16 +161,16 @@ std::string ScaleText(const MapLayout& layout, char decimalSeparator) {
     return std::string(ImperialScalePrefix) + scale + "'";
 }
 
-void WriteTitleBlock(DxfWriter& writer, const TitleBlockPlan& plan, double borderWidthUnits,
+void WriteTitleBlock(DrawingSink& sink, const TitleBlockPlan& plan, double borderWidthUnits,
                      double unitsPerInch, const MapLayout& layout, const TitleBlockTexts& texts) {
     const TitleBlockFrame frame(layout, unitsPerInch);
-    writer.WriteComment(plan.Comment);
-    WriteBorderExtension(writer, plan.Layer, layout, frame, borderWidthUnits);
-    WriteFrames(writer, plan.Layer, layout, frame);
-    WriteRules(writer, plan.Layer, plan.Rules, frame);
-    WriteScaleBox(writer, layout, frame, unitsPerInch);
-    WriteTexts(writer, plan.Layer, plan.Texts, layout, texts, frame);
-    WriteFileName(writer, plan.Layer, layout, frame, texts.FileName);
+    sink.WriteComment(plan.Comment);
+    WriteBorderExtension(sink, plan.Layer, layout, frame, borderWidthUnits);
+    WriteFrames(sink, plan.Layer, layout, frame);
+    WriteRules(sink, plan.Layer, plan.Rules, frame);
+    WriteScaleBox(sink, layout, frame, unitsPerInch);
+    WriteTexts(sink, plan.Layer, plan.Texts, layout, texts, frame);
+    WriteFileName(sink, plan.Layer, layout, frame, texts.FileName);
 }
 
 }  // namespace quadrel

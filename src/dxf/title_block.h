@@ -8,7 +8,7 @@
 
 #include "app/set_store.h"
 #include "dxf/centred_start.h"
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -155,7 +155,7 @@ struct TitleBlockPlan {
 
 // Writes a block in the order every type follows: comment, border
 // extension, outer and inner frame, rules, scale bar, texts, file name.
-void WriteTitleBlock(DxfWriter& writer, const TitleBlockPlan& plan, double borderWidthUnits,
+void WriteTitleBlock(DrawingSink& sink, const TitleBlockPlan& plan, double borderWidthUnits,
                      double unitsPerInch, const MapLayout& layout, const TitleBlockTexts& texts);
 
 }  // namespace quadrel

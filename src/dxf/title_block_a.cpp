@@ -77,10 +77,10 @@ constexpr std::array<BlockText, 34> Texts{{
 
 }  // namespace
 
-void WriteTitleBlockA(DxfWriter& writer, double borderWidthUnits, double xUnitsPerInch,
+void WriteTitleBlockA(DrawingSink& sink, double borderWidthUnits, double xUnitsPerInch,
                       const MapLayout& layout, const TitleBlockTexts& texts) {
     const TitleBlockPlan plan{TitleBlockALayer, "=== Title Block A", Rules, Texts};
-    WriteTitleBlock(writer, plan, borderWidthUnits, xUnitsPerInch, layout, texts);
+    WriteTitleBlock(sink, plan, borderWidthUnits, xUnitsPerInch, layout, texts);
 }
 
 }  // namespace quadrel

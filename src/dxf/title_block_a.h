@@ -4,7 +4,7 @@
 
 #include <string_view>
 
-#include "dxf/dxf_writer.h"
+#include "dxf/drawing_sink.h"
 #include "dxf/title_block.h"
 #include "layout/map_layout.h"
 
@@ -12,7 +12,7 @@ namespace quadrel {
 
 inline constexpr std::string_view TitleBlockALayer = "Title_Block_A";
 
-void WriteTitleBlockA(DxfWriter& writer, double borderWidthUnits, double xUnitsPerInch,
+void WriteTitleBlockA(DrawingSink& sink, double borderWidthUnits, double xUnitsPerInch,
                       const MapLayout& layout, const TitleBlockTexts& texts);
 
 }  // namespace quadrel

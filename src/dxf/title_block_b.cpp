@@ -47,10 +47,10 @@ constexpr std::array<BlockText, 18> Texts{{
 
 }  // namespace
 
-void WriteTitleBlockB(DxfWriter& writer, double borderWidthUnits, double xUnitsPerInch,
+void WriteTitleBlockB(DrawingSink& sink, double borderWidthUnits, double xUnitsPerInch,
                       const MapLayout& layout, const TitleBlockTexts& texts) {
     const TitleBlockPlan plan{TitleBlockBLayer, "=== Title Block B", Rules, Texts};
-    WriteTitleBlock(writer, plan, borderWidthUnits, xUnitsPerInch, layout, texts);
+    WriteTitleBlock(sink, plan, borderWidthUnits, xUnitsPerInch, layout, texts);
 }
 
 }  // namespace quadrel

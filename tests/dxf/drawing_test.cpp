@@ -58,7 +58,8 @@ DrawingInput SheetInput(TitleBlockChoice titleBlock, double border = 1) {
 
 DxfFile DrawSheet(const DrawingInput& input) {
     DxfWriter writer;
-    WriteDrawing(writer, "sheet.dxf", input);
+    writer.OpenDrawing();
+    WriteDrawing(writer, input);
     return testing::ParseDxf(writer.Text());
 }
 
@@ -135,7 +136,8 @@ TEST(WriteDrawing, NegativeBorderStillGivesFiniteNumbers) {
         // Wider than the grid: the bordered width is negative.
         const DrawingInput input = SheetInput(choice, -20);
         DxfWriter writer;
-        WriteDrawing(writer, "sheet.dxf", input);
+        writer.OpenDrawing();
+        WriteDrawing(writer, input);
         const std::string_view text = writer.Text();
         EXPECT_EQ(text.find("nan"), std::string::npos);
         EXPECT_EQ(text.find("inf"), std::string::npos);
@@ -148,7 +150,8 @@ TEST(CreateDrawingFile, WritesTheDrawingToThePath) {
     const DrawingInput input = SheetInput(TitleBlockChoice::TypeB);
     CreateDrawingFile(dir / "sheet.dxf", input);
     DxfWriter writer;
-    WriteDrawing(writer, dir / "sheet.dxf", input);
+    writer.OpenDrawing();
+    WriteDrawing(writer, input);
     EXPECT_EQ(testing::TempDir::Read(dir / "sheet.dxf"), writer.Text());
     EXPECT_EQ(dir.FileCount(), 1U);
 }

@@ -55,7 +55,7 @@ inline MapLayout LayoutFor(double xUnitsPerInch, double yUnitsPerInch) {
 template <typename Body>
 DxfFile Draw(Body body) {
     DxfWriter writer;
-    writer.OpenDrawing("unused.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     body(writer);

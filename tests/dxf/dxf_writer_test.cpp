@@ -82,7 +82,7 @@ TEST(DxfText, Windows1252WithEscapesForTheRest) {
 template <typename Body>
 std::string Drawing(Body body) {
     DxfWriter writer;
-    writer.OpenDrawing("unused.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(-1.5, 2, 300.25, 400);
     writer.WriteTables();
     body(writer);
@@ -179,7 +179,7 @@ TEST(DxfWriter, CountsEveryEntityAndVertex) {
 
 TEST(DxfWriter, MoreThanAMillionEntitiesAreRefusedNamingTheLayer) {
     DxfWriter writer;
-    writer.OpenDrawing("unused.dxf");
+    writer.OpenDrawing();
     writer.BeginPolyline("Grid");
     for (std::int64_t i = 1; i < MaxDrawingEntities; ++i) writer.WriteVertex(0, 0, 0, "Grid", 0);
     try {
@@ -195,12 +195,13 @@ TEST(DxfWriter, CloseDrawingWritesExactlyTheText) {
     testing::TempDir dir;
     DxfWriter writer;
     writer.OpenDrawing(dir / "out.dxf");
-    writer.WriteHeader(0, 0, 1, 1);
+    writer.WriteHeader(-1.5, 2, 300.25, 400);
     writer.WriteTables();
     writer.WriteLine(0, 0, 0, 1, 1, 0, "Grid", 3);
     writer.EndDrawing();
     writer.CloseDrawing();
-    EXPECT_EQ(testing::TempDir::Read(dir / "out.dxf"), writer.Text());
+    EXPECT_EQ(testing::TempDir::Read(dir / "out.dxf"),
+              Drawing([](DxfWriter& inMemory) { inMemory.WriteLine(0, 0, 0, 1, 1, 0, "Grid", 3); }));
     EXPECT_EQ(dir.FileCount(), 1U);
 }
 

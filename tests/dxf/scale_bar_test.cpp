@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/dxf_writer.h"
 #include "support/dxf_reader.h"
 
 namespace quadrel {
@@ -28,7 +29,7 @@ struct BarBox {
 
 DxfFile DrawBar(const BarBox& box) {
     DxfWriter writer;
-    writer.OpenDrawing("x.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     WriteScaleBar(writer, box.Metric, box.BoxWidth, box.K, box.K, box.UnitsPerInch * box.K, X0, Y0,
@@ -179,7 +180,7 @@ INSTANTIATE_TEST_SUITE_P(HatchHalfCell, HatchHalfCellCount,
 
 TEST(HatchHalfCell, LinesRunAcrossTheCellInsideTheHalf) {
     DxfWriter writer;
-    writer.OpenDrawing("x.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     HatchHalfCell(writer, 20, 40, 50, 7.5, 100);

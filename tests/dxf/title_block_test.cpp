@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "dxf/dxf_writer.h"
 #include "dxf/scale_bar.h"
 #include "dxf/title_block_a.h"
 #include "dxf/title_block_b.h"
@@ -17,7 +18,8 @@ using quadrel::testing::DxfEntity;
 using quadrel::testing::DxfFile;
 using quadrel::testing::ParseDxf;
 
-using BlockWriter = void (*)(DxfWriter&, double, double, const MapLayout&, const TitleBlockTexts&);
+using BlockWriter = void (*)(DrawingSink&, double, double, const MapLayout&,
+                             const TitleBlockTexts&);
 
 // U = 100 below a bordered grid 2520 units wide from x = 400: the block's
 // lower-left corner is (1000, 500) for type A and (1400, 500) for type B.
@@ -50,7 +52,7 @@ DxfFile Draw(BlockWriter write, const MapLayout& layout, const TitleSet& title,
              std::string_view date = "", std::string_view fileName = "",
              double borderWidth = WideBorder) {
     DxfWriter writer;
-    writer.OpenDrawing("x.dxf");
+    writer.OpenDrawing();
     writer.WriteHeader(0, 0, 1, 1);
     writer.WriteTables();
     write(writer, borderWidth, 100, layout, TitleBlockTexts{title, date, fileName, '.'});
