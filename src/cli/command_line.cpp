@@ -1,19 +1,25 @@
 #include "cli/command_line.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
+#include <cstdio>
 #include <cstdlib>
 #include <ctime>
 #include <exception>
 #include <filesystem>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <ostream>
 #include <set>
+#include <sstream>
 #include <stdexcept>
 #include <string_view>
+#include <system_error>
 
 #include "app/messages.h"
+#include "cli/terminal.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
 
@@ -28,6 +34,8 @@ constexpr std::string_view UsageText =
     "       quadrel samples [--dir DIR]\n"
     "       quadrel limits --grid FILE [--set N]\n"
     "       quadrel dxf --grid FILE [--set N] [--title FILE] [--title-set M] --output OUT.dxf\n"
+    "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
+    "                      [--format dxf]...\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -38,9 +46,15 @@ constexpr std::string_view UsageText =
     "           shows title set M (default 1); creates the DXF drawing OUT.dxf and\n"
     "           prints its path. The title block's date is today's, or that of\n"
     "           SOURCE_DATE_EPOCH when set.\n"
+    "  series   draws every grid set of FILE as dxf draws it, each into the folder DIR\n"
+    "           as NN-DESCRIPTION.dxf (NN the set's number, the description without the\n"
+    "           characters a file name cannot hold) and prints the paths; sets that\n"
+    "           cannot be drawn are listed with the reason at the end, the others are\n"
+    "           written all the same. dxf is the only --format so far.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
-    "file error stopped the command, or the command line was not understood.\n";
+    "file error stopped the command (for series: any set), or the command line was\n"
+    "not understood.\n";
 
 // A command line that cannot be run as given.
 class UsageError : public std::runtime_error {
@@ -48,11 +62,15 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+using Options = std::multimap<std::string, std::string>;
+
 // "--name value" and "--name=value" options after the subcommand; every
-// option takes a value and may be given once.
-std::map<std::string, std::string> ParseOptions(const std::vector<std::string>& arguments,
-                                                const std::set<std::string>& allowed) {
-    std::map<std::string, std::string> options;
+// option takes a value and may be given once, a repeatable one again and
+// again.
+Options ParseOptions(const std::vector<std::string>& arguments,
+                     const std::set<std::string>& allowed,
+                     const std::set<std::string>& repeatable = {}) {
+    Options options;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         std::string name = arguments[i];
         std::optional<std::string> value;
@@ -65,7 +83,10 @@ std::map<std::string, std::string> ParseOptions(const std::vector<std::string>& 
             if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (!options.emplace(name, *value).second) throw UsageError(name + " is given twice");
+        if (repeatable.count(name) == 0 && options.count(name) != 0) {
+            throw UsageError(name + " is given twice");
+        }
+        options.emplace(name, *value);
     }
     return options;
 }
@@ -191,15 +212,14 @@ std::optional<int> OpenGridSet(Session& session, const std::string& gridFile,
     return std::nullopt;
 }
 
-std::optional<int> SetOption(const std::map<std::string, std::string>& options,
-                             const std::string& name) {
+std::optional<int> SetOption(const Options& options, const std::string& name) {
     const auto option = options.find(name);
     if (option == options.end()) return std::nullopt;
     return ParseSetNumber(name, option->second);
 }
 
-const std::string& RequiredOption(const std::map<std::string, std::string>& options,
-                                  const std::string& name, const std::string& usage) {
+const std::string& RequiredOption(const Options& options, const std::string& name,
+                                  const std::string& usage) {
     const auto option = options.find(name);
     if (option == options.end()) throw UsageError(usage);
     return option->second;
@@ -246,45 +266,242 @@ std::optional<int> OpenTitleSet(Session& session, const std::string& titleFile, 
     return std::nullopt;
 }
 
+// What the drawing commands draw: a grid set of a grid data file and,
+// with a title block data file, one of its title sets.
+struct SheetChoice {
+    std::string Grid;
+    std::optional<int> Set;  // default: the last set of the file
+    std::optional<std::string> Title;
+    int TitleSet = 1;
+};
+
+SheetChoice ReadSheetChoice(const Options& options, const std::string& usage) {
+    SheetChoice choice;
+    choice.Grid = RequiredOption(options, "--grid", usage);
+    choice.Set = SetOption(options, "--set");
+    const std::optional<int> titleSet = SetOption(options, "--title-set");
+    if (const auto title = options.find("--title"); title != options.end()) {
+        choice.Title = title->second;
+    } else if (titleSet) {
+        throw UsageError("--title-set needs --title FILE");
+    }
+    choice.TitleSet = titleSet.value_or(1);
+    return choice;
+}
+
+// Shows the chosen sets on the forms as a person would before pressing
+// Create output. An exit status when that failed.
+std::optional<int> ShowSheet(Session& session, const SheetChoice& choice, std::ostream& err) {
+    if (const auto stopped = OpenGridSet(session, choice.Grid, choice.Set, err)) return stopped;
+    if (choice.Title) return OpenTitleSet(session, *choice.Title, choice.TitleSet, err);
+    return std::nullopt;
+}
+
+// Presses Create output, answers the save dialog with `path` and the exit
+// question with Cancel; whether the drawing was written (the exit question
+// follows only a drawing that was).
+bool CreateOutput(Session& session, const std::filesystem::path& path) {
+    ScriptedPlatform& platform = session.platform;
+    platform.SaveAnswers.assign({path});
+    platform.OkCancelAnswers.assign({false});  // stay: the command ends itself
+    const std::size_t asked = platform.Questions.size();
+    session.form.BitBtnCreateOutput.Click();
+    platform.SaveAnswers.clear();
+    platform.OkCancelAnswers.clear();
+    return platform.Questions.size() > asked;
+}
+
+// Why no drawing was written, when no error report has said so.
+void ReportNoDrawing(const Session& session, std::ostream& err) {
+    if (session.ErrorsReported > 0) return;
+    const std::string shown = session.form.MessageArea.Caption();
+    err << (shown.find_first_not_of(' ') == std::string::npos ? "quadrel: no drawing was written"
+                                                              : shown)
+        << '\n';
+}
+
 int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
     const auto options =
         ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set", "--output"});
     const std::string usage = "dxf needs --grid FILE and --output OUT.dxf";
-    const std::string& grid = RequiredOption(options, "--grid", usage);
+    const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
-    const std::optional<int> setNumber = SetOption(options, "--set");
-    const std::optional<int> titleSetNumber = SetOption(options, "--title-set");
-    const auto title = options.find("--title");
-    if (titleSetNumber && title == options.end()) throw UsageError("--title-set needs --title FILE");
 
     Session session(err);
     session.platform.Date = DrawingDate();
-    if (const auto stopped = OpenGridSet(session, grid, setNumber, err)) return *stopped;
-    if (title != options.end()) {
-        if (const auto stopped = OpenTitleSet(session, title->second, titleSetNumber.value_or(1), err)) {
-            return *stopped;
-        }
-    }
-
-    TMGridInfo& form = session.form;
-    session.platform.SaveAnswers.emplace_back(std::filesystem::path(output));
-    session.platform.OkCancelAnswers.push_back(false);  // stay: the command ends itself
-    form.BitBtnCreateOutput.Click();
-    // The exit question follows only a drawing that was written.
-    if (session.platform.Questions.empty()) {
-        if (session.ErrorsReported == 0) {
-            const std::string shown = form.MessageArea.Caption();
-            err << (shown.find_first_not_of(' ') == std::string::npos ? "quadrel: no drawing was written"
-                                                                      : shown)
-                << '\n';
-        }
+    if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
+    if (!CreateOutput(session, output)) {
+        ReportNoDrawing(session, err);
         return ExitStopped;
     }
     out << output << '\n';
     return ExitSuccess;
 }
 
+// An output format of `series`: a set shown on the forms is written to a
+// file with this extension. A format is one entry in SeriesFormats.
+struct SeriesFormat {
+    std::string_view Name;
+    std::string_view Extension;
+    // Whether the file was written; the reasons when not are on the
+    // session's error stream.
+    bool (*Write)(Session& session, const std::filesystem::path& path, std::ostream& err);
+};
+
+bool WriteDxf(Session& session, const std::filesystem::path& path, std::ostream& err) {
+    if (CreateOutput(session, path)) return true;
+    ReportNoDrawing(session, err);
+    return false;
+}
+
+constexpr std::array<SeriesFormat, 1> SeriesFormats{{{"dxf", ".dxf", &WriteDxf}}};
+
+std::vector<const SeriesFormat*> ChosenFormats(const Options& options) {
+    std::vector<const SeriesFormat*> chosen;
+    const auto [first, last] = options.equal_range("--format");
+    for (auto option = first; option != last; ++option) {
+        const auto format = std::find_if(SeriesFormats.begin(), SeriesFormats.end(),
+                                         [&](const auto& f) { return f.Name == option->second; });
+        if (format == SeriesFormats.end()) {
+            std::string known;
+            for (const SeriesFormat& f : SeriesFormats) {
+                known += (known.empty() ? "" : ", ") + std::string(f.Name);
+            }
+            throw UsageError("--format '" + option->second + "' is not available; series writes " +
+                             known);
+        }
+        if (std::find(chosen.begin(), chosen.end(), &*format) == chosen.end()) {
+            chosen.push_back(&*format);
+        }
+    }
+    if (chosen.empty()) chosen.push_back(&SeriesFormats.front());
+    return chosen;
+}
+
+// Characters that Windows or POSIX do not allow in a file name.
+bool AllowedInFileName(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20U && std::string_view("<>:\"/\\|?*").find(c) == std::string_view::npos;
+}
+
+// The description made fit for a file name, on both systems.
+std::string FileNameDescription(std::string_view description) {
+    std::string kept;
+    std::copy_if(description.begin(), description.end(), std::back_inserter(kept),
+                 AllowedInFileName);
+    // Windows drops dots and blanks at a name's end; blanks at its start
+    // would only hide it in a listing.
+    const auto start = kept.find_first_not_of(' ');
+    if (start == std::string::npos) return {};
+    kept.erase(kept.find_last_not_of(". ") + 1);
+    return kept.substr(start);
+}
+
+// The lines of a report as one line, "; " between them, without the
+// blanks that start a numbered message.
+std::string OneLine(const std::string& report) {
+    std::istringstream lines(report);
+    std::string joined;
+    std::string last;
+    for (std::string line; std::getline(lines, line);) {
+        const auto start = line.find_first_not_of(' ');
+        // A fault met twice on the way (showing the set, then drawing it)
+        // is told once.
+        if (start == std::string::npos || line.substr(start) == last) continue;
+        last = line.substr(start);
+        if (!joined.empty()) joined += "; ";
+        joined += last;
+    }
+    return joined;
+}
+
+// A set that `series` could not draw, and why.
+struct SeriesFailure {
+    int Set = 0;
+    std::string Name;
+    std::string Reasons;
+};
+
+int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+              bool showProgress) {
+    const auto options = ParseOptions(
+        arguments, {"--grid", "--title", "--title-set", "--dir", "--format"}, {"--format"});
+    const std::string usage = "series needs --grid FILE and --dir DIR";
+    SheetChoice choice = ReadSheetChoice(options, usage);
+    const std::filesystem::path dir = RequiredOption(options, "--dir", usage);
+    const std::vector<const SeriesFormat*> formats = ChosenFormats(options);
+    std::error_code notThere;
+    if (!std::filesystem::is_directory(dir, notThere)) {
+        err << "quadrel: " << dir.string() << " is no folder\n";
+        return ExitStopped;
+    }
+    const std::string date = DrawingDate();
+
+    // The sets and their descriptions, as the file gives them; a file or a
+    // title set that cannot be read stops the whole series at once. What
+    // reading reports about single sets is told with those sets below.
+    std::ostringstream probeErr;
+    Session probe(probeErr);
+    probe.platform.OpenAnswers.emplace_back(std::filesystem::path(choice.Grid));
+    probe.form.ButtonGetFileName.Click();
+    if (!probe.form.Store.GridFileLoaded) {
+        err << probeErr.str();
+        return StoppedByMessage(probe.form, probe, err);
+    }
+    const int setCount = probe.form.Store.GridSetCount;
+    if (setCount == 0) {
+        err << "quadrel: " << choice.Grid << " holds no grid set\n";
+        return ExitStopped;
+    }
+    if (choice.Title) {
+        probeErr.str("");
+        if (const auto stopped = OpenTitleSet(probe, *choice.Title, choice.TitleSet, probeErr)) {
+            err << probeErr.str();
+            return *stopped;
+        }
+    }
+
+    // Each set is drawn by a fresh run of the forms, exactly as dxf --set
+    // draws it; what goes wrong is kept for the list at the end.
+    std::vector<SeriesFailure> failures;
+    for (int set = 1; set <= setCount; ++set) {
+        const std::string& description =
+            probe.form.Store.GridSets[static_cast<std::size_t>(set - 1)].Description;
+        const std::string name = SeriesFileStem(set, description);
+        if (showProgress) {
+            err << "quadrel: set " << set << " of " << setCount << ": " << name << '\n';
+        }
+        std::ostringstream setErr;
+        Session session(setErr);
+        session.platform.Date = date;
+        choice.Set = set;
+        bool written = !ShowSheet(session, choice, setErr);
+        for (const SeriesFormat* format : formats) {
+            if (!written) break;
+            const std::filesystem::path path = dir / (name + std::string(format->Extension));
+            written = format->Write(session, path, setErr);
+            if (written) out << path.string() << '\n';
+        }
+        // Passing other sets on the way may have reported their faults;
+        // they are listed with those sets.
+        if (!written) failures.push_back({set, name, OneLine(setErr.str())});
+    }
+
+    for (const SeriesFailure& failure : failures) {
+        err << "quadrel: set " << failure.Set << " (" << failure.Name
+            << ") was not drawn: " << failure.Reasons << '\n';
+    }
+    return failures.empty() ? ExitSuccess : ExitStopped;
+}
+
 }  // namespace
+
+std::string SeriesFileStem(int setNumber, std::string_view description) {
+    std::array<char, 16> number{};
+    std::snprintf(number.data(), number.size(), "%02d", setNumber);
+    const std::string kept = FileNameDescription(description);
+    return kept.empty() ? std::string(number.data()) : std::string(number.data()) + "-" + kept;
+}
 
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    std::ostream& err) {
@@ -298,6 +515,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         if (command == "samples") return RunSamples(arguments, out, err);
         if (command == "limits") return RunLimits(arguments, out, err);
         if (command == "dxf") return RunDxf(arguments, out, err);
+        if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err));
         throw UsageError("unknown command '" + command + "'");
     } catch (const UsageError& error) {
         err << "quadrel: " << error.what() << '\n' << UsageText;

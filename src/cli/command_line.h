@@ -3,6 +3,7 @@
 
 #include <iosfwd>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace quadrel {
@@ -11,5 +12,12 @@ namespace quadrel {
 // message, a conversion error or a file error; 1 and 0 as the program
 // would end them otherwise).
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+
+// The name `series` gives the file of a grid set, without its extension: the
+// set's number in two digits, "-" and the description without the
+// characters that Windows or POSIX file names cannot hold, trimmed
+// ("03-Pit North"); the number alone when nothing of the description is
+// left.
+std::string SeriesFileStem(int setNumber, std::string_view description);
 
 }  // namespace quadrel
