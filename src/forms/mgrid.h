@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/messages.h"
 #include "app/set_store.h"
@@ -212,6 +213,10 @@ public:
     // changed data files and writes those chosen. `canClose` comes back true
     // when the user confirmed and no chosen file failed to be written.
     void FormCloseQuery(bool& canClose);
+
+    // The controls the drawing is made from: every edit, the corner buttons
+    // and the title block choice. A view that shows the sheet listens to them.
+    std::vector<Control*> DrawnControls();
 
     // The current grid set as the edits, corner buttons and title block
     // choice show it: what the drawing is made from.

@@ -56,6 +56,16 @@ constexpr std::array<std::pair<GridFieldPointer, Edit TMGridInfo::*>, 36> Edited
 
 }  // namespace
 
+std::vector<Control*> TMGridInfo::DrawnControls() {
+    std::vector<Control*> controls;
+    for (const auto& field : EditedFields) controls.push_back(&(this->*field.second));
+    for (RadioButton* corner : {&RBUpperLeft, &RBUpperRight, &RBLowerLeft, &RBLowerRight}) {
+        controls.push_back(corner);
+    }
+    controls.push_back(&RGTitleBlock);
+    return controls;
+}
+
 GridSet TMGridInfo::EditedGridSet() const {
     GridSet set;
     for (const auto& [field, edit] : EditedFields) set.*field = (this->*edit).Text();
