@@ -49,13 +49,13 @@ private:
     QSaveFile file_;
 };
 
-void Require(const PlotSheet& sheet) {
+void Require(const PlotPage& sheet) {
     if (sheet.Sheet == nullptr || sheet.Layout == nullptr) {
         throw PlotError("there is no sheet to plot");
     }
 }
 
-void PaintOnto(QPainter& painter, const PlotSheet& sheet, const QRectF& target) {
+void PaintOnto(QPainter& painter, const PlotPage& sheet, const QRectF& target) {
     const SheetExtents extents = ExtentsOf(*sheet.Layout);
     PaintSheet(painter, *sheet.Sheet, extents, StretchSheet(extents, target));
 }
@@ -64,7 +64,7 @@ QPageSize PageOf(const MapLayout& layout) {
     return QPageSize(SheetSizeInches(layout), QPageSize::Inch, QString(), QPageSize::ExactMatch);
 }
 
-void WriteSvg(const PlotSheet& sheet, const std::filesystem::path& path) {
+void WriteSvg(const PlotPage& sheet, const std::filesystem::path& path) {
     const QSizeF inches = SheetSizeInches(*sheet.Layout);
     const QSize dots(static_cast<int>(std::lround(inches.width() * VectorDotsPerInch)),
                      static_cast<int>(std::lround(inches.height() * VectorDotsPerInch)));
@@ -84,7 +84,7 @@ void WriteSvg(const PlotSheet& sheet, const std::filesystem::path& path) {
     file.Commit();
 }
 
-void WritePng(const PlotSheet& sheet, const std::filesystem::path& path, int dpi) {
+void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi) {
     if (dpi <= 0) throw PlotError(Named(path, "the resolution must be at least 1 dpi"));
     const QSizeF inches = SheetSizeInches(*sheet.Layout);
     const double width = std::ceil(inches.width() * dpi);
@@ -132,7 +132,7 @@ PlotFormat PlotFormatOf(const std::filesystem::path& path) {
     throw PlotError(Named(path, "a plot is written as .pdf, .svg or .png"));
 }
 
-void WritePlot(const PlotSheet& sheet, const std::filesystem::path& path, int dpi) {
+void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi) {
     const PlotFormat format = PlotFormatOf(path);
     Require(sheet);
     switch (format) {
@@ -148,9 +148,9 @@ void WritePlot(const PlotSheet& sheet, const std::filesystem::path& path, int dp
     }
 }
 
-void WritePdfPages(const std::vector<PlotSheet>& sheets, const std::filesystem::path& path) {
+void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path) {
     if (sheets.empty()) throw PlotError(Named(path, "there is no sheet to plot"));
-    for (const PlotSheet& sheet : sheets) Require(sheet);
+    for (const PlotPage& sheet : sheets) Require(sheet);
     PlotFile file(path);
     {
         QPdfWriter writer(&file.Device());
@@ -172,7 +172,7 @@ void WritePdfPages(const std::vector<PlotSheet>& sheets, const std::filesystem::
     file.Commit();
 }
 
-double PrintSheet(const PlotSheet& sheet, QPrinter& printer) {
+double PrintSheet(const PlotPage& sheet, QPrinter& printer) {
     Require(sheet);
     const QSizeF inches = SheetSizeInches(*sheet.Layout);
     const double dpi = printer.resolution();

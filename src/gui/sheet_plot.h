@@ -8,6 +8,7 @@
 #include <stdexcept>
 #include <vector>
 
+#include "dxf/plot_writers.h"
 #include "dxf/sheet_recorder.h"
 #include "layout/map_layout.h"
 
@@ -23,13 +24,6 @@ public:
 
 inline constexpr int DefaultPlotDpi = 150;
 
-// One sheet to plot: its entities and the layout that gives its extents and
-// its units per inch.
-struct PlotSheet {
-    const SheetRecorder* Sheet = nullptr;
-    const MapLayout* Layout = nullptr;
-};
-
 // Width and height of the sheet on paper: the plot extents divided by the
 // units per inch of each axis. Throws PlotError when the layout has no sheet.
 QSizeF SheetSizeInches(const MapLayout& layout);
@@ -43,15 +37,15 @@ PlotFormat PlotFormatOf(const std::filesystem::path& path);
 // Writes the sheet in the format of the path's extension. Each file is
 // written beside its place and renamed over it when complete, so a failure
 // leaves any earlier file whole. `dpi` is for PNG alone.
-void WritePlot(const PlotSheet& sheet, const std::filesystem::path& path,
+void WritePlot(const PlotPage& sheet, const std::filesystem::path& path,
                int dpi = DefaultPlotDpi);
 
 // Several sheets as the pages of one PDF, each page of its own sheet's size.
-void WritePdfPages(const std::vector<PlotSheet>& sheets, const std::filesystem::path& path);
+void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path);
 
 // Prints the sheet on the printer's page: at true scale when the printable
 // area holds it, otherwise as large as fits. Returns the factor of true
 // scale that was printed (1 at true scale).
-double PrintSheet(const PlotSheet& sheet, QPrinter& printer);
+double PrintSheet(const PlotPage& sheet, QPrinter& printer);
 
 }  // namespace quadrel

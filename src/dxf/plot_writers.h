@@ -1,0 +1,30 @@
+// Writers of recorded sheets in the formats that need a graphics library
+// (PDF, SVG, PNG). The program's entry point hands them to the command line,
+// which thus draws plots without depending on that library.
+#pragma once
+
+#include <filesystem>
+#include <functional>
+#include <vector>
+
+#include "dxf/sheet_recorder.h"
+#include "layout/map_layout.h"
+
+namespace quadrel {
+
+// One drawn sheet: its entities and the layout that sizes its page.
+struct PlotPage {
+    const SheetRecorder* Sheet = nullptr;
+    const MapLayout* Layout = nullptr;
+};
+
+struct PlotWriters {
+    // Writes the sheet to `path` in the format of its extension (.pdf, .svg,
+    // .png); `dpi` is for PNG. Throws std::runtime_error naming the path.
+    std::function<void(const PlotPage& page, const std::filesystem::path& path, int dpi)> WriteSheet;
+    // Writes the sheets as the pages of one PDF.
+    std::function<void(const std::vector<PlotPage>& pages, const std::filesystem::path& path)>
+        WritePages;
+};
+
+}  // namespace quadrel
