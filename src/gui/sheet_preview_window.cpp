@@ -64,6 +64,7 @@ void SheetCanvas::Fit() {
 }
 
 void SheetCanvas::paintEvent(QPaintEvent* /*event*/) {
+    ++paintCount_;
     QPainter painter(this);
     painter.fillRect(rect(), DeskColour);
     if (sheet_ == nullptr) return;

@@ -35,6 +35,8 @@ public:
     void Fit();
     // Drawing units to widget pixels.
     const QTransform& View() const { return view_; }
+    // Paintings so far, for measuring how soon a change is seen.
+    int PaintCount() const { return paintCount_; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -52,6 +54,7 @@ private:
     // Until a person zooms or pans, the sheet follows the window's size.
     bool fitted_ = true;
     std::optional<QPointF> dragFrom_;
+    int paintCount_ = 0;
 };
 
 class SheetPreviewWindow : public QWidget {
@@ -66,6 +69,8 @@ public:
     // The last sheet that could be drawn (empty before the first).
     const SheetRecorder& Sheet() const { return sheet_; }
     bool HasSheet() const { return layout_.has_value(); }
+    // The layout of that sheet: its extents and units per inch.
+    const std::optional<MapLayout>& SheetLayout() const { return layout_; }
     // Why the sheet as the forms show it now cannot be drawn; empty when it can.
     QString Reason() const { return reason_->text(); }
     SheetCanvas& Canvas() { return *canvas_; }
