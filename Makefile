@@ -29,6 +29,8 @@ run: build
 	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 2
 	./$(BUILD)/quadrel dxf --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
 	  --output $(DEMO)/sample.dxf
+	./$(BUILD)/quadrel plot --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
+	  --output $(DEMO)/sample.pdf
 	@if $(PYTHON3) -c 'import matplotlib' 2>/dev/null; then \
 	  if $(PYTHON3) -m ezdxf draw -o $(DEMO)/sample.png $(DEMO)/sample.dxf \
 	      >$(DEMO)/sample.png.log 2>&1; then \
@@ -63,8 +65,9 @@ fuzz:
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUADREL_BENCH=ON \
 	  -DQUADREL_TESTS=OFF >/dev/null
-	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench quadrel_preview_bench
 	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
+	./$(BENCH_BUILD)/bench/quadrel_preview_bench $(BENCH_BUILD)/tmp
 
 # Installs dpkg-dev and file first: CPack needs them to list the package's
 # library dependencies, and the configure step of `make build` looks for them.

@@ -125,9 +125,14 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     QApplication::processEvents();
     const auto mainPicture = dir / "main-window.png";
     SavePicture(session.MainWindow.grab(), mainPicture);
+    SheetPreviewWindow& preview = session.ShowPreview();
+    QApplication::processEvents();
+    const auto previewPicture = dir / "preview.png";
+    SavePicture(preview.grab(), previewPicture);
     out << mainPicture.string() << '\n';
     if (titlePicture) out << titlePicture->string() << '\n';
-    if (!form.LimitsReportShown || !titlePicture) {
+    out << previewPicture.string() << '\n';
+    if (!form.LimitsReportShown || !titlePicture || !preview.HasSheet()) {
         throw std::runtime_error("the sample sets did not open: " +
                                  ToStdString(session.MainWindow.MessageArea().text()));
     }
