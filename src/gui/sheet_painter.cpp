@@ -7,6 +7,9 @@
 #include <QPaintDevice>
 #include <QPen>
 #include <algorithm>
+#include <array>
+#include <cstdint>
+#include <tuple>
 #include <cmath>
 #include <numbers>
 #include <vector>
@@ -64,6 +67,35 @@ QRectF VisibleDrawingRect(const QPainter& painter, const QTransform& toDevice) {
 bool Overlaps(double xMin, double yMin, double xMax, double yMax, const QRectF& visible) {
     return xMax >= visible.left() && xMin <= visible.right() && yMax >= visible.top() &&
            yMin <= visible.bottom();
+}
+
+// Quick enough to draw as they come; above this, coincident lines are merged.
+constexpr std::size_t ManyLines = 4000;
+
+void RemoveCoincidentLines(std::vector<QLineF>& lines) {
+    const auto pixel = [](double v) {
+        return static_cast<std::int32_t>(std::lround(std::clamp(v, -1e9, 1e9)));
+    };
+    using Key = std::array<std::int32_t, 4>;
+    std::vector<std::pair<Key, std::size_t>> keyed;
+    keyed.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QLineF& line = lines[i];
+        Key ends{pixel(line.x1()), pixel(line.y1()), pixel(line.x2()), pixel(line.y2())};
+        // The same segment drawn either way round.
+        if (std::tie(ends[2], ends[3]) < std::tie(ends[0], ends[1])) {
+            std::swap(ends[0], ends[2]);
+            std::swap(ends[1], ends[3]);
+        }
+        keyed.emplace_back(ends, i);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<QLineF> kept;
+    kept.reserve(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        if (i == 0 || keyed[i].first != keyed[i - 1].first) kept.push_back(lines[keyed[i].second]);
+    }
+    lines.swap(kept);
 }
 
 // Font units (y downwards, baseline at 0) to drawing units for one text.
@@ -134,10 +166,12 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
                 texts.push_back(&entity);
                 continue;
             }
-            // Too small to read: a stroke along the baseline shows where it is.
+            // Too small to read: a stroke along the baseline shows where it is,
+            // unless even that would be under a pixel long.
             const double radians = entity.Rotation * std::numbers::pi / 180.0;
             const double length = std::abs(entity.Height) * AverageCharacterWidthPerHeight *
                                   static_cast<double>(entity.TextLength);
+            if (length * pixelsPerUnit < 1.0) continue;
             lines.emplace_back(toDevice.map(QPointF(at.X, at.Y)),
                                toDevice.map(QPointF(at.X + std::cos(radians) * length,
                                                     at.Y + std::sin(radians) * length)));
@@ -160,6 +194,9 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
         for (const SheetPoint& p : points) polyline.push_back(toDevice.map(QPointF(p.X, p.Y)));
         painter.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
     }
+    // Many lines on few pixels (a dense grid seen whole) mostly fall on each
+    // other: those that meet the same pixels are drawn once.
+    if (lines.size() > ManyLines) RemoveCoincidentLines(lines);
     // One call for all lines: a dense grid costs one pass of the rasteriser.
     if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 
