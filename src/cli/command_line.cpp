@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cctype>
 #include <charconv>
 #include <cstdio>
 #include <cstdlib>
@@ -32,7 +31,6 @@ namespace {
 
 constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
-constexpr int DefaultPlotDpi = 150;
 constexpr int MaxPlotDpi = 2400;
 
 constexpr std::string_view UsageText =
@@ -363,9 +361,7 @@ int ParseDpi(const Options& options) {
 }
 
 bool IsPlotExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = PlotExtension(path);
     return extension == ".pdf" || extension == ".svg" || extension == ".png";
 }
 
@@ -458,7 +454,7 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
         err << "quadrel: " << error.what() << '\n';
         return false;
     }
-    if (path.extension() == ".pdf") run.Pages.push_back(std::move(drawn));
+    if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn));
     return true;
 }
 

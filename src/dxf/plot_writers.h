@@ -3,8 +3,11 @@
 // which thus draws plots without depending on that library.
 #pragma once
 
+#include <algorithm>
+#include <cctype>
 #include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "dxf/sheet_recorder.h"
@@ -17,6 +20,17 @@ struct PlotPage {
     const SheetRecorder* Sheet = nullptr;
     const MapLayout* Layout = nullptr;
 };
+
+inline constexpr int DefaultPlotDpi = 150;
+
+// The extension of a plot file in lower case (".pdf", ".svg", ".png" are
+// the plots'), so that "SHEET.PDF" is a PDF too.
+inline std::string PlotExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
 
 struct PlotWriters {
     // Writes the sheet to `path` in the format of its extension (.pdf, .svg,

@@ -9,7 +9,6 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 #include "gui/qt_text.h"
@@ -123,9 +122,7 @@ QSizeF SheetSizeInches(const MapLayout& layout) {
 }
 
 PlotFormat PlotFormatOf(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
-    std::transform(extension.begin(), extension.end(), extension.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    const std::string extension = PlotExtension(path);
     if (extension == ".pdf") return PlotFormat::Pdf;
     if (extension == ".svg") return PlotFormat::Svg;
     if (extension == ".png") return PlotFormat::Png;

@@ -22,8 +22,6 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-inline constexpr int DefaultPlotDpi = 150;
-
 // Width and height of the sheet on paper: the plot extents divided by the
 // units per inch of each axis. Throws PlotError when the layout has no sheet.
 QSizeF SheetSizeInches(const MapLayout& layout);
