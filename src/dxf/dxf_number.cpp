@@ -45,6 +45,21 @@ int DigitCount(std::uint64_t value) {
     return static_cast<int>(estimate) + 1 - (value < IntegerPowersOfTen[estimate] ? 1 : 0);
 }
 
+// The exact a * b minus its rounded value `product`, by splitting both
+// factors into halves whose products are exact (Dekker); std::fma would do
+// it in one step, but is a library call where the processor lacks the
+// instruction, and the call costs the common case its registers.
+double ProductError(double a, double b, double product) {
+    constexpr double Splitter = 134217729.0;  // 2^27 + 1
+    const double aScaled = Splitter * a;
+    const double aHigh = aScaled - (aScaled - a);
+    const double aLow = a - aHigh;
+    const double bScaled = Splitter * b;
+    const double bHigh = bScaled - (bScaled - b);
+    const double bLow = b - bHigh;
+    return ((aHigh * bHigh - product) + aHigh * bLow + aLow * bHigh) + aLow * bLow;
+}
+
 // value * scale rounded to a whole number as the exact product would round,
 // half to even, as printf rounds the exact binary value.
 std::uint64_t RoundedUnits(double magnitude, double scale, double scaled) {
@@ -57,7 +72,7 @@ std::uint64_t RoundedUnits(double magnitude, double scale, double scaled) {
     const double closeness = scaled * 0x1p-52;
     if (aboveHalf > closeness) return static_cast<std::uint64_t>(units + 1);
     if (aboveHalf < -closeness) return static_cast<std::uint64_t>(units);
-    const double error = std::fma(magnitude, scale, -scaled);
+    const double error = ProductError(magnitude, scale, scaled);
     if (aboveHalf > -error || (aboveHalf == -error && (units & 1) != 0)) ++units;
     return static_cast<std::uint64_t>(units);
 }

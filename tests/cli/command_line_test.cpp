@@ -13,6 +13,7 @@
 
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
+#include "support/run_quadrel.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -21,18 +22,8 @@ namespace {
 namespace fs = std::filesystem;
 using Arguments = std::vector<std::string>;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result Quadrel(const Arguments& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = testing::CommandResult;
+constexpr auto& Quadrel = testing::RunQuadrel;
 
 // The two sample sets' rows of the limits report: the first imperial with its
 // limits given the wrong way round, the second metric with title block A.

@@ -11,6 +11,7 @@
 
 #include "cli/command_line.h"
 #include "datafiles/sample_files.h"
+#include "support/run_quadrel.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -19,18 +20,8 @@ namespace {
 namespace fs = std::filesystem;
 using testing::TempDir;
 
-struct Result {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-Result Quadrel(const std::vector<std::string>& arguments) {
-    std::ostringstream out;
-    std::ostringstream err;
-    const int status = RunCommandLine(arguments, out, err);
-    return {status, out.str(), err.str()};
-}
+using Result = testing::CommandResult;
+constexpr auto& Quadrel = testing::RunQuadrel;
 
 std::set<std::string> Names(const fs::path& folder) {
     std::set<std::string> names;
