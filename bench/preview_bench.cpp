@@ -50,14 +50,16 @@ void Measure(const char* name, DesktopSession& session, SheetPreviewWindow& prev
         const bool letter = i % 2 == 0;
         QElapsedTimer clock;
         clock.start();
-        Press(edit, letter ? Qt::Key_A : Qt::Key_Backspace, letter ? QStringLiteral("a") : QString());
+        Press(edit, letter ? Qt::Key_A : Qt::Key_Backspace,
+              letter ? QStringLiteral("a") : QString());
         preview.Refresh();
         preview.Canvas().repaint();
         work.push_back(clock.nsecsElapsed() / 1e6);
 
         const int painted = preview.Canvas().PaintCount();
         clock.restart();
-        Press(edit, letter ? Qt::Key_Backspace : Qt::Key_A, letter ? QString() : QStringLiteral("a"));
+        Press(edit, letter ? Qt::Key_Backspace : Qt::Key_A,
+              letter ? QString() : QStringLiteral("a"));
         while (preview.Canvas().PaintCount() == painted) {
             QApplication::processEvents(QEventLoop::WaitForMoreEvents, 5);
         }
@@ -65,11 +67,12 @@ void Measure(const char* name, DesktopSession& session, SheetPreviewWindow& prev
     }
     const Figures w = Summarise(work);
     const Figures s = Summarise(seen);
-    std::printf("%-14s %9zu entities  work %7.1f ms (worst %7.1f)  seen %7.1f ms (worst %7.1f, "
-                "quiet spell %d ms)  %s\n",
-                name, preview.Sheet().Entities().size(), w.Median, w.Worst, s.Median, s.Worst,
-                SheetPreviewWindow::QuietMilliseconds,
-                w.Median < GoalMilliseconds ? "within the goal" : "OVER THE GOAL");
+    std::printf(
+        "%-14s %9zu entities  work %7.1f ms (worst %7.1f)  seen %7.1f ms (worst %7.1f, "
+        "quiet spell %d ms)  %s\n",
+        name, preview.Sheet().Entities().size(), w.Median, w.Worst, s.Median, s.Worst,
+        SheetPreviewWindow::QuietMilliseconds,
+        w.Median < GoalMilliseconds ? "within the goal" : "OVER THE GOAL");
 }
 
 void MeasureZoomedPaint(SheetPreviewWindow& preview) {
@@ -97,10 +100,10 @@ void MeasureZoomedPaint(SheetPreviewWindow& preview) {
 
 void SetDenseSheet(TMGridInfo& form) {
     const std::pair<Edit*, const char*> values[] = {
-        {&form.EditImpMet, "M"},      {&form.EditXMin, "0"},     {&form.EditXMax, "20000"},
-        {&form.EditYMin, "0"},        {&form.EditYMax, "20000"}, {&form.EditXScale, "500"},
-        {&form.EditYScale, "500"},    {&form.EditXGrid, "1"},    {&form.EditYGrid, "1"},
-        {&form.EditTicLRType, "0"},   {&form.EditTicTBType, "0"}, {&form.EditTitleBlockType, "A"},
+        {&form.EditImpMet, "M"},    {&form.EditXMin, "0"},      {&form.EditXMax, "20000"},
+        {&form.EditYMin, "0"},      {&form.EditYMax, "20000"},  {&form.EditXScale, "500"},
+        {&form.EditYScale, "500"},  {&form.EditXGrid, "1"},     {&form.EditYGrid, "1"},
+        {&form.EditTicLRType, "0"}, {&form.EditTicTBType, "0"}, {&form.EditTitleBlockType, "A"},
     };
     for (const auto& [edit, text] : values) edit->SetText(text);
     form.RGTitleBlock.SetItemIndex(TitleBlockPlotItem);

@@ -396,8 +396,8 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
 
 int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const PlotWriters& plots) {
-    const auto options = ParseOptions(
-        arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi"});
+    const auto options =
+        ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi"});
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
@@ -473,9 +473,9 @@ std::vector<const SeriesFormat*> ChosenFormats(const Options& options, const Plo
     std::vector<const SeriesFormat*> chosen;
     const auto [first, last] = options.equal_range("--format");
     for (auto option = first; option != last; ++option) {
-        const auto format = std::find_if(SeriesFormats.begin(), SeriesFormats.end(), [&](const auto& f) {
-            return f.Name == option->second && available(f);
-        });
+        const auto format =
+            std::find_if(SeriesFormats.begin(), SeriesFormats.end(),
+                         [&](const auto& f) { return f.Name == option->second && available(f); });
         if (format == SeriesFormats.end()) {
             std::string known;
             for (const SeriesFormat& f : SeriesFormats) {
@@ -626,8 +626,8 @@ std::string SeriesFileStem(int setNumber, std::string_view description) {
     return kept.empty() ? std::string(number.data()) : std::string(number.data()) + "-" + kept;
 }
 
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err, const PlotWriters& plots) {
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const PlotWriters& plots) {
     try {
         if (arguments.empty() || WantsHelp(arguments)) {
             // The desktop window will open here once it exists.

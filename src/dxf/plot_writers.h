@@ -35,7 +35,8 @@ inline std::string PlotExtension(const std::filesystem::path& path) {
 struct PlotWriters {
     // Writes the sheet to `path` in the format of its extension (.pdf, .svg,
     // .png); `dpi` is for PNG. Throws std::runtime_error naming the path.
-    std::function<void(const PlotPage& page, const std::filesystem::path& path, int dpi)> WriteSheet;
+    std::function<void(const PlotPage& page, const std::filesystem::path& path, int dpi)>
+        WriteSheet;
     // Writes the sheets as the pages of one PDF.
     std::function<void(const std::vector<PlotPage>& pages, const std::filesystem::path& path)>
         WritePages;

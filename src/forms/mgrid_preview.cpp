@@ -23,7 +23,8 @@ public:
     }
     // The corrected fields in the set the edits show.
     void ApplyTo(GridSet& set) const {
-        for (const auto& [edit, correction] : corrections_) set.*correction.first = correction.second;
+        for (const auto& [edit, correction] : corrections_)
+            set.*correction.first = correction.second;
     }
 
 private:

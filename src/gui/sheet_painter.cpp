@@ -3,15 +3,15 @@
 #include <QFont>
 #include <QFontMetricsF>
 #include <QLineF>
-#include <QPainter>
 #include <QPaintDevice>
+#include <QPainter>
 #include <QPen>
 #include <algorithm>
 #include <array>
-#include <cstdint>
-#include <tuple>
 #include <cmath>
+#include <cstdint>
 #include <numbers>
+#include <tuple>
 #include <vector>
 
 #include "gui/qt_text.h"
@@ -116,8 +116,7 @@ QTransform FitSheet(const SheetExtents& extents, const QRectF& target) {
     const double scale = std::min(target.width() / width, target.height() / height);
     const double left = target.left() + (target.width() - width * scale) / 2;
     const double top = target.top() + (target.height() - height * scale) / 2;
-    return QTransform(scale, 0, 0, -scale, left - extents.XMin * scale,
-                      top + extents.YMax * scale);
+    return QTransform(scale, 0, 0, -scale, left - extents.XMin * scale, top + extents.YMax * scale);
 }
 
 QTransform StretchSheet(const SheetExtents& extents, const QRectF& target) {
@@ -157,11 +156,12 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
         const auto points = sheet.PointsOf(entity);
         if (points.empty()) continue;
         if (entity.Kind == SheetEntityKind::Text) {
-            const double reach = std::abs(entity.Height) *
-                                 (1.0 + CharacterWidthPerHeight *
-                                            static_cast<double>(entity.TextLength));
+            const double reach =
+                std::abs(entity.Height) *
+                (1.0 + CharacterWidthPerHeight * static_cast<double>(entity.TextLength));
             const SheetPoint& at = points.front();
-            if (!Overlaps(at.X - reach, at.Y - reach, at.X + reach, at.Y + reach, visible)) continue;
+            if (!Overlaps(at.X - reach, at.Y - reach, at.X + reach, at.Y + reach, visible))
+                continue;
             if (std::abs(entity.Height) * pixelsPerUnit >= SmallestReadablePixels) {
                 texts.push_back(&entity);
                 continue;

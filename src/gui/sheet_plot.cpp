@@ -105,7 +105,8 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
         PaintOnto(painter, sheet, QRectF(0, 0, inches.width() * dpi, inches.height() * dpi));
     }
     PlotFile file(path);
-    if (!picture.save(&file.Device(), "PNG")) throw PlotError(Named(path, "the PNG cannot be made"));
+    if (!picture.save(&file.Device(), "PNG"))
+        throw PlotError(Named(path, "the PNG cannot be made"));
     file.Commit();
 }
 

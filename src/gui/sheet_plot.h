@@ -35,8 +35,7 @@ PlotFormat PlotFormatOf(const std::filesystem::path& path);
 // Writes the sheet in the format of the path's extension. Each file is
 // written beside its place and renamed over it when complete, so a failure
 // leaves any earlier file whole. `dpi` is for PNG alone.
-void WritePlot(const PlotPage& sheet, const std::filesystem::path& path,
-               int dpi = DefaultPlotDpi);
+void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi = DefaultPlotDpi);
 
 // Several sheets as the pages of one PDF, each page of its own sheet's size.
 void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path);

@@ -59,7 +59,8 @@ void SheetCanvas::Show(const SheetRecorder* sheet, const SheetExtents& extents, 
 
 void SheetCanvas::Fit() {
     fitted_ = true;
-    view_ = FitSheet(extents_, QRectF(rect()).adjusted(FitMargin, FitMargin, -FitMargin, -FitMargin));
+    view_ =
+        FitSheet(extents_, QRectF(rect()).adjusted(FitMargin, FitMargin, -FitMargin, -FitMargin));
     update();
 }
 
@@ -199,10 +200,11 @@ void SheetPreviewWindow::ShowSheetStatus() {
     }
     try {
         const QSizeF inches = SheetSizeInches(*layout_);
-        status_->setText(QStringLiteral("Sheet %1 by %2 in, %3 entities")
-                             .arg(inches.width(), 0, 'f', 2)
-                             .arg(inches.height(), 0, 'f', 2)
-                             .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size()))));
+        status_->setText(
+            QStringLiteral("Sheet %1 by %2 in, %3 entities")
+                .arg(inches.width(), 0, 'f', 2)
+                .arg(inches.height(), 0, 'f', 2)
+                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size()))));
     } catch (const PlotError& error) {
         status_->setText(QString::fromUtf8(error.what()));
     }
@@ -239,9 +241,10 @@ void SheetPreviewWindow::PrintSheetOnPaper() {
     if (dialog.exec() != QDialog::Accepted) return;
     try {
         const double factor = PrintSheet({&sheet_, &*layout_}, printer);
-        status_->setText(factor >= 1.0 ? QStringLiteral("Printed at true scale")
-                                       : QStringLiteral("Printed fitted to the paper: %1 of true scale")
-                                             .arg(factor, 0, 'f', 3));
+        status_->setText(factor >= 1.0
+                             ? QStringLiteral("Printed at true scale")
+                             : QStringLiteral("Printed fitted to the paper: %1 of true scale")
+                                   .arg(factor, 0, 'f', 3));
     } catch (const std::exception& error) {
         QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
     }

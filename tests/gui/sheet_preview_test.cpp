@@ -34,7 +34,8 @@ protected:
 };
 
 // The longest entity of `kind` on `layer`.
-const SheetEntity& Longest(const SheetRecorder& sheet, std::string_view layer, SheetEntityKind kind) {
+const SheetEntity& Longest(const SheetRecorder& sheet, std::string_view layer,
+                           SheetEntityKind kind) {
     const SheetEntity* found = nullptr;
     double best = -1;
     for (const SheetEntity& entity : sheet.Entities()) {
@@ -55,16 +56,18 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
     const double widthIn = (layout.PlotXMax - layout.PlotXMin) / layout.XUnitsPerInch;
     const double heightIn = (layout.PlotYMax - layout.PlotYMin) / layout.YUnitsPerInch;
     const DesktopPlots plots(0, nullptr);
-    const auto plot = [&](const std::string& name, std::vector<std::string> more = {}) {
-        const std::filesystem::path path = dir / name;
-        std::vector<std::string> arguments{"plot", "--grid", (dir / "QDLGrid.SAM").string(),
-                                           "--output", path.string()};
-        arguments.insert(arguments.end(), more.begin(), more.end());
+    const std::string grid = (dir / "QDLGrid.SAM").string();
+    // Runs the command line with Qt's plot writers: the file `name` it wrote.
+    const auto run = [&](const std::vector<std::string>& arguments, const std::string& name) {
         std::ostringstream out, err;
         EXPECT_EQ(RunCommandLine(arguments, out, err, plots.Writers()), 0) << err.str();
-        QFile file(QString::fromStdString(path.string()));
+        QFile file(QString::fromStdString((dir / name).string()));
         EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
         return QString::fromLatin1(file.readAll());
+    };
+    const auto plot = [&](const std::string& name, std::vector<std::string> more = {}) {
+        more.insert(more.begin(), {"plot", "--grid", grid, "--output", (dir / name).string()});
+        return run(more, name);
     };
     const struct {
         const char* name;
@@ -75,11 +78,17 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
         {"sheet.svg", R"(<svg width="([\d.]+)mm" height="([\d.]+)mm")", 25.4},
     };
     for (const auto& page : pages) {
-        const auto size = QRegularExpression(QString::fromLatin1(page.pattern)).match(plot(page.name));
+        const auto size =
+            QRegularExpression(QString::fromLatin1(page.pattern)).match(plot(page.name));
         ASSERT_TRUE(size.hasMatch()) << page.name;
         EXPECT_NEAR(size.captured(1).toDouble() / page.unitsPerInch, widthIn, 0.01) << page.name;
         EXPECT_NEAR(size.captured(2).toDouble() / page.unitsPerInch, heightIn, 0.01) << page.name;
     }
+
+    const QString series = run(
+        {"series", "--grid", grid, "--dir", dir.Path().string(), "--format", "pdf"}, "series.pdf");
+    EXPECT_EQ(series.count(QRegularExpression(QStringLiteral(R"(/Type /Page\b)"))),
+              session->App.MGridInfo.Store.GridSetCount);
 
     constexpr int Dpi = 100;
     plot("sheet.png", {"--dpi", std::to_string(Dpi)});
