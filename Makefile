@@ -29,6 +29,8 @@ run: build
 	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 2
 	./$(BUILD)/quadrel dxf --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
 	  --output $(DEMO)/sample.dxf
+	./$(BUILD)/quadrel plot --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
+	  --output $(DEMO)/sample.pdf
 	@if $(PYTHON3) -c 'import matplotlib' 2>/dev/null; then \
 	  if $(PYTHON3) -m ezdxf draw -o $(DEMO)/sample.png $(DEMO)/sample.dxf \
 	      >$(DEMO)/sample.png.log 2>&1; then \
@@ -63,10 +65,11 @@ fuzz:
 bench: deps
 	@cmake -S . -B $(BENCH_BUILD) -DCMAKE_BUILD_TYPE=Release -DQUADREL_BENCH=ON \
 	  -DQUADREL_TESTS=OFF >/dev/null
-	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench quadrel_data_file_bench
+	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel_dxf_bench quadrel_data_file_bench \
+	  quadrel_preview_bench quadrel
 	./$(BENCH_BUILD)/bench/quadrel_dxf_bench $(BENCH_BUILD)/tmp
 	./$(BENCH_BUILD)/bench/quadrel_data_file_bench $(BENCH_BUILD)/tmp
-	@cmake --build $(BENCH_BUILD) -j$(JOBS) --target quadrel
+	./$(BENCH_BUILD)/bench/quadrel_preview_bench $(BENCH_BUILD)/tmp
 	@bash bench/startup.sh $(BENCH_BUILD)/quadrel
 
 # Installs dpkg-dev and file first: CPack needs them to list the package's

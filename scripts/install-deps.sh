@@ -7,9 +7,10 @@ set -euo pipefail
 # python3-ezdxf and gdal-bin: the integration test reads the drawings with them.
 # Qt 6 Widgets for the desktop window; qt6-qpa-plugins brings the offscreen
 # platform the window tests and screenshots run on; fonts-liberation gives
-# "Courier New" its metric twin for the limits report.
+# "Courier New" its metric twin for the limits report; qt6-svg-dev writes the
+# SVG plots.
 packages=(g++ cmake make libgtest-dev python3-ezdxf gdal-bin
-  qt6-base-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
+  qt6-base-dev qt6-svg-dev qt6-qpa-plugins fonts-liberation fonts-dejavu-core)
 if [[ "${1:-}" == "fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
 elif [[ "${1:-}" == "package" ]]; then

@@ -12,5 +12,7 @@ int main(int argc, char** argv) {
     if (quadrel::IsDesktopCommand(arguments)) {
         return quadrel::RunDesktop(argc, argv, arguments, std::cout, std::cerr);
     }
-    return quadrel::RunCommandLine(arguments, std::cout, std::cerr);
+    // The plot formats need Qt, which the command line does not know.
+    const quadrel::DesktopPlots plots(argc, argv);
+    return quadrel::RunCommandLine(arguments, std::cout, std::cerr, plots.Writers());
 }

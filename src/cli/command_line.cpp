@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <iterator>
 #include <map>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <set>
@@ -19,7 +20,9 @@
 #include <system_error>
 
 #include "app/messages.h"
+#include "app/numbers.h"
 #include "app/source_date.h"
+#include "dxf/drawing.h"
 #include "cli/terminal.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
@@ -29,6 +32,7 @@ namespace {
 
 constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
+constexpr int MaxPlotDpi = 2400;
 
 constexpr std::string_view UsageText =
     "usage: quadrel [--grid FILE] [--title FILE]   (the window)\n"
@@ -37,8 +41,10 @@ constexpr std::string_view UsageText =
     "       quadrel samples [--dir DIR]\n"
     "       quadrel limits --grid FILE [--set N]\n"
     "       quadrel dxf --grid FILE [--set N] [--title FILE] [--title-set M] --output OUT.dxf\n"
+    "       quadrel plot --grid FILE [--set N] [--title FILE] [--title-set M]\n"
+    "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
-    "                      [--format dxf]...\n"
+    "                      [--format dxf|pdf|svg|png]...\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -49,11 +55,15 @@ constexpr std::string_view UsageText =
     "           shows title set M (default 1); creates the DXF drawing OUT.dxf and\n"
     "           prints its path. The title block's date is today's, or that of\n"
     "           SOURCE_DATE_EPOCH when set.\n"
+    "  plot     draws the sheet exactly as dxf does into a PDF or SVG page of the\n"
+    "           sheet's size at true scale, or a PNG picture at N dpi (default 150),\n"
+    "           and prints its path\n"
     "  series   draws every grid set of FILE as dxf draws it, each into the folder DIR\n"
     "           as NN-DESCRIPTION.dxf (NN the set's number, the description without the\n"
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
-    "           written all the same. dxf is the only --format so far.\n"
+    "           written all the same. Each --format adds one file per set (default\n"
+    "           dxf); pdf also writes series.pdf, one page per set drawn.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
     "file error stopped the command (for series: any set), or the command line was\n"
@@ -335,34 +345,138 @@ int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::os
     return ExitSuccess;
 }
 
+// "--dpi": a whole number from 1 to MaxPlotDpi.
+int ParseDpi(const Options& options) {
+    const auto option = options.find("--dpi");
+    if (option == options.end()) return DefaultPlotDpi;
+    const int dpi = ParseSetNumber("--dpi", option->second);
+    if (dpi < 1 || dpi > MaxPlotDpi) {
+        throw UsageError("--dpi must be from 1 to " + std::to_string(MaxPlotDpi) + ", not " +
+                         option->second);
+    }
+    return dpi;
+}
+
+bool IsPlotExtension(const std::filesystem::path& path) {
+    const std::string extension = PlotExtension(path);
+    return extension == ".pdf" || extension == ".svg" || extension == ".png";
+}
+
+// A sheet drawn from what the forms show, kept for a plot.
+struct DrawnSheet {
+    SheetRecorder Sheet;
+    MapLayout Layout;
+};
+
+// Draws the sheet that Create output would draw now, with `fileName` below
+// the title block; nothing (the reason on `err`) when it cannot be drawn.
+std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& fileName,
+                                           std::ostream& err) {
+    TMGridInfo::SheetPreview shown = session.form.PreviewDrawingInput(fileName);
+    if (!shown.Input) {
+        err << shown.Reason << '\n';
+        return nullptr;
+    }
+    auto drawn = std::make_unique<DrawnSheet>();
+    try {
+        DrawSheet(drawn->Sheet, *shown.Input);
+    } catch (const ConversionError& error) {
+        err << error.what() << '\n';
+        return nullptr;
+    } catch (const DrawingError& error) {
+        err << error.what() << '\n';
+        return nullptr;
+    }
+    drawn->Layout = shown.Input->Layout;
+    return drawn;
+}
+
+int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+            const PlotWriters& plots) {
+    const auto options =
+        ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi"});
+    const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
+    const SheetChoice choice = ReadSheetChoice(options, usage);
+    const std::string& output = RequiredOption(options, "--output", usage);
+    if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
+    const int dpi = ParseDpi(options);
+    if (!plots.WriteSheet) {
+        err << "quadrel: this program was built without the plot formats\n";
+        return ExitStopped;
+    }
+
+    Session session(err);
+    session.platform.Date = DrawingDate();
+    if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
+    const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
+    if (!drawn) return ExitStopped;
+    plots.WriteSheet({&drawn->Sheet, &drawn->Layout}, output, dpi);
+    out << output << '\n';
+    return ExitSuccess;
+}
+
+// What a series keeps from set to set: the plot writers, and the sheets for
+// series.pdf.
+struct SeriesRun {
+    const PlotWriters& Plots;
+    std::vector<std::unique_ptr<DrawnSheet>> Pages;
+};
+
 // An output format of `series`: a set shown on the forms is written to a
 // file with this extension. A format is one entry in SeriesFormats.
 struct SeriesFormat {
     std::string_view Name;
     std::string_view Extension;
+    bool NeedsPlots;  // written by the plot writers
     // Whether the file was written; the reasons when not are on the
     // session's error stream.
-    bool (*Write)(Session& session, const std::filesystem::path& path, std::ostream& err);
+    bool (*Write)(Session& session, const std::filesystem::path& path, std::ostream& err,
+                  SeriesRun& run);
 };
 
-bool WriteDxf(Session& session, const std::filesystem::path& path, std::ostream& err) {
+bool WriteDxf(Session& session, const std::filesystem::path& path, std::ostream& err,
+              SeriesRun& /*run*/) {
     if (CreateOutput(session, path)) return true;
     ReportNoDrawing(session, err);
     return false;
 }
 
-constexpr std::array<SeriesFormat, 1> SeriesFormats{{{"dxf", ".dxf", &WriteDxf}}};
+bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream& err,
+               SeriesRun& run) {
+    std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
+    if (!drawn) return false;
+    try {
+        run.Plots.WriteSheet({&drawn->Sheet, &drawn->Layout}, path, DefaultPlotDpi);
+    } catch (const std::exception& error) {
+        err << "quadrel: " << error.what() << '\n';
+        return false;
+    }
+    if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn));
+    return true;
+}
 
-std::vector<const SeriesFormat*> ChosenFormats(const Options& options) {
+constexpr std::array<SeriesFormat, 4> SeriesFormats{{
+    {"dxf", ".dxf", false, &WriteDxf},
+    {"pdf", ".pdf", true, &WritePlot},
+    {"svg", ".svg", true, &WritePlot},
+    {"png", ".png", true, &WritePlot},
+}};
+
+std::vector<const SeriesFormat*> ChosenFormats(const Options& options, const PlotWriters& plots) {
+    // Without plot writers only what the command line writes itself is offered.
+    const auto available = [&plots](const SeriesFormat& f) {
+        return !f.NeedsPlots || (plots.WriteSheet && plots.WritePages);
+    };
     std::vector<const SeriesFormat*> chosen;
     const auto [first, last] = options.equal_range("--format");
     for (auto option = first; option != last; ++option) {
-        const auto format = std::find_if(SeriesFormats.begin(), SeriesFormats.end(),
-                                         [&](const auto& f) { return f.Name == option->second; });
+        const auto format =
+            std::find_if(SeriesFormats.begin(), SeriesFormats.end(),
+                         [&](const auto& f) { return f.Name == option->second && available(f); });
         if (format == SeriesFormats.end()) {
             std::string known;
             for (const SeriesFormat& f : SeriesFormats) {
-                known += (known.empty() ? "" : ", ") + std::string(f.Name);
+                if (available(f)) known += (known.empty() ? "" : ", ") + std::string(f.Name);
             }
             throw UsageError("--format '" + option->second + "' is not available; series writes " +
                              known);
@@ -420,13 +534,14 @@ struct SeriesFailure {
 };
 
 int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-              bool showProgress) {
+              bool showProgress, const PlotWriters& plots) {
     const auto options = ParseOptions(
         arguments, {"--grid", "--title", "--title-set", "--dir", "--format"}, {"--format"});
     const std::string usage = "series needs --grid FILE and --dir DIR";
     SheetChoice choice = ReadSheetChoice(options, usage);
     const std::filesystem::path dir = RequiredOption(options, "--dir", usage);
-    const std::vector<const SeriesFormat*> formats = ChosenFormats(options);
+    const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
+    SeriesRun run{plots, {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(dir, notThere)) {
         err << "quadrel: " << dir.string() << " is no folder\n";
@@ -476,12 +591,20 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         for (const SeriesFormat* format : formats) {
             if (!written) break;
             const std::filesystem::path path = dir / (name + std::string(format->Extension));
-            written = format->Write(session, path, setErr);
+            written = format->Write(session, path, setErr, run);
             if (written) out << path.string() << '\n';
         }
         // Passing other sets on the way may have reported their faults;
         // they are listed with those sets.
         if (!written) failures.push_back({set, name, OneLine(setErr.str())});
+    }
+
+    if (!run.Pages.empty()) {
+        std::vector<PlotPage> pages;
+        for (const auto& page : run.Pages) pages.push_back({&page->Sheet, &page->Layout});
+        const std::filesystem::path book = dir / "series.pdf";
+        plots.WritePages(pages, book);
+        out << book.string() << '\n';
     }
 
     for (const SeriesFailure& failure : failures) {
@@ -500,8 +623,8 @@ std::string SeriesFileStem(int setNumber, std::string_view description) {
     return kept.empty() ? std::string(number.data()) : std::string(number.data()) + "-" + kept;
 }
 
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
-                   std::ostream& err) {
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const PlotWriters& plots) {
     try {
         if (arguments.empty() || WantsHelp(arguments)) {
             // The desktop window will open here once it exists.
@@ -512,7 +635,8 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         if (command == "samples") return RunSamples(arguments, out, err);
         if (command == "limits") return RunLimits(arguments, out, err);
         if (command == "dxf") return RunDxf(arguments, out, err);
-        if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err));
+        if (command == "plot") return RunPlot(arguments, out, err, plots);
+        if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err), plots);
         throw UsageError("unknown command '" + command + "'");
     } catch (const UsageError& error) {
         err << "quadrel: " << error.what() << '\n' << UsageText;

@@ -6,12 +6,17 @@
 #include <string_view>
 #include <vector>
 
+#include "dxf/plot_writers.h"
+
 namespace quadrel {
 
 // Runs one command; returns the exit status (0 success, 2 stopped by a
 // message, a conversion error or a file error; 1 and 0 as the program
-// would end them otherwise).
-int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err);
+// would end them otherwise). `plots` writes the formats the command line
+// cannot write itself (plot, and series beyond dxf); without it those are
+// refused.
+int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+                   const PlotWriters& plots = {});
 
 // The name `series` gives the file of a grid set, without its extension: the
 // set's number in two digits, "-" and the description without the

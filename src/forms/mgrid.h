@@ -9,9 +9,11 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 #include "app/messages.h"
 #include "app/set_store.h"
+#include "dxf/drawing.h"
 #include "layout/limits_report.h"
 #include "layout/map_layout.h"
 #include "forms/controls.h"
@@ -212,9 +214,25 @@ public:
     // when the user confirmed and no chosen file failed to be written.
     void FormCloseQuery(bool& canClose);
 
+    // The controls the drawing is made from: every edit, the corner buttons
+    // and the title block choice. A view that shows the sheet listens to them.
+    std::vector<Control*> DrawnControls();
+
     // The current grid set as the edits, corner buttons and title block
     // choice show it: what the drawing is made from.
     GridSet EditedGridSet() const;
+
+    // The drawing of what the forms show now, as Create output would draw it
+    // after Determine Limits, worked out on copies: no edit, set, button,
+    // message or layout of the form changes, and nothing is shown or heard.
+    // Either the input or the reason why no sheet can be drawn (a missing
+    // field as its numbered message says it, a text that is no number, a
+    // title block type that is neither A nor B).
+    struct SheetPreview {
+        std::optional<DrawingInput> Input;
+        std::string Reason;
+    };
+    SheetPreview PreviewDrawingInput(std::string fileName);
 
     // Writes the grid data file after asking for its name (the exit flow's
     // writer). True when written or when there was nothing to write or the
@@ -247,6 +265,13 @@ private:
 
     void SetUpControls();
     void BindHandlers();
+    // The title block Create output draws for the type `type`; nothing when
+    // a title block is to be plotted and the type is neither A nor B.
+    std::optional<TitleBlockChoice> ChosenTitleBlock(const std::string& type) const;
+    // What Create output hands to the drawing: the title set the title block
+    // form shows, the platform's date and decimal separator.
+    DrawingInput OutputInput(GridSet grid, const MapLayout& layout, TitleBlockChoice titleBlock,
+                             std::string fileName) const;
     void SetLimitsReport(std::optional<LimitsReport> report);
     void EnableBothActions();
     void EnableOutput();

@@ -14,6 +14,7 @@
 #include "layout/map_layout.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
+#include "forms/limits_determination.h"
 #include "forms/mgrid.h"
 
 namespace quadrel {
@@ -21,13 +22,6 @@ namespace {
 
 constexpr int LimitDecimals = 1;  // limits and scales written back
 constexpr int CutDecimals = 3;    // cutting borders written back
-
-// A corrected value goes into the current set and into its edit; the edit's
-// own change handling runs on it before the determination goes on.
-void WriteBack(TMGridInfo& form, Edit& edit, GridFieldPointer field, std::string text) {
-    form.Store.Current().*field = text;
-    edit.SetText(std::move(text));
-}
 
 struct RequiredField {
     Edit TMGridInfo::*EditMember;
@@ -56,91 +50,104 @@ bool IsMissing(const RequiredField& required, const std::string& text, char sepa
     return value && *value == 0.0;
 }
 
+// The button's way: a corrected value goes into the current set and into
+// its edit; the edit's own change handling runs on it before the
+// determination goes on.
+class FormEdits final : public LimitsEdits {
+public:
+    explicit FormEdits(TMGridInfo& form) : form_(form) {}
+    std::string Text(const Edit& edit) const override { return edit.Text(); }
+    void Correct(Edit& edit, GridFieldPointer field, std::string text) override {
+        form_.Store.Current().*field = text;
+        edit.SetText(std::move(text));
+    }
+
+private:
+    TMGridInfo& form_;
+};
+
 }  // namespace
 
-void TMGridInfo::DetermineLimitsButtonClick() {
-    Layout.LimitsError = 0;
-    MessageArea.SetCaption(" ");
-    BitBtnCreateSampleFiles.SetEnabled(false);
-    SetLimitsReport(std::nullopt);
-
-    std::string unit(FirstCharacters(UpperCase(EditImpMet.Text()), 1));
+LimitsOutcome DetermineLayout(TMGridInfo& form, LimitsEdits& edits, MapLayout& layout,
+                              char separator) {
+    LimitsOutcome outcome;
+    std::string unit(FirstCharacters(UpperCase(edits.Text(form.EditImpMet)), 1));
     if (unit != "I" && unit != "M") unit = "M";
-    WriteBack(*this, EditImpMet, &GridSet::ImpMet, unit);
-    Layout.Metric = EditImpMet.Text() == "M";
+    edits.Correct(form.EditImpMet, &GridSet::ImpMet, unit);
+    layout.Metric = edits.Text(form.EditImpMet) == "M";
 
-    const char separator = GetPlatform().DecimalSeparator();
     for (const auto& required : RequiredFields) {
-        Edit& edit = this->*required.EditMember;
-        if (!IsMissing(required, edit.Text(), separator)) continue;
-        edit.SetText(std::string(FillInMarker));
-        Layout.LimitsError = required.Code;
-        ShowMessageCode(required.Code, required.Context);
-        return;
+        Edit& edit = form.*required.EditMember;
+        if (!IsMissing(required, edits.Text(edit), separator)) continue;
+        outcome.MissingEdit = &edit;
+        outcome.MissingCode = required.Code;
+        outcome.MissingContext = required.Context;
+        return outcome;
     }
 
     LimitsInput input;
-    input.Metric = Layout.Metric;
-    input.XMax = ToDouble(EditXMax.Text(), separator);
-    input.XMin = ToDouble(EditXMin.Text(), separator);
-    input.YMax = ToDouble(EditYMax.Text(), separator);
-    input.YMin = ToDouble(EditYMin.Text(), separator);
-    input.XScale = ToDouble(EditXScale.Text(), separator);
-    input.YScale = ToDouble(EditYScale.Text(), separator);
+    input.Metric = layout.Metric;
+    input.XMax = ToDouble(edits.Text(form.EditXMax), separator);
+    input.XMin = ToDouble(edits.Text(form.EditXMin), separator);
+    input.YMax = ToDouble(edits.Text(form.EditYMax), separator);
+    input.YMin = ToDouble(edits.Text(form.EditYMin), separator);
+    input.XScale = ToDouble(edits.Text(form.EditXScale), separator);
+    input.YScale = ToDouble(edits.Text(form.EditYScale), separator);
 
     // The edits show one decimal; the determination goes on with the values
     // as read.
     if (input.XMin > input.XMax) {
         std::swap(input.XMin, input.XMax);
-        WriteBack(*this, EditXMin, &GridSet::XMin, FormatFixed(input.XMin, LimitDecimals));
-        WriteBack(*this, EditXMax, &GridSet::XMax, FormatFixed(input.XMax, LimitDecimals));
+        edits.Correct(form.EditXMin, &GridSet::XMin, FormatFixed(input.XMin, LimitDecimals));
+        edits.Correct(form.EditXMax, &GridSet::XMax, FormatFixed(input.XMax, LimitDecimals));
     }
     if (input.YMin > input.YMax) {
         std::swap(input.YMin, input.YMax);
-        WriteBack(*this, EditYMin, &GridSet::YMin, FormatFixed(input.YMin, LimitDecimals));
-        WriteBack(*this, EditYMax, &GridSet::YMax, FormatFixed(input.YMax, LimitDecimals));
+        edits.Correct(form.EditYMin, &GridSet::YMin, FormatFixed(input.YMin, LimitDecimals));
+        edits.Correct(form.EditYMax, &GridSet::YMax, FormatFixed(input.YMax, LimitDecimals));
     }
-    Layout.XMin = input.XMin;
-    Layout.XMax = input.XMax;
-    Layout.YMin = input.YMin;
-    Layout.YMax = input.YMax;
+    layout.XMin = input.XMin;
+    layout.XMax = input.XMax;
+    layout.YMin = input.YMin;
+    layout.YMax = input.YMax;
 
     if (input.XScale < 0) {
         input.XScale = -input.XScale;
-        WriteBack(*this, EditXScale, &GridSet::XScale, FormatFixed(input.XScale, LimitDecimals));
+        edits.Correct(form.EditXScale, &GridSet::XScale, FormatFixed(input.XScale, LimitDecimals));
     }
     if (input.YScale < 0) {
         input.YScale = -input.YScale;
-        WriteBack(*this, EditYScale, &GridSet::YScale, FormatFixed(input.YScale, LimitDecimals));
+        edits.Correct(form.EditYScale, &GridSet::YScale, FormatFixed(input.YScale, LimitDecimals));
     }
-    Layout.XScale = input.XScale;
-    Layout.YScale = input.YScale;
+    layout.XScale = input.XScale;
+    layout.YScale = input.YScale;
 
-    input.BorderSize = ToDouble(EditBorderSize.Text(), separator);
-    Layout.BorderSize = input.BorderSize;
+    input.BorderSize = ToDouble(edits.Text(form.EditBorderSize), separator);
+    layout.BorderSize = input.BorderSize;
 
-    input.PlotTitleBlock = RGTitleBlock.ItemIndex() == TitleBlockPlotItem;
-    const std::string titleBlockType = EditTitleBlockType.Text();
+    input.PlotTitleBlock = form.RGTitleBlock.ItemIndex() == TitleBlockPlotItem;
+    const std::string titleBlockType = edits.Text(form.EditTitleBlockType);
     input.TitleBlockType = titleBlockType;
 
     const std::array<std::pair<Edit*, GridFieldPointer>, 4> cuts{{
-        {&EditCutLeft, &GridSet::CutLeft},
-        {&EditCutRight, &GridSet::CutRight},
-        {&EditCutTop, &GridSet::CutTop},
-        {&EditCutBottom, &GridSet::CutBottom},
+        {&form.EditCutLeft, &GridSet::CutLeft},
+        {&form.EditCutRight, &GridSet::CutRight},
+        {&form.EditCutTop, &GridSet::CutTop},
+        {&form.EditCutBottom, &GridSet::CutBottom},
     }};
     std::array<double, 4> cutValues{};
     for (std::size_t i = 0; i < cuts.size(); ++i) {
         auto [edit, field] = cuts[i];
-        if (edit->Text().empty()) {
-            WriteBack(*this, *edit, field, FormatFixed(0.0, CutDecimals));
+        const std::string text = edits.Text(*edit);
+        if (text.empty()) {
+            edits.Correct(*edit, field, FormatFixed(0.0, CutDecimals));
             cutValues[i] = 0.0;
             continue;
         }
-        double value = ToDouble(edit->Text(), separator);
+        double value = ToDouble(text, separator);
         if (value < 0) {
             value = -value;
-            WriteBack(*this, *edit, field, FormatFixed(value, CutDecimals));
+            edits.Correct(*edit, field, FormatFixed(value, CutDecimals));
         }
         cutValues[i] = value;
     }
@@ -149,8 +156,26 @@ void TMGridInfo::DetermineLimitsButtonClick() {
     input.CutTop = cutValues[2];
     input.CutBottom = cutValues[3];
 
-    const SheetSize sheet = ComputeMapLayout(Layout, input);
-    SetLimitsReport(MakeLimitsReport(Layout, sheet));
+    outcome.Sheet = ComputeMapLayout(layout, input);
+    return outcome;
+}
+
+void TMGridInfo::DetermineLimitsButtonClick() {
+    Layout.LimitsError = 0;
+    MessageArea.SetCaption(" ");
+    BitBtnCreateSampleFiles.SetEnabled(false);
+    SetLimitsReport(std::nullopt);
+
+    FormEdits edits(*this);
+    const LimitsOutcome outcome =
+        DetermineLayout(*this, edits, Layout, GetPlatform().DecimalSeparator());
+    if (outcome.MissingEdit != nullptr) {
+        outcome.MissingEdit->SetText(std::string(FillInMarker));
+        Layout.LimitsError = outcome.MissingCode;
+        ShowMessageCode(outcome.MissingCode, outcome.MissingContext);
+        return;
+    }
+    SetLimitsReport(MakeLimitsReport(Layout, outcome.Sheet));
     BitBtnCreateOutput.SetEnabled(true);
 }
 

@@ -56,6 +56,16 @@ constexpr std::array<std::pair<GridFieldPointer, Edit TMGridInfo::*>, 36> Edited
 
 }  // namespace
 
+std::vector<Control*> TMGridInfo::DrawnControls() {
+    std::vector<Control*> controls;
+    for (const auto& field : EditedFields) controls.push_back(&(this->*field.second));
+    for (RadioButton* corner : {&RBUpperLeft, &RBUpperRight, &RBLowerLeft, &RBLowerRight}) {
+        controls.push_back(corner);
+    }
+    controls.push_back(&RGTitleBlock);
+    return controls;
+}
+
 GridSet TMGridInfo::EditedGridSet() const {
     GridSet set;
     for (const auto& [field, edit] : EditedFields) set.*field = (this->*edit).Text();
@@ -73,6 +83,26 @@ GridSet TMGridInfo::EditedGridSet() const {
     return set;
 }
 
+std::optional<TitleBlockChoice> TMGridInfo::ChosenTitleBlock(const std::string& type) const {
+    if (RGTitleBlock.ItemIndex() != TitleBlockPlotItem) return TitleBlockChoice::None;
+    if (type == "A") return TitleBlockChoice::TypeA;
+    if (type == "B") return TitleBlockChoice::TypeB;
+    return std::nullopt;
+}
+
+DrawingInput TMGridInfo::OutputInput(GridSet grid, const MapLayout& layout,
+                                     TitleBlockChoice titleBlock, std::string fileName) const {
+    DrawingInput input;
+    input.Grid = std::move(grid);
+    if (titleBlockForm_ != nullptr) input.Title = titleBlockForm_->ShownTitleSet();
+    input.Layout = layout;
+    input.TitleBlock = titleBlock;
+    input.Date = GetPlatform().ShortDate();
+    input.FileName = std::move(fileName);
+    input.DecimalSeparator = GetPlatform().DecimalSeparator();
+    return input;
+}
+
 void TMGridInfo::BitBtnCreateOutputClick() {
     DetermineLimitsButtonClick();
     if (Layout.LimitsError != 0) return;
@@ -83,27 +113,13 @@ void TMGridInfo::BitBtnCreateOutputClick() {
 
     // Checked before anything is written, so a refused drawing leaves no
     // file behind.
-    TitleBlockChoice titleBlock = TitleBlockChoice::None;
-    if (RGTitleBlock.ItemIndex() == TitleBlockPlotItem) {
-        const std::string& type = EditTitleBlockType.Text();
-        if (type == "A") {
-            titleBlock = TitleBlockChoice::TypeA;
-        } else if (type == "B") {
-            titleBlock = TitleBlockChoice::TypeB;
-        } else {
-            ShowMessageCode(Messages::TitleBlockTypeInvalid, "Title Block Type");
-            return;
-        }
+    const std::optional<TitleBlockChoice> titleBlock = ChosenTitleBlock(EditTitleBlockType.Text());
+    if (!titleBlock) {
+        ShowMessageCode(Messages::TitleBlockTypeInvalid, "Title Block Type");
+        return;
     }
 
-    DrawingInput input;
-    input.Grid = EditedGridSet();
-    if (titleBlockForm_ != nullptr) input.Title = titleBlockForm_->ShownTitleSet();
-    input.Layout = Layout;
-    input.TitleBlock = titleBlock;
-    input.Date = GetPlatform().ShortDate();
-    input.FileName = path->string();
-    input.DecimalSeparator = GetPlatform().DecimalSeparator();
+    const DrawingInput input = OutputInput(EditedGridSet(), Layout, *titleBlock, path->string());
     try {
         CreateDrawingFile(*path, input);
     } catch (const FileError& error) {

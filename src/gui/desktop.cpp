@@ -1,6 +1,7 @@
 #include "gui/desktop.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
 #include <QSaveFile>
@@ -13,6 +14,7 @@
 
 #include "gui/desktop_session.h"
 #include "gui/qt_text.h"
+#include "gui/sheet_plot.h"
 
 namespace quadrel {
 namespace {
@@ -132,9 +134,14 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     QApplication::processEvents();
     const auto mainPicture = dir / "main-window.png";
     SavePicture(session.MainWindow.grab(), mainPicture);
+    SheetPreviewWindow& preview = session.ShowPreview();
+    QApplication::processEvents();
+    const auto previewPicture = dir / "preview.png";
+    SavePicture(preview.grab(), previewPicture);
     out << mainPicture.string() << '\n';
     if (titlePicture) out << titlePicture->string() << '\n';
-    if (!form.LimitsReportShown || !titlePicture) {
+    out << previewPicture.string() << '\n';
+    if (!form.LimitsReportShown || !titlePicture || !preview.HasSheet()) {
         throw std::runtime_error("the sample sets did not open: " +
                                  ToStdString(session.MainWindow.MessageArea().text()));
     }
@@ -164,6 +171,39 @@ int RunWindow(const std::map<std::string, std::string>& options) {
 }
 
 }  // namespace
+
+struct DesktopPlots::Qt {
+    std::unique_ptr<QGuiApplication> Application;
+};
+
+DesktopPlots::DesktopPlots(int argc, char** argv)
+    : argc_(argc > 0 ? 1 : 0), argv_(argv), qt_(std::make_unique<Qt>()) {
+    writers_.WriteSheet = [this](const PlotPage& page, const std::filesystem::path& path, int dpi) {
+        StartQt();
+        WritePlot(page, path, dpi);
+    };
+    writers_.WritePages = [this](const std::vector<PlotPage>& pages,
+                                 const std::filesystem::path& path) {
+        StartQt();
+        WritePdfPages(pages, path);
+    };
+}
+
+DesktopPlots::~DesktopPlots() = default;
+
+void DesktopPlots::StartQt() {
+    if (QCoreApplication::instance() != nullptr) return;
+    if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    // A command run from a script or a service has no session folders; Qt's
+    // note about that would read like a fault of the plot.
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (message.startsWith(QStringLiteral("QStandardPaths:"))) return;
+            if (qtHandler != nullptr) qtHandler(type, context, message);
+        });
+    // Given the program's name only, as the window is.
+    qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
+}
 
 bool IsDesktopCommand(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return true;

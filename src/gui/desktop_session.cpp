@@ -1,5 +1,7 @@
 #include "gui/desktop_session.h"
 
+#include <QPushButton>
+
 namespace quadrel {
 
 DesktopSession::DesktopSession(const std::filesystem::path& dataDirectory) {
@@ -10,6 +12,16 @@ DesktopSession::DesktopSession(const std::filesystem::path& dataDirectory) {
     Platform.RegisterDialog(App.TitleBlockForm, TitleDialog);
     Platform.RegisterDialog(App.FormWriteGridTitleFiles, WriteFiles);
     Platform.RegisterDialog(App.FormReallyDeleteSet, ReallyDelete);
+    QObject::connect(&MainWindow.PreviewButton(), &QPushButton::clicked, &MainWindow,
+                     [this] { ShowPreview(); });
+}
+
+SheetPreviewWindow& DesktopSession::ShowPreview() {
+    if (!Preview) Preview = std::make_unique<SheetPreviewWindow>(App.MGridInfo, App.TitleBlockForm);
+    Preview->show();
+    Preview->raise();
+    Preview->activateWindow();
+    return *Preview;
 }
 
 void DesktopSession::OpenGridFile(const std::filesystem::path& path) {

@@ -3,11 +3,13 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 
 #include "forms/application.h"
 #include "gui/mgrid_window.h"
 #include "gui/qt_platform.h"
 #include "gui/really_delete_set_dialog.h"
+#include "gui/sheet_preview_window.h"
 #include "gui/title_block_dialog.h"
 #include "gui/write_files_dialog.h"
 
@@ -24,6 +26,9 @@ public:
     void OpenGridFile(const std::filesystem::path& path);
     void OpenTitleFile(const std::filesystem::path& path);
 
+    // Opens the sheet preview (made on first use) and brings it forward.
+    SheetPreviewWindow& ShowPreview();
+
     // Declared in the order they are created; views go before their forms.
     QtPlatform Platform;
     QuadrelApplication App{Platform};
@@ -31,6 +36,8 @@ public:
     TitleBlockDialog TitleDialog{App.TitleBlockForm, Platform, &MainWindow};
     WriteFilesDialog WriteFiles{App.FormWriteGridTitleFiles, Platform, &MainWindow};
     ReallyDeleteSetDialog ReallyDelete{App.FormReallyDeleteSet, Platform, &MainWindow};
+    // Its own window, not a child: it may stand beside the main window.
+    std::unique_ptr<SheetPreviewWindow> Preview;
 };
 
 }  // namespace quadrel

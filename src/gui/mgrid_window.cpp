@@ -272,6 +272,10 @@ QWidget* MGridWindow::BuildActions() {
     QPushButton* output = Bound<QPushButton>(form_.BitBtnCreateOutput);
     output->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     layout->addWidget(output);
+    // Not a control of the form: the preview only reads the forms.
+    previewButton_ = new QPushButton(QStringLiteral("Preview sheet..."));
+    previewButton_->setObjectName(QStringLiteral("PreviewSheetButton"));
+    layout->addWidget(previewButton_);
     layout->addStretch(1);
     return column;
 }
@@ -336,6 +340,7 @@ void MGridWindow::SetTabOrder() {
         }
         tabChain_.push_back(found);
     }
+    tabChain_.push_back(previewButton_);
     for (std::size_t i = 1; i < tabChain_.size(); ++i) {
         QWidget::setTabOrder(tabChain_[i - 1], tabChain_[i]);
     }

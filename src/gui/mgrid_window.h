@@ -28,6 +28,8 @@ public:
     // The widgets a person reaches with the Tab key, in order.
     const std::vector<QWidget*>& TabChain() const { return tabChain_; }
     ControlBinder& Binder() { return binder_; }
+    // Opens the sheet preview; the window's owner decides what it shows.
+    QPushButton& PreviewButton() { return *previewButton_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -57,6 +59,7 @@ private:
     ControlBinder binder_;
     LimitsReportView* report_ = nullptr;
     QLabel* messageArea_ = nullptr;
+    QPushButton* previewButton_ = nullptr;
     std::vector<QWidget*> tabChain_;
 };
 

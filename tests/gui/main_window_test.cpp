@@ -208,7 +208,7 @@ TEST_F(WindowTest, ActionButtonsFollowTheFieldsAndTabFollowsTheForm) {
         "RGTitleBlockItem1", "EditTitleBlockType", "RBUpperLeft", "RBUpperRight", "RBLowerLeft",
         "RBLowerRight", "EditSize", "EditDistMapEdge", "DetermineLimitsButton",
         "BitBtnCreateOutput", "ButtonTitleBlockData", "ButtonAddSet", "ButtonDeleteSet",
-        "BitBtnUp", "BitBtnDown"};
+        "BitBtnUp", "BitBtnDown", "PreviewSheetButton"};
     QStringList chain;
     QWidget* widget = &Widget("ButtonGetFileName");
     do {

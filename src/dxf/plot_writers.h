@@ -1,0 +1,45 @@
+// Writers of recorded sheets in the formats that need a graphics library
+// (PDF, SVG, PNG). The program's entry point hands them to the command line,
+// which thus draws plots without depending on that library.
+#pragma once
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "dxf/sheet_recorder.h"
+#include "layout/map_layout.h"
+
+namespace quadrel {
+
+// One drawn sheet: its entities and the layout that sizes its page.
+struct PlotPage {
+    const SheetRecorder* Sheet = nullptr;
+    const MapLayout* Layout = nullptr;
+};
+
+inline constexpr int DefaultPlotDpi = 150;
+
+// The extension of a plot file in lower case (".pdf", ".svg", ".png" are
+// the plots'), so that "SHEET.PDF" is a PDF too.
+inline std::string PlotExtension(const std::filesystem::path& path) {
+    std::string extension = path.extension().string();
+    std::transform(extension.begin(), extension.end(), extension.begin(),
+                   [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
+    return extension;
+}
+
+struct PlotWriters {
+    // Writes the sheet to `path` in the format of its extension (.pdf, .svg,
+    // .png); `dpi` is for PNG. Throws std::runtime_error naming the path.
+    std::function<void(const PlotPage& page, const std::filesystem::path& path, int dpi)>
+        WriteSheet;
+    // Writes the sheets as the pages of one PDF.
+    std::function<void(const std::vector<PlotPage>& pages, const std::filesystem::path& path)>
+        WritePages;
+};
+
+}  // namespace quadrel

@@ -1,0 +1,214 @@
+#include "gui/sheet_painter.h"
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QLineF>
+#include <QPaintDevice>
+#include <QPainter>
+#include <QPen>
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <numbers>
+#include <tuple>
+#include <vector>
+
+#include "gui/qt_text.h"
+
+namespace quadrel {
+namespace {
+
+// The font is set once at this pixel size and scaled to each text: Qt then
+// draws the outlines, which stay smooth at every zoom.
+constexpr double ReferencePixelSize = 100.0;
+// Below this height on the device a text cannot be read, and its glyphs
+// would cost as much as a readable one.
+constexpr double SmallestReadablePixels = 2.5;
+// The widest character in text heights, for the bounds of a text; and an
+// average one, for the stroke that stands for a text too small to read.
+constexpr double CharacterWidthPerHeight = 0.9;
+constexpr double AverageCharacterWidthPerHeight = 0.55;
+
+struct TextFont {
+    QFont Font;
+    double CapHeight = 1.0;
+};
+
+const TextFont& SheetFont() {
+    static const TextFont font = [] {
+        TextFont made;
+        made.Font = QFont(QStringLiteral("DejaVu Sans"));
+        made.Font.setStyleHint(QFont::SansSerif);
+        made.Font.setPixelSize(static_cast<int>(ReferencePixelSize));
+        made.Font.setHintingPreference(QFont::PreferNoHinting);
+        made.Font.setKerning(false);
+        const double cap = QFontMetricsF(made.Font).capHeight();
+        made.CapHeight = cap > 0 ? cap : ReferencePixelSize * 0.72;
+        return made;
+    }();
+    return font;
+}
+
+// The drawing-unit rectangle the painter can show: the clip if there is one,
+// else the whole device.
+QRectF VisibleDrawingRect(const QPainter& painter, const QTransform& toDevice) {
+    QRectF device;
+    if (painter.hasClipping()) device = painter.clipBoundingRect();
+    if (device.isEmpty() && painter.device() != nullptr) {
+        device = QRectF(0, 0, painter.device()->width(), painter.device()->height());
+    }
+    bool invertible = false;
+    const QTransform toDrawing = toDevice.inverted(&invertible);
+    if (!invertible) return {};
+    return toDrawing.mapRect(device);
+}
+
+bool Overlaps(double xMin, double yMin, double xMax, double yMax, const QRectF& visible) {
+    return xMax >= visible.left() && xMin <= visible.right() && yMax >= visible.top() &&
+           yMin <= visible.bottom();
+}
+
+// Quick enough to draw as they come; above this, coincident lines are merged.
+constexpr std::size_t ManyLines = 4000;
+
+void RemoveCoincidentLines(std::vector<QLineF>& lines) {
+    const auto pixel = [](double v) {
+        return static_cast<std::int32_t>(std::lround(std::clamp(v, -1e9, 1e9)));
+    };
+    using Key = std::array<std::int32_t, 4>;
+    std::vector<std::pair<Key, std::size_t>> keyed;
+    keyed.reserve(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const QLineF& line = lines[i];
+        Key ends{pixel(line.x1()), pixel(line.y1()), pixel(line.x2()), pixel(line.y2())};
+        // The same segment drawn either way round.
+        if (std::tie(ends[2], ends[3]) < std::tie(ends[0], ends[1])) {
+            std::swap(ends[0], ends[2]);
+            std::swap(ends[1], ends[3]);
+        }
+        keyed.emplace_back(ends, i);
+    }
+    std::sort(keyed.begin(), keyed.end());
+    std::vector<QLineF> kept;
+    kept.reserve(keyed.size());
+    for (std::size_t i = 0; i < keyed.size(); ++i) {
+        if (i == 0 || keyed[i].first != keyed[i - 1].first) kept.push_back(lines[keyed[i].second]);
+    }
+    lines.swap(kept);
+}
+
+// Font units (y downwards, baseline at 0) to drawing units for one text.
+QTransform TextFrame(const SheetPoint& at, double height, double rotationDegrees) {
+    const double radians = rotationDegrees * std::numbers::pi / 180.0;
+    const double s = height / SheetFont().CapHeight;
+    const double c = std::cos(radians) * s;
+    const double n = std::sin(radians) * s;
+    return QTransform(c, n, n, -c, at.X, at.Y);
+}
+
+}  // namespace
+
+QTransform FitSheet(const SheetExtents& extents, const QRectF& target) {
+    const double width = extents.XMax - extents.XMin;
+    const double height = extents.YMax - extents.YMin;
+    if (!(width > 0) || !(height > 0) || target.isEmpty()) return {};
+    const double scale = std::min(target.width() / width, target.height() / height);
+    const double left = target.left() + (target.width() - width * scale) / 2;
+    const double top = target.top() + (target.height() - height * scale) / 2;
+    return QTransform(scale, 0, 0, -scale, left - extents.XMin * scale, top + extents.YMax * scale);
+}
+
+QTransform StretchSheet(const SheetExtents& extents, const QRectF& target) {
+    const double width = extents.XMax - extents.XMin;
+    const double height = extents.YMax - extents.YMin;
+    if (!(width > 0) || !(height > 0) || target.isEmpty()) return {};
+    const double sx = target.width() / width;
+    const double sy = target.height() / height;
+    return QTransform(sx, 0, 0, -sy, target.left() - extents.XMin * sx,
+                      target.top() + extents.YMax * sy);
+}
+
+void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtents& extents,
+                const QTransform& toDevice, const SheetPaintStyle& style) {
+    painter.save();
+    painter.setTransform(QTransform());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    painter.setRenderHint(QPainter::TextAntialiasing, true);
+    painter.fillRect(toDevice.mapRect(QRectF(QPointF(extents.XMin, extents.YMin),
+                                             QPointF(extents.XMax, extents.YMax))),
+                     style.Paper);
+
+    const QRectF visible = VisibleDrawingRect(painter, toDevice);
+    // Device units per drawing unit, the mean of the two axes.
+    const double pixelsPerUnit = std::sqrt(std::abs(toDevice.determinant()));
+
+    QPen pen(style.Ink);
+    pen.setCosmetic(true);
+    pen.setWidthF(0);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+
+    std::vector<QLineF> lines;
+    std::vector<QPointF> polyline;
+    std::vector<const SheetEntity*> texts;
+    for (const SheetEntity& entity : sheet.Entities()) {
+        const auto points = sheet.PointsOf(entity);
+        if (points.empty()) continue;
+        if (entity.Kind == SheetEntityKind::Text) {
+            const double reach =
+                std::abs(entity.Height) *
+                (1.0 + CharacterWidthPerHeight * static_cast<double>(entity.TextLength));
+            const SheetPoint& at = points.front();
+            if (!Overlaps(at.X - reach, at.Y - reach, at.X + reach, at.Y + reach, visible))
+                continue;
+            if (std::abs(entity.Height) * pixelsPerUnit >= SmallestReadablePixels) {
+                texts.push_back(&entity);
+                continue;
+            }
+            // Too small to read: a stroke along the baseline shows where it is,
+            // unless even that would be under a pixel long.
+            const double radians = entity.Rotation * std::numbers::pi / 180.0;
+            const double length = std::abs(entity.Height) * AverageCharacterWidthPerHeight *
+                                  static_cast<double>(entity.TextLength);
+            if (length * pixelsPerUnit < 1.0) continue;
+            lines.emplace_back(toDevice.map(QPointF(at.X, at.Y)),
+                               toDevice.map(QPointF(at.X + std::cos(radians) * length,
+                                                    at.Y + std::sin(radians) * length)));
+            continue;
+        }
+        double xMin = points.front().X, xMax = xMin, yMin = points.front().Y, yMax = yMin;
+        for (const SheetPoint& p : points) {
+            xMin = std::min(xMin, p.X);
+            xMax = std::max(xMax, p.X);
+            yMin = std::min(yMin, p.Y);
+            yMax = std::max(yMax, p.Y);
+        }
+        if (!Overlaps(xMin, yMin, xMax, yMax, visible)) continue;
+        if (points.size() == 2) {
+            lines.emplace_back(toDevice.map(QPointF(points[0].X, points[0].Y)),
+                               toDevice.map(QPointF(points[1].X, points[1].Y)));
+            continue;
+        }
+        polyline.clear();
+        for (const SheetPoint& p : points) polyline.push_back(toDevice.map(QPointF(p.X, p.Y)));
+        painter.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
+    }
+    // Many lines on few pixels (a dense grid seen whole) mostly fall on each
+    // other: those that meet the same pixels are drawn once.
+    if (lines.size() > ManyLines) RemoveCoincidentLines(lines);
+    // One call for all lines: a dense grid costs one pass of the rasteriser.
+    if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+
+    const TextFont& font = SheetFont();
+    painter.setFont(font.Font);
+    for (const SheetEntity* text : texts) {
+        const SheetEntity& entity = *text;
+        painter.setTransform(
+            TextFrame(sheet.PointsOf(entity).front(), entity.Height, entity.Rotation) * toDevice);
+        painter.drawText(QPointF(0, 0), ToQString(sheet.TextOf(entity)));
+    }
+    painter.restore();
+}
+
+}  // namespace quadrel

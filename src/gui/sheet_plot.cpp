@@ -1,0 +1,189 @@
+#include "gui/sheet_plot.h"
+
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QSaveFile>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "gui/qt_text.h"
+#include "gui/sheet_painter.h"
+
+namespace quadrel {
+namespace {
+
+// PDF pages and SVG documents are laid out in units this fine, so the page
+// size misses the sheet's by no more than a thousandth of an inch.
+constexpr int VectorDotsPerInch = 1200;
+// The largest picture a PNG plot makes: QImage's side limit, and a memory
+// bound of about a gigabyte.
+constexpr double MaxPictureSide = 32767;
+constexpr double MaxPicturePixels = 250e6;
+
+std::string Named(const std::filesystem::path& path, const std::string& reason) {
+    return "cannot write " + path.string() + ": " + reason;
+}
+
+// A file written in full before it replaces `path`.
+class PlotFile {
+public:
+    explicit PlotFile(const std::filesystem::path& path)
+        : path_(path), file_(ToQString(path.u8string())) {
+        if (!file_.open(QIODevice::WriteOnly)) {
+            throw PlotError(Named(path, file_.errorString().toStdString()));
+        }
+    }
+    QSaveFile& Device() { return file_; }
+    void Commit() {
+        if (!file_.commit()) throw PlotError(Named(path_, file_.errorString().toStdString()));
+    }
+
+private:
+    std::filesystem::path path_;
+    QSaveFile file_;
+};
+
+void Require(const PlotPage& sheet) {
+    if (sheet.Sheet == nullptr || sheet.Layout == nullptr) {
+        throw PlotError("there is no sheet to plot");
+    }
+}
+
+void PaintOnto(QPainter& painter, const PlotPage& sheet, const QRectF& target) {
+    const SheetExtents extents = ExtentsOf(*sheet.Layout);
+    PaintSheet(painter, *sheet.Sheet, extents, StretchSheet(extents, target));
+}
+
+QPageSize PageOf(const MapLayout& layout) {
+    return QPageSize(SheetSizeInches(layout), QPageSize::Inch, QString(), QPageSize::ExactMatch);
+}
+
+void WriteSvg(const PlotPage& sheet, const std::filesystem::path& path) {
+    const QSizeF inches = SheetSizeInches(*sheet.Layout);
+    const QSize dots(static_cast<int>(std::lround(inches.width() * VectorDotsPerInch)),
+                     static_cast<int>(std::lround(inches.height() * VectorDotsPerInch)));
+    PlotFile file(path);
+    {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file.Device());
+        generator.setResolution(VectorDotsPerInch);
+        generator.setSize(dots);
+        generator.setViewBox(QRect(QPoint(0, 0), dots));
+        generator.setTitle(QStringLiteral("Quadrel sheet"));
+        QPainter painter;
+        if (!painter.begin(&generator)) throw PlotError(Named(path, "the SVG cannot be started"));
+        PaintOnto(painter, sheet, QRectF(QPointF(0, 0), QSizeF(dots)));
+        painter.end();
+    }
+    file.Commit();
+}
+
+void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi) {
+    if (dpi <= 0) throw PlotError(Named(path, "the resolution must be at least 1 dpi"));
+    const QSizeF inches = SheetSizeInches(*sheet.Layout);
+    const double width = std::ceil(inches.width() * dpi);
+    const double height = std::ceil(inches.height() * dpi);
+    if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels) {
+        throw PlotError(Named(path, "the sheet at " + std::to_string(dpi) + " dpi would be " +
+                                        std::to_string(static_cast<long long>(width)) + " by " +
+                                        std::to_string(static_cast<long long>(height)) +
+                                        " pixels; choose a lower resolution"));
+    }
+    QImage picture(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
+    if (picture.isNull()) throw PlotError(Named(path, "not enough memory for the picture"));
+    picture.fill(Qt::white);
+    const int dotsPerMetre = static_cast<int>(std::lround(dpi / 0.0254));
+    picture.setDotsPerMeterX(dotsPerMetre);
+    picture.setDotsPerMeterY(dotsPerMetre);
+    {
+        QPainter painter(&picture);
+        PaintOnto(painter, sheet, QRectF(0, 0, inches.width() * dpi, inches.height() * dpi));
+    }
+    PlotFile file(path);
+    if (!picture.save(&file.Device(), "PNG"))
+        throw PlotError(Named(path, "the PNG cannot be made"));
+    file.Commit();
+}
+
+}  // namespace
+
+QSizeF SheetSizeInches(const MapLayout& layout) {
+    const SheetExtents extents = ExtentsOf(layout);
+    const double width = (extents.XMax - extents.XMin) / layout.XUnitsPerInch;
+    const double height = (extents.YMax - extents.YMin) / layout.YUnitsPerInch;
+    if (!std::isfinite(width) || !std::isfinite(height) || width <= 0 || height <= 0) {
+        throw PlotError("the sheet has no size: determine its limits first");
+    }
+    return {width, height};
+}
+
+PlotFormat PlotFormatOf(const std::filesystem::path& path) {
+    const std::string extension = PlotExtension(path);
+    if (extension == ".pdf") return PlotFormat::Pdf;
+    if (extension == ".svg") return PlotFormat::Svg;
+    if (extension == ".png") return PlotFormat::Png;
+    throw PlotError(Named(path, "a plot is written as .pdf, .svg or .png"));
+}
+
+void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi) {
+    const PlotFormat format = PlotFormatOf(path);
+    Require(sheet);
+    switch (format) {
+        case PlotFormat::Pdf:
+            WritePdfPages({sheet}, path);
+            break;
+        case PlotFormat::Svg:
+            WriteSvg(sheet, path);
+            break;
+        case PlotFormat::Png:
+            WritePng(sheet, path, dpi);
+            break;
+    }
+}
+
+void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path) {
+    if (sheets.empty()) throw PlotError(Named(path, "there is no sheet to plot"));
+    for (const PlotPage& sheet : sheets) Require(sheet);
+    PlotFile file(path);
+    {
+        QPdfWriter writer(&file.Device());
+        writer.setCreator(QStringLiteral("Quadrel"));
+        writer.setResolution(VectorDotsPerInch);
+        writer.setPageMargins(QMarginsF(0, 0, 0, 0));
+        writer.setPageSize(PageOf(*sheets.front().Layout));
+        QPainter painter;
+        if (!painter.begin(&writer)) throw PlotError(Named(path, "the PDF cannot be started"));
+        for (std::size_t i = 0; i < sheets.size(); ++i) {
+            if (i > 0) {
+                writer.setPageSize(PageOf(*sheets[i].Layout));
+                writer.newPage();
+            }
+            PaintOnto(painter, sheets[i], QRectF(0, 0, writer.width(), writer.height()));
+        }
+        painter.end();
+    }
+    file.Commit();
+}
+
+double PrintSheet(const PlotPage& sheet, QPrinter& printer) {
+    Require(sheet);
+    const QSizeF inches = SheetSizeInches(*sheet.Layout);
+    const double dpi = printer.resolution();
+    const QRectF paper = printer.pageLayout().paintRectPixels(printer.resolution());
+    const QRectF printable(0, 0, paper.width(), paper.height());
+    const double factor = std::min({1.0, printable.width() / (inches.width() * dpi),
+                                    printable.height() / (inches.height() * dpi)});
+    const QSizeF size(inches.width() * dpi * factor, inches.height() * dpi * factor);
+    QPainter painter;
+    if (!painter.begin(&printer)) throw PlotError("the printer cannot be started");
+    PaintOnto(painter, sheet, QRectF(QPointF(0, 0), size));
+    painter.end();
+    return factor;
+}
+
+}  // namespace quadrel

@@ -1,0 +1,253 @@
+#include "gui/sheet_preview_window.h"
+
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QMessageBox>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QWheelEvent>
+#include <cmath>
+#include <exception>
+
+#include "forms/formtitleblock.h"
+#include "forms/mgrid.h"
+#include "gui/qt_text.h"
+#include "gui/screen_scale.h"
+#include "gui/sheet_painter.h"
+#include "gui/sheet_plot.h"
+
+namespace quadrel {
+namespace {
+
+constexpr int WindowWidth = 900;
+constexpr int WindowHeight = 650;
+constexpr int FitMargin = 12;  // pixels around the fitted sheet
+// Zoom per eighth of a degree of the wheel: one notch (15 degrees) is about
+// a fifth larger.
+constexpr double ZoomPerWheelUnit = 1.0015;
+// What the title block shows in place of the drawing's file name, which is
+// chosen only when the drawing is created.
+constexpr const char* PreviewFileName = "(file name of the drawing)";
+
+const QColor DeskColour(112, 112, 112);
+const SheetPaintStyle StaleStyle{QColor(150, 150, 150), QColor(225, 225, 225)};
+
+}  // namespace
+
+SheetCanvas::SheetCanvas(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("SheetCanvas"));
+    setMinimumSize(200, 150);
+    setCursor(Qt::OpenHandCursor);
+}
+
+void SheetCanvas::Show(const SheetRecorder* sheet, const SheetExtents& extents, bool stale) {
+    const bool resized = extents.XMin != extents_.XMin || extents.XMax != extents_.XMax ||
+                         extents.YMin != extents_.YMin || extents.YMax != extents_.YMax;
+    sheet_ = sheet;
+    extents_ = extents;
+    stale_ = stale;
+    // A sheet of another size is shown whole; the same sheet keeps the zoom.
+    if (fitted_ || resized) Fit();
+    update();
+}
+
+void SheetCanvas::Fit() {
+    fitted_ = true;
+    view_ =
+        FitSheet(extents_, QRectF(rect()).adjusted(FitMargin, FitMargin, -FitMargin, -FitMargin));
+    update();
+}
+
+void SheetCanvas::paintEvent(QPaintEvent* /*event*/) {
+    ++paintCount_;
+    QPainter painter(this);
+    painter.fillRect(rect(), DeskColour);
+    if (sheet_ == nullptr) return;
+    PaintSheet(painter, *sheet_, extents_, view_, stale_ ? StaleStyle : SheetPaintStyle{});
+}
+
+void SheetCanvas::wheelEvent(QWheelEvent* event) {
+    const double factor = std::pow(ZoomPerWheelUnit, event->angleDelta().y());
+    const QPointF at = event->position();
+    view_ = view_ * QTransform::fromTranslate(-at.x(), -at.y()) *
+            QTransform::fromScale(factor, factor) * QTransform::fromTranslate(at.x(), at.y());
+    fitted_ = false;
+    update();
+    event->accept();
+}
+
+void SheetCanvas::mousePressEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton) return;
+    dragFrom_ = event->position();
+    setCursor(Qt::ClosedHandCursor);
+}
+
+void SheetCanvas::mouseMoveEvent(QMouseEvent* event) {
+    if (!dragFrom_) return;
+    const QPointF moved = event->position() - *dragFrom_;
+    dragFrom_ = event->position();
+    view_ = view_ * QTransform::fromTranslate(moved.x(), moved.y());
+    fitted_ = false;
+    update();
+}
+
+void SheetCanvas::mouseReleaseEvent(QMouseEvent* /*event*/) {
+    dragFrom_.reset();
+    setCursor(Qt::OpenHandCursor);
+}
+
+void SheetCanvas::resizeEvent(QResizeEvent* /*event*/) {
+    if (fitted_) Fit();
+}
+
+SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleForm,
+                                       QWidget* parent)
+    : QWidget(parent, Qt::Window), form_(form) {
+    setObjectName(QStringLiteral("SheetPreview"));
+    setWindowTitle(QStringLiteral("Sheet preview"));
+    const ScreenScale scale(*this);
+    resize(scale(WindowWidth, WindowHeight));
+
+    auto* column = new QVBoxLayout(this);
+    auto* tools = new QHBoxLayout;
+    auto* fit = new QPushButton(QStringLiteral("Fit"));
+    fit->setObjectName(QStringLiteral("PreviewFit"));
+    export_ = new QPushButton(QStringLiteral("Export..."));
+    export_->setObjectName(QStringLiteral("PreviewExport"));
+    print_ = new QPushButton(QStringLiteral("Print..."));
+    print_->setObjectName(QStringLiteral("PreviewPrint"));
+    status_ = new QLabel;
+    status_->setObjectName(QStringLiteral("PreviewStatus"));
+    tools->addWidget(fit);
+    tools->addWidget(export_);
+    tools->addWidget(print_);
+    tools->addWidget(status_, 1);
+    column->addLayout(tools);
+    canvas_ = new SheetCanvas;
+    column->addWidget(canvas_, 1);
+    reason_ = new QLabel;
+    reason_->setObjectName(QStringLiteral("PreviewReason"));
+    reason_->setWordWrap(true);
+    reason_->setStyleSheet(QStringLiteral("QLabel { color: #b00000; font-weight: bold; }"));
+    reason_->hide();
+    column->addWidget(reason_);
+
+    connect(fit, &QPushButton::clicked, canvas_, &SheetCanvas::Fit);
+    connect(export_, &QPushButton::clicked, this, [this] { ExportSheet(); });
+    connect(print_, &QPushButton::clicked, this, [this] { PrintSheetOnPaper(); });
+
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(QuietMilliseconds);
+    connect(&quiet_, &QTimer::timeout, this, [this] { Refresh(); });
+    std::vector<Control*> watched = form.DrawnControls();
+    for (Edit* edit : titleForm.FieldEdits()) watched.push_back(edit);
+    for (Control* control : watched) {
+        observed_.emplace_back(control, control->Observe([this](const Control&) { Changed(); }));
+    }
+    ShowSheetStatus();
+}
+
+SheetPreviewWindow::~SheetPreviewWindow() {
+    for (const auto& [control, id] : observed_) control->Unobserve(id);
+}
+
+void SheetPreviewWindow::Changed() {
+    // A hidden preview draws nothing; it catches up when shown.
+    if (isVisible()) quiet_.start();
+}
+
+void SheetPreviewWindow::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    Refresh();
+}
+
+void SheetPreviewWindow::Refresh() {
+    quiet_.stop();
+    QString reason;
+    try {
+        TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(PreviewFileName);
+        if (preview.Input) {
+            SheetRecorder drawn;
+            DrawSheet(drawn, *preview.Input);
+            sheet_ = std::move(drawn);
+            layout_ = preview.Input->Layout;
+        } else {
+            reason = ToQString(preview.Reason);
+        }
+    } catch (const std::exception& error) {
+        // A text that is no number met by the drawing, a drawing refused as
+        // too large: said here, like the forms' own reasons.
+        reason = QString::fromUtf8(error.what());
+    }
+    reason_->setText(reason);
+    reason_->setVisible(!reason.isEmpty());
+    if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
+    export_->setEnabled(layout_.has_value());
+    print_->setEnabled(layout_.has_value());
+    ShowSheetStatus();
+}
+
+void SheetPreviewWindow::ShowSheetStatus() {
+    if (!layout_) {
+        status_->setText(QStringLiteral("No sheet yet"));
+        return;
+    }
+    try {
+        const QSizeF inches = SheetSizeInches(*layout_);
+        status_->setText(
+            QStringLiteral("Sheet %1 by %2 in, %3 entities")
+                .arg(inches.width(), 0, 'f', 2)
+                .arg(inches.height(), 0, 'f', 2)
+                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size()))));
+    } catch (const PlotError& error) {
+        status_->setText(QString::fromUtf8(error.what()));
+    }
+}
+
+void SheetPreviewWindow::ExportSheet() {
+    if (!layout_) return;
+    QFileDialog dialog(this, QStringLiteral("Export the sheet"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilters({QStringLiteral("PDF, true scale (*.pdf)"),
+                           QStringLiteral("SVG, true scale (*.svg)"),
+                           QStringLiteral("PNG, 150 dpi (*.png)")});
+    dialog.setDirectory(ToQString(form_.DataDirectory.u8string()));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
+    QString chosen = dialog.selectedFiles().front();
+    if (QFileInfo(chosen).suffix().isEmpty()) {
+        // The filter chosen gives the extension a bare name lacks.
+        const QString filter = dialog.selectedNameFilter();
+        chosen += filter.mid(filter.indexOf(QStringLiteral("*.")) + 1).chopped(1);
+    }
+    try {
+        WritePlot({&sheet_, &*layout_}, ToPath(chosen));
+        status_->setText(QStringLiteral("Exported to %1").arg(chosen));
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
+    }
+}
+
+void SheetPreviewWindow::PrintSheetOnPaper() {
+    if (!layout_) return;
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    try {
+        const double factor = PrintSheet({&sheet_, &*layout_}, printer);
+        status_->setText(factor >= 1.0
+                             ? QStringLiteral("Printed at true scale")
+                             : QStringLiteral("Printed fitted to the paper: %1 of true scale")
+                                   .arg(factor, 0, 'f', 3));
+    } catch (const std::exception& error) {
+        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
+    }
+}
+
+}  // namespace quadrel

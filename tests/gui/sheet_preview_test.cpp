@@ -1,0 +1,171 @@
+// The sheet as the preview and the plots show it: pages at true scale, ink
+// where the recorded sheet has lines and texts, and a preview that follows
+// the forms without ever changing them.
+#include <QFile>
+#include <QImage>
+#include <QRegularExpression>
+#include <QTest>
+#include <sstream>
+
+#include "app/messages.h"
+#include "cli/command_line.h"
+#include "dxf/grid.h"
+#include "dxf/title_block_a.h"
+#include "gui/desktop.h"
+#include "gui/window_fixture.h"
+
+namespace quadrel::testing {
+namespace {
+
+class SheetPreviewTest : public WindowFixture {
+protected:
+    SheetPreviewTest() {
+        Click("BitBtnCreateSampleFiles");
+        WhenModal(ChooseFile(dir / "QDLGrid.SAM"));
+        Click("ButtonGetFileName");
+    }
+    SheetPreviewWindow& OpenPreview() {
+        SheetPreviewWindow& preview = session->ShowPreview();
+        EXPECT_TRUE(QTest::qWaitFor([&] { return preview.HasSheet(); }, 2000));
+        return preview;
+    }
+    // Lets the preview's quiet spell pass.
+    static void Settle() { QTest::qWait(SheetPreviewWindow::QuietMilliseconds * 4); }
+};
+
+// The longest entity of `kind` on `layer`.
+const SheetEntity& Longest(const SheetRecorder& sheet, std::string_view layer,
+                           SheetEntityKind kind) {
+    const SheetEntity* found = nullptr;
+    double best = -1;
+    for (const SheetEntity& entity : sheet.Entities()) {
+        if (entity.Kind != kind || sheet.LayerOf(entity) != layer) continue;
+        const auto p = sheet.PointsOf(entity);
+        const double size = kind == SheetEntityKind::Text
+                                ? static_cast<double>(entity.TextLength)
+                                : std::hypot(p.back().X - p.front().X, p.back().Y - p.front().Y);
+        if (size > best) best = size, found = &entity;
+    }
+    if (found == nullptr) throw std::runtime_error("no entity on " + std::string(layer));
+    return *found;
+}
+
+TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
+    SheetPreviewWindow& preview = OpenPreview();
+    const MapLayout& layout = *preview.SheetLayout();
+    const double widthIn = (layout.PlotXMax - layout.PlotXMin) / layout.XUnitsPerInch;
+    const double heightIn = (layout.PlotYMax - layout.PlotYMin) / layout.YUnitsPerInch;
+    const DesktopPlots plots(0, nullptr);
+    const std::string grid = (dir / "QDLGrid.SAM").string();
+    // Runs the command line with Qt's plot writers: the file `name` it wrote.
+    const auto run = [&](const std::vector<std::string>& arguments, const std::string& name) {
+        std::ostringstream out, err;
+        EXPECT_EQ(RunCommandLine(arguments, out, err, plots.Writers()), 0) << err.str();
+        QFile file(QString::fromStdString((dir / name).string()));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+        return QString::fromLatin1(file.readAll());
+    };
+    const auto plot = [&](const std::string& name, std::vector<std::string> more = {}) {
+        more.insert(more.begin(), {"plot", "--grid", grid, "--output", (dir / name).string()});
+        return run(more, name);
+    };
+    const struct {
+        const char* name;
+        const char* pattern;  // the page's width and height
+        double unitsPerInch;
+    } pages[] = {
+        {"sheet.pdf", R"(/MediaBox \[0 0 ([\d.]+) ([\d.]+)\])", 72.0},
+        {"sheet.svg", R"(<svg width="([\d.]+)mm" height="([\d.]+)mm")", 25.4},
+    };
+    for (const auto& page : pages) {
+        const auto size =
+            QRegularExpression(QString::fromLatin1(page.pattern)).match(plot(page.name));
+        ASSERT_TRUE(size.hasMatch()) << page.name;
+        EXPECT_NEAR(size.captured(1).toDouble() / page.unitsPerInch, widthIn, 0.01) << page.name;
+        EXPECT_NEAR(size.captured(2).toDouble() / page.unitsPerInch, heightIn, 0.01) << page.name;
+    }
+
+    const QString series = run(
+        {"series", "--grid", grid, "--dir", dir.Path().string(), "--format", "pdf"}, "series.pdf");
+    EXPECT_EQ(series.count(QRegularExpression(QStringLiteral(R"(/Type /Page\b)"))),
+              session->App.MGridInfo.Store.GridSetCount);
+
+    constexpr int Dpi = 100;
+    plot("sheet.png", {"--dpi", std::to_string(Dpi)});
+    const QImage png(QString::fromStdString((dir / "sheet.png").string()));
+    ASSERT_NEAR(png.width(), widthIn * Dpi, 1.0);
+    const auto pixel = [&](double x, double y) {
+        return QPointF((x - layout.PlotXMin) / layout.XUnitsPerInch * Dpi,
+                       (layout.PlotYMax - y) / layout.YUnitsPerInch * Dpi);
+    };
+    // Dark pixels in a box of the picture.
+    const auto ink = [&](QPointF a, QPointF b) {
+        int dark = 0;
+        const QRect box = QRectF(a, b).normalized().toAlignedRect().adjusted(-2, -2, 2, 2);
+        for (int y = box.top(); y <= box.bottom(); ++y) {
+            for (int x = box.left(); x <= box.right(); ++x) {
+                dark += png.rect().contains(x, y) && qGray(png.pixel(x, y)) < 128;
+            }
+        }
+        return dark;
+    };
+    const SheetRecorder& sheet = preview.Sheet();
+    const auto line = sheet.PointsOf(Longest(sheet, GridLayer, SheetEntityKind::Line));
+    for (const double along : {0.25, 0.5, 0.75}) {
+        const QPointF at = pixel(line[0].X + (line[1].X - line[0].X) * along,
+                                 line[0].Y + (line[1].Y - line[0].Y) * along);
+        EXPECT_GT(ink(at, at), 0) << "grid line at " << along;
+    }
+    const SheetEntity& title = Longest(sheet, TitleBlockALayer, SheetEntityKind::Text);
+    const SheetPoint start = sheet.PointsOf(title).front();
+    const QPointF corner = pixel(start.X, start.Y);
+    const double height = title.Height / layout.YUnitsPerInch * Dpi;
+    EXPECT_GT(ink(corner, corner + QPointF(height * 0.5 * title.TextLength, -height)), height * 4)
+        << sheet.TextOf(title);
+}
+
+TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouchingTheForms) {
+    SheetPreviewWindow& preview = OpenPreview();
+    const std::size_t before = preview.Sheet().Entities().size();
+    TypeInto("EditXGrid", "25");
+    ASSERT_TRUE(QTest::qWaitFor([&] { return preview.Sheet().Entities().size() > before; }, 2000));
+    EXPECT_TRUE(preview.Reason().isEmpty());
+
+    TMGridInfo& form = session->App.MGridInfo;
+    const struct {
+        const char* edit;
+        QString keys;
+        std::string reason;
+    } broken[] = {
+        {"EditYMax", "\b", *MessageText(Messages::MaximumYMissing, "YMax")},
+        {"EditXScale", "1:500", "1:500"},
+        {"EditXGrid", "ten", "ten"},
+    };
+    for (const auto& c : broken) {
+        const QString original = Widget<QLineEdit>(c.edit).text();
+        TypeInto(c.edit, c.keys);
+        const std::size_t drawn = preview.Sheet().Entities().size();
+        const QString message = session->MainWindow.MessageArea().text();
+        const auto buttons = std::pair(Widget("DetermineLimitsButton").isEnabled(),
+                                       Widget("BitBtnCreateOutput").isEnabled());
+        const GridSet stored = form.Store.Current();
+        const QString shown = Widget<QLineEdit>(c.edit).text();
+        preview.Refresh();
+        Settle();
+        EXPECT_TRUE(preview.Reason().toStdString().find(c.reason) != std::string::npos)
+            << c.edit << ": " << preview.Reason().toStdString();
+        EXPECT_EQ(preview.Sheet().Entities().size(), drawn) << c.edit << ": the last sheet stays";
+        EXPECT_EQ(session->MainWindow.MessageArea().text(), message) << c.edit;
+        EXPECT_EQ(std::pair(Widget("DetermineLimitsButton").isEnabled(),
+                            Widget("BitBtnCreateOutput").isEnabled()),
+                  buttons)
+            << c.edit;
+        EXPECT_EQ(form.Store.Current(), stored) << c.edit;
+        EXPECT_TRUE(unansweredBoxes.empty()) << c.edit;
+        EXPECT_EQ(Widget<QLineEdit>(c.edit).text(), shown) << c.edit;
+        TypeInto(c.edit, original);
+    }
+}
+
+}  // namespace
+}  // namespace quadrel::testing
