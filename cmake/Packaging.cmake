@@ -6,7 +6,7 @@ include(GNUInstallDirs)
 
 set(QUADREL_PACKAGING_DIR ${PROJECT_SOURCE_DIR}/packaging)
 
-install(TARGETS quadrel RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+install(TARGETS quadrel quadrel-desktop RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.svg

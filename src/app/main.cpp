@@ -1,18 +1,25 @@
-// Start-up of the quadrel program: the desktop window, or a command of the
-// command line, which needs no display.
+// The quadrel program. The command line's own commands run here without
+// loading a graphics library, which alone would take several times as long
+// as drawing a sheet; the window, screenshots and plots are handed to the
+// desktop program beside this one.
 #include <iostream>
+#include <stdexcept>
 #include <string>
 #include <vector>
 
+#include "app/program_handoff.h"
 #include "cli/command_line.h"
-#include "gui/desktop.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
-    if (quadrel::IsDesktopCommand(arguments)) {
-        return quadrel::RunDesktop(argc, argv, arguments, std::cout, std::cerr);
+    if (!quadrel::NeedsDesktop(arguments)) {
+        return quadrel::RunCommandLine(arguments, std::cout, std::cerr);
     }
-    // The plot formats need Qt, which the command line does not know.
-    const quadrel::DesktopPlots plots(argc, argv);
-    return quadrel::RunCommandLine(arguments, std::cout, std::cerr, plots.Writers());
+    const auto desktop = quadrel::ProgramDirectory(argc > 0 ? argv[0] : "") / QUADREL_DESKTOP_PROGRAM;
+    try {
+        return quadrel::RunInstead(desktop, arguments);
+    } catch (const std::exception& error) {
+        std::cerr << "quadrel: cannot start " << desktop.string() << ": " << error.what() << '\n';
+        return 2;
+    }
 }

@@ -623,6 +623,23 @@ std::string SeriesFileStem(int setNumber, std::string_view description) {
     return kept.empty() ? std::string(number.data()) : std::string(number.data()) + "-" + kept;
 }
 
+bool IsDesktopCommand(const std::vector<std::string>& arguments) {
+    if (arguments.empty()) return true;
+    const std::string& first = arguments.front();
+    return first == "screenshots" || first.rfind("--grid", 0) == 0 || first.rfind("--title", 0) == 0;
+}
+
+bool NeedsDesktop(const std::vector<std::string>& arguments) {
+    if (IsDesktopCommand(arguments) || arguments.front() == "plot") return true;
+    if (arguments.front() != "series") return false;
+    for (std::size_t i = 1; i < arguments.size(); ++i) {
+        const std::string& word = arguments[i];
+        if (word.rfind("--format=", 0) == 0 && word.substr(9) != "dxf") return true;
+        if (word == "--format" && i + 1 < arguments.size() && arguments[i + 1] != "dxf") return true;
+    }
+    return false;
+}
+
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const PlotWriters& plots) {
     try {

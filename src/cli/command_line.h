@@ -18,6 +18,16 @@ namespace quadrel {
 int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
                    const PlotWriters& plots = {});
 
+// True for the arguments that open the window (none, or --grid/--title
+// first) or take its screenshots.
+bool IsDesktopCommand(const std::vector<std::string>& arguments);
+
+// True for the commands that need the desktop's graphics library: the
+// window, its screenshots, plots and series in a format beyond dxf. The
+// lean `quadrel` program hands them to the desktop program, so that the
+// other commands start without loading it.
+bool NeedsDesktop(const std::vector<std::string>& arguments);
+
 // The name `series` gives the file of a grid set, without its extension: the
 // set's number in two digits, "-" and the description without the
 // characters that Windows or POSIX file names cannot hold, trimmed

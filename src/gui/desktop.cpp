@@ -205,12 +205,6 @@ void DesktopPlots::StartQt() {
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-bool IsDesktopCommand(const std::vector<std::string>& arguments) {
-    if (arguments.empty()) return true;
-    const std::string& first = arguments.front();
-    return first == "screenshots" || first.rfind("--grid", 0) == 0 || first.rfind("--title", 0) == 0;
-}
-
 int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
                std::ostream& out, std::ostream& err) {
     try {

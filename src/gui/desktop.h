@@ -1,5 +1,5 @@
-// Start-up of the desktop window. Free of Qt, so that the program's entry
-// point can choose between the window and the command line.
+// Start-up of the desktop window and the plot writers, for the desktop
+// program's entry point. Free of Qt.
 #pragma once
 
 #include <iosfwd>
@@ -10,10 +10,6 @@
 #include "dxf/plot_writers.h"
 
 namespace quadrel {
-
-// True for the arguments that open the window (none, or --grid/--title) or
-// take its screenshots.
-bool IsDesktopCommand(const std::vector<std::string>& arguments);
 
 // Runs the window until the program ends; returns the exit status.
 int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
