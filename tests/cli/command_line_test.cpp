@@ -57,6 +57,27 @@ protected:
     const std::string title = In("QDLTitle.SAM");
 };
 
+// The lean program must hand on exactly the commands that need Qt, and run
+// the others itself.
+TEST(CommandLine, OnlyTheWindowScreenshotsAndPlotsNeedTheDesktop) {
+    const std::pair<Arguments, bool> cases[] = {
+        {{}, true},
+        {{"--grid", "a.dat"}, true},
+        {{"--title=t.dat"}, true},
+        {{"screenshots", "--dir", "d"}, true},
+        {{"plot", "--grid", "a.dat", "--output", "a.pdf"}, true},
+        {{"series", "--grid", "a.dat", "--format", "pdf"}, true},
+        {{"series", "--grid", "a.dat", "--format=png"}, true},
+        {{"series", "--grid", "a.dat", "--format", "dxf"}, false},
+        {{"dxf", "--grid", "a.dat", "--output", "a.dxf"}, false},
+        {{"limits", "--grid", "a.dat"}, false},
+        {{"--help"}, false},
+    };
+    for (const auto& [arguments, needed] : cases) {
+        EXPECT_EQ(NeedsDesktop(arguments), needed) << ::testing::PrintToString(arguments);
+    }
+}
+
 TEST(CommandLine, HelpGoesToStandardOutputAndAMisunderstoodLineFailsWithTheUsage) {
     for (const Arguments& help : {Arguments{}, Arguments{"limits", "--help"}}) {
         const Result result = Quadrel(help);
