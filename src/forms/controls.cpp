@@ -1,5 +1,7 @@
 #include "forms/controls.h"
 
+#include <algorithm>
+
 #include "app/text.h"
 
 namespace quadrel {
@@ -40,9 +42,19 @@ void Control::Unobserve(ObserverId id) {
 }
 
 void Control::NotifyObservers() const {
-    // A copy: an observer may remove itself or another while it is told.
-    const auto observers = observers_;
-    for (const auto& [id, observer] : observers) observer(*this);
+    // An observer may add or remove observers while it is told: each one in
+    // the list at the start is looked up again, and told only while it is
+    // still there.
+    std::vector<ObserverId> ids;
+    ids.reserve(observers_.size());
+    for (const auto& entry : observers_) ids.push_back(entry.first);
+    for (const ObserverId id : ids) {
+        const auto found = std::find_if(observers_.begin(), observers_.end(),
+                                        [id](const auto& entry) { return entry.first == id; });
+        if (found == observers_.end()) continue;
+        const Observer observer = found->second;  // the observer may remove itself
+        observer(*this);
+    }
 }
 
 void CaptionedControl::SetCaption(std::string caption) {

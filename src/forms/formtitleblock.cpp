@@ -49,6 +49,12 @@ std::array<Edit*, TitleFieldCount> TTitleBlockForm::FieldEdits() {
             &EditCheckedBy, &EditApprovedBy, &EditPreparedBy};
 }
 
+std::array<Label*, TitleFieldCount> TTitleBlockForm::FieldLabels() {
+    return {&LabelCompany1,  &LabelCompany2,   &LabelMainTitle1, &LabelMainTitle2,    &LabelMainTitle3,
+            &LabelOffice,    &LabelDepartment, &LabelMapIndex,   &LabelDrawingNumber, &LabelDrawnBy,
+            &LabelCheckedBy, &LabelApprovedBy, &LabelPreparedBy};
+}
+
 TitleSet TTitleBlockForm::ShownTitleSet() {
     TitleSet title;
     const auto edits = FieldEdits();
@@ -60,16 +66,15 @@ void TTitleBlockForm::SetUpControls() {
     const auto edits = FieldEdits();
     for (std::size_t k = 0; k < edits.size(); ++k) edits[k]->MaxLength = FieldMaxLengths[k];
 
-    const std::array<Label*, TitleFieldCount> labels{
-        &LabelCompany1,  &LabelCompany2,   &LabelMainTitle1, &LabelMainTitle2,    &LabelMainTitle3,
-        &LabelOffice,    &LabelDepartment, &LabelMapIndex,   &LabelDrawingNumber, &LabelDrawnBy,
-        &LabelCheckedBy, &LabelApprovedBy, &LabelPreparedBy};
+    const auto labels = FieldLabels();
     for (std::size_t k = 0; k < labels.size(); ++k) labels[k]->SetCaption(FieldLabelCaptions[k]);
 
     BitBtnOk.SetCaption("OK");
     ButtonAddSet.SetCaption("Add Set");
     ButtonDeleteSet.SetCaption("Delete Set");
-    // The arrows carry glyphs only.
+    // The arrows carry glyphs only; their hints say where they go.
+    BitBtnUp.SetHint("Next set");
+    BitBtnDown.SetHint("Previous set");
 }
 
 void TTitleBlockForm::BindHandlers() {
@@ -210,9 +215,12 @@ void TTitleBlockForm::ButtonDeleteSetClick() {
     if (Store.TitleSetCount == 0) {
         // No set is left to show; the edits are emptied so that the next
         // drawing does not print the texts of the deleted set.
-        clearingEdits_ = true;
+        struct Clearing {
+            bool& flag;
+            explicit Clearing(bool& f) : flag(f) { flag = true; }
+            ~Clearing() { flag = false; }
+        } clearing(clearingEdits_);
         for (Edit* edit : FieldEdits()) edit->SetText("");
-        clearingEdits_ = false;
         return;
     }
     ShowTitleSet();

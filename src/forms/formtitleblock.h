@@ -57,8 +57,10 @@ public:
     Button BitBtnUp{"BitBtnUp"};
     Button BitBtnDown{"BitBtnDown"};
 
-    // The thirteen edits in field order (Company1 .. PreparedBy).
+    // The thirteen edits in field order (Company1 .. PreparedBy), and their
+    // labels.
     std::array<Edit*, TitleFieldCount> FieldEdits();
+    std::array<Label*, TitleFieldCount> FieldLabels();
     // The title set as the edits show it: what the title blocks print.
     TitleSet ShownTitleSet();
 

@@ -11,7 +11,10 @@ void TMGridInfo::SetUpControls() {
     ButtonGetTitleData.SetCaption("Open title block data file...");
     BitBtnHelp.SetCaption("Help");
 
-    // Set line. The arrows carry glyphs, no caption.
+    // Set line. The arrows carry glyphs, no caption; their hints say where
+    // they go.
+    BitBtnUp.SetHint("Next set");
+    BitBtnDown.SetHint("Previous set");
     LabelDescription.SetCaption("Description");
     EditDescription.MaxLength = 60;
     LabelImpMet.SetCaption("Imperial or Metric (I/M)");

@@ -142,7 +142,9 @@ void ControlBinder::Bind(QLineEdit& widget, Edit& edit) {
         // The model may keep less than was typed (maximum length, upper case).
         resync();
     });
-    widget.installEventFilter(new EditClickFilter(&widget, [this, &edit, resync] {
+    // Owned by the binder, so it goes with the binder; Qt drops a filter
+    // that is destroyed from the widget it watched.
+    widget.installEventFilter(new EditClickFilter(this, [this, &edit, resync] {
         Act(QStringLiteral("Clicking into %1").arg(ToQString(edit.Name())), [&] { edit.Click(); });
         resync();
     }));

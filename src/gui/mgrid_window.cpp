@@ -140,10 +140,8 @@ QWidget* MGridWindow::BuildSetLine() {
     layout->setContentsMargins(0, 0, 0, 0);
     QPushButton* up = Bound<QPushButton>(form_.BitBtnUp);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    up->setToolTip(QStringLiteral("Next set"));
     QPushButton* down = Bound<QPushButton>(form_.BitBtnDown);
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    down->setToolTip(QStringLiteral("Previous set"));
     layout->addWidget(up);
     layout->addWidget(down);
     layout->addWidget(Bound<QLabel>(form_.LabelDescription));

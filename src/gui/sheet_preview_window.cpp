@@ -1,7 +1,6 @@
 #include "gui/sheet_preview_window.h"
 
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLocale>
 #include <QMessageBox>
@@ -114,8 +113,11 @@ void SheetPreviewWindow::Refresh() {
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
-    export_->setEnabled(layout_.has_value());
-    print_->setEnabled(layout_.has_value());
+    // A greyed sheet is no longer what the forms show: it is not to be
+    // exported or printed as if it were.
+    const bool current = layout_.has_value() && reason.isEmpty();
+    export_->setEnabled(current);
+    print_->setEnabled(current);
     ShowSheetStatus();
 }
 
@@ -144,14 +146,17 @@ void SheetPreviewWindow::ExportSheet() {
     dialog.setNameFilters({QStringLiteral("PDF, true scale (*.pdf)"),
                            QStringLiteral("SVG, true scale (*.svg)"),
                            QStringLiteral("PNG, 150 dpi (*.png)")});
+    // The chosen format's extension completes a bare name before the dialog
+    // checks it, so that replacing an existing file is asked about too.
+    const auto suffixOf = [](const QString& filter) {
+        return filter.mid(filter.indexOf(QStringLiteral("*.")) + 2).chopped(1);
+    };
+    dialog.setDefaultSuffix(suffixOf(dialog.nameFilters().front()));
+    connect(&dialog, &QFileDialog::filterSelected, &dialog,
+            [&dialog, suffixOf](const QString& filter) { dialog.setDefaultSuffix(suffixOf(filter)); });
     dialog.setDirectory(ToQString(form_.DataDirectory.u8string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
-    QString chosen = dialog.selectedFiles().front();
-    if (QFileInfo(chosen).suffix().isEmpty()) {
-        // The filter chosen gives the extension a bare name lacks.
-        const QString filter = dialog.selectedNameFilter();
-        chosen += filter.mid(filter.indexOf(QStringLiteral("*.")) + 1).chopped(1);
-    }
+    const QString chosen = dialog.selectedFiles().front();
     try {
         WritePlot({&sheet_, &*layout_}, ToPath(chosen));
         status_->setText(QStringLiteral("Exported to %1").arg(chosen));

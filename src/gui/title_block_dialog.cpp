@@ -78,11 +78,7 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
     }
 
     const auto edits = form.FieldEdits();
-    const std::array<Label*, TitleFieldCount> labels{
-        &form.LabelCompany1,  &form.LabelCompany2,   &form.LabelMainTitle1, &form.LabelMainTitle2,
-        &form.LabelMainTitle3, &form.LabelOffice,    &form.LabelDepartment, &form.LabelMapIndex,
-        &form.LabelDrawingNumber, &form.LabelDrawnBy, &form.LabelCheckedBy, &form.LabelApprovedBy,
-        &form.LabelPreparedBy};
+    const auto labels = form.FieldLabels();
     for (std::size_t k = 0; k < edits.size(); ++k) {
         auto* edit = new QLineEdit(this);
         edit->setObjectName(ToQString(edits[k]->Name()));
@@ -119,20 +115,18 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
     QPushButton* add = setButton(form.ButtonAddSet, AddSetBounds, "#008000");
     QPushButton* remove = setButton(form.ButtonDeleteSet, DeleteSetBounds, "#d00000");
 
-    const auto arrow = [&](Button& model, const Bounds& bounds, QStyle::StandardPixmap glyph,
-                           const char* tip) {
+    const auto arrow = [&](Button& model, const Bounds& bounds, QStyle::StandardPixmap glyph) {
         auto* button = new QPushButton(this);
         button->setObjectName(ToQString(model.Name()));
         button->setIcon(style()->standardIcon(glyph));
         button->setIconSize(scale(11, 7));
-        button->setToolTip(QString::fromUtf8(tip));
         button->setAutoDefault(false);
         place(*button, bounds);
         Binder().Bind(*button, model);
         return button;
     };
-    QPushButton* up = arrow(form.BitBtnUp, UpBounds, QStyle::SP_ArrowUp, "Next set");
-    QPushButton* down = arrow(form.BitBtnDown, DownBounds, QStyle::SP_ArrowDown, "Previous set");
+    QPushButton* up = arrow(form.BitBtnUp, UpBounds, QStyle::SP_ArrowUp);
+    QPushButton* down = arrow(form.BitBtnDown, DownBounds, QStyle::SP_ArrowDown);
 
     tabChain_.insert(tabChain_.end(), {ok, add, remove, up, down});
     for (std::size_t i = 1; i < tabChain_.size(); ++i) {

@@ -280,15 +280,24 @@ TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {
 }
 
 // The program itself (its exit 0 is the ezdxf and ogrinfo integration test's).
-TEST(QuadrelProgram, ExitsTwoWithTheMessageOnStandardError) {
+// The real program: its own commands, and one it hands to the desktop
+// program beside it, found also when started through a link elsewhere.
+TEST(QuadrelProgram, RunsItsCommandsAndHandsOnThoseThatNeedTheDesktop) {
     testing::TempDir dir;
-    const std::string command = std::string("'") + QUADREL_BINARY + "' limits --grid '" +
-                                (dir / "none.dat").string() + "' >'" + (dir / "out").string() +
-                                "' 2>'" + (dir / "err").string() + "'";
-    const int raw = std::system(command.c_str());
-    EXPECT_EQ(WIFEXITED(raw) ? WEXITSTATUS(raw) : -1, 2);
+    std::filesystem::create_symlink(QUADREL_BINARY, dir / "linked-quadrel");
+    const auto run = [&](const std::string& program, const std::string& arguments) {
+        const std::string command = "'" + program + "' " + arguments + " >'" +
+                                    (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(run(QUADREL_BINARY, "limits --grid '" + (dir / "none.dat").string() + "'"), 2);
     EXPECT_EQ(testing::TempDir::Read(dir / "out"), "");
     EXPECT_NE(testing::TempDir::Read(dir / "err").find("none.dat"), std::string::npos);
+
+    EXPECT_EQ(run((dir / "linked-quadrel").string(), "plot --help"), 0)
+        << testing::TempDir::Read(dir / "err");
+    EXPECT_NE(testing::TempDir::Read(dir / "out").find("quadrel plot"), std::string::npos);
 }
 
 }  // namespace

@@ -81,6 +81,14 @@ TEST(FormEvents, ObserversHearRealChangesOnlyUntilTheyStopListening) {
         step.write();
         EXPECT_EQ(heard, step.heardAfter);
     }
+
+    // A view that goes while another is told must not be told afterwards.
+    bool secondTold = false;
+    Control::ObserverId second = 0;
+    edit.Observe([&](const Control&) { edit.Unobserve(second); });
+    second = edit.Observe([&](const Control&) { secondTold = true; });
+    edit.SetText("last");
+    EXPECT_FALSE(secondTold);
 }
 
 }  // namespace
