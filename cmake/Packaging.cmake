@@ -48,7 +48,8 @@ if(QUADREL_DPKG_SHLIBDEPS AND QUADREL_FILE)
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins")
 else()
   set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6widgets6 (>= 6.4), libqt6gui6 (>= 6.4), \
-libqt6core6 (>= 6.4), qt6-qpa-plugins, libstdc++6 (>= 11), libgcc-s1 (>= 3.0), libc6 (>= 2.34)")
+libqt6printsupport6 (>= 6.4), libqt6svg6 (>= 6.4), libqt6core6 (>= 6.4), qt6-qpa-plugins, \
+libstdc++6 (>= 11), libgcc-s1 (>= 3.0), libc6 (>= 2.34)")
 endif()
 
 # Source packages would otherwise sweep up build folders and the git store.

@@ -1,20 +1,27 @@
 #include "app/atomic_file.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <atomic>
 #include <cerrno>
 #include <cstring>
 #include <system_error>
 #include <utility>
 
-#include <fcntl.h>
-#include <unistd.h>
-
 namespace quadrel {
 namespace {
 
-std::filesystem::path TemporaryPathBeside(const std::filesystem::path& target) {
-    std::filesystem::path temporary = target;
-    temporary += ".tmp-" + std::to_string(::getpid());
-    return temporary;
+// Names taken by others (a file left by a crash, or one made to catch our
+// writes) are passed over this often before giving up.
+constexpr int TemporaryNameAttempts = 8;
+
+// A short name, so that a target whose own name is as long as the file
+// system allows can still be written, and one this process has not used.
+std::filesystem::path TemporaryPathIn(const std::filesystem::path& folder) {
+    static std::atomic<unsigned> counter{0};
+    return folder /
+           (".quadrel-" + std::to_string(::getpid()) + "-" + std::to_string(counter++) + ".tmp");
 }
 
 }  // namespace
@@ -29,10 +36,12 @@ std::string FileErrorText(std::string_view action, const std::filesystem::path& 
     return text;
 }
 
-AtomicFileWriter::AtomicFileWriter(std::filesystem::path target)
-    : target_(std::move(target)), temporary_(TemporaryPathBeside(target_)) {}
+AtomicFileWriter::AtomicFileWriter(std::filesystem::path target, FileSync sync)
+    : target_(std::move(target)), sync_(sync) {}
 
-AtomicFileWriter::~AtomicFileWriter() { Discard(); }
+AtomicFileWriter::~AtomicFileWriter() {
+    Discard();
+}
 
 void AtomicFileWriter::Discard() {
     const int descriptor = std::exchange(descriptor_, -1);
@@ -51,8 +60,14 @@ void AtomicFileWriter::Fail(std::string_view reason) {
 void AtomicFileWriter::Create() {
     std::error_code error;
     if (std::filesystem::is_directory(target_, error)) Fail("it is a folder");
-    descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
-    if (descriptor_ < 0) Fail(std::strerror(errno));
+    // O_EXCL: the file is new and ours, never one made ready by someone else.
+    for (int attempt = 1; descriptor_ < 0; ++attempt) {
+        temporary_ = TemporaryPathIn(target_.parent_path());
+        descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (descriptor_ < 0 && (errno != EEXIST || attempt == TemporaryNameAttempts)) {
+            Fail(std::strerror(errno));
+        }
+    }
     created_ = true;
 }
 
@@ -70,6 +85,9 @@ void AtomicFileWriter::Write(std::string_view bytes) {
 
 void AtomicFileWriter::Commit() {
     if (!created_) Create();
+    // Renamed before its bytes are on the disk, the file could be found
+    // empty after a power failure, the old one gone.
+    if (sync_ == FileSync::ToDisk && ::fsync(descriptor_) != 0) Fail(std::strerror(errno));
     // A failed close can be the first report of a failed write.
     if (::close(std::exchange(descriptor_, -1)) != 0) Fail(std::strerror(errno));
     std::error_code error;
@@ -79,7 +97,7 @@ void AtomicFileWriter::Commit() {
 }
 
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content) {
-    AtomicFileWriter file(target);
+    AtomicFileWriter file(target, FileSync::ToDisk);
     file.Write(content);
     file.Commit();
 }

@@ -22,8 +22,8 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/source_date.h"
-#include "dxf/drawing.h"
 #include "cli/terminal.h"
+#include "dxf/drawing.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
 
@@ -33,6 +33,8 @@ namespace {
 constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
 constexpr int MaxPlotDpi = 2400;
+// Characters of a set's description kept in the name of its file.
+constexpr std::size_t MaxFileNameDescription = 60;
 
 constexpr std::string_view UsageText =
     "usage: quadrel [--grid FILE] [--title FILE]   (the window)\n"
@@ -265,9 +267,9 @@ std::optional<int> OpenTitleSet(Session& session, const std::string& titleFile, 
         return ExitStopped;
     }
     if (outOfRange) {
-        err << "quadrel: --title-set " << setNumber << " is out of range: " << titleFile << " holds "
-            << setCount << (setCount == 1 ? " title set" : " title sets") << " (1 to " << setCount
-            << ")\n";
+        err << "quadrel: --title-set " << setNumber << " is out of range: " << titleFile
+            << " holds " << setCount << (setCount == 1 ? " title set" : " title sets") << " (1 to "
+            << setCount << ")\n";
         return ExitStopped;
     }
     return std::nullopt;
@@ -364,8 +366,10 @@ bool IsPlotExtension(const std::filesystem::path& path) {
 
 // A sheet drawn from what the forms show, kept for a plot.
 struct DrawnSheet {
+    DrawingInput Input;
     SheetRecorder Sheet;
-    MapLayout Layout;
+
+    PlotPage Page() const { return {&Sheet, &Input.Layout}; }
 };
 
 // Draws the sheet that Create output would draw now, with `fileName` below
@@ -378,8 +382,9 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
         return nullptr;
     }
     auto drawn = std::make_unique<DrawnSheet>();
+    drawn->Input = std::move(*shown.Input);
     try {
-        DrawSheet(drawn->Sheet, *shown.Input);
+        DrawSheet(drawn->Sheet, drawn->Input);
     } catch (const ConversionError& error) {
         err << error.what() << '\n';
         return nullptr;
@@ -387,7 +392,6 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
         err << error.what() << '\n';
         return nullptr;
     }
-    drawn->Layout = shown.Input->Layout;
     return drawn;
 }
 
@@ -410,16 +414,17 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
-    plots.WriteSheet({&drawn->Sheet, &drawn->Layout}, output, dpi);
+    plots.WriteSheet(drawn->Page(), output, dpi);
     out << output << '\n';
     return ExitSuccess;
 }
 
-// What a series keeps from set to set: the plot writers, and the sheets for
-// series.pdf.
+// What a series keeps from set to set: the plot writers, and what the pages
+// of series.pdf are drawn from again when it is written (the drawn sheets
+// themselves would grow with the series).
 struct SeriesRun {
     const PlotWriters& Plots;
-    std::vector<std::unique_ptr<DrawnSheet>> Pages;
+    std::vector<DrawingInput> Pages;
 };
 
 // An output format of `series`: a set shown on the forms is written to a
@@ -445,13 +450,8 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
                SeriesRun& run) {
     std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
     if (!drawn) return false;
-    try {
-        run.Plots.WriteSheet({&drawn->Sheet, &drawn->Layout}, path, DefaultPlotDpi);
-    } catch (const std::exception& error) {
-        err << "quadrel: " << error.what() << '\n';
-        return false;
-    }
-    if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn));
+    run.Plots.WriteSheet(drawn->Page(), path, DefaultPlotDpi);
+    if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
     return true;
 }
 
@@ -500,12 +500,23 @@ std::string FileNameDescription(std::string_view description) {
     std::string kept;
     std::copy_if(description.begin(), description.end(), std::back_inserter(kept),
                  AllowedInFileName);
-    // Windows drops dots and blanks at a name's end; blanks at its start
-    // would only hide it in a listing.
-    const auto start = kept.find_first_not_of(' ');
-    if (start == std::string::npos) return {};
-    kept.erase(kept.find_last_not_of(". ") + 1);
-    return kept.substr(start);
+    // Blanks at the start would only hide the name in a listing.
+    kept.erase(0, std::min(kept.find_first_not_of(' '), kept.size()));
+    // A name has at most 255 bytes; the number and the extension need room.
+    // The cut falls before a character's first byte, never within it.
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(kept[i]) & 0xC0U) != 0x80U;
+        if ((startsCharacter && ++characters > MaxFileNameDescription) ||
+            (i >= 4 * MaxFileNameDescription && startsCharacter)) {
+            kept.resize(i);
+            break;
+        }
+    }
+    // Windows drops dots and blanks at a name's end.
+    const auto end = kept.find_last_not_of(". ");
+    kept.resize(end == std::string::npos ? 0 : end + 1);
+    return kept;
 }
 
 // The lines of a report as one line, "; " between them, without the
@@ -584,34 +595,53 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
             err << "quadrel: set " << set << " of " << setCount << ": " << name << '\n';
         }
         std::ostringstream setErr;
-        Session session(setErr);
-        session.platform.Date = date;
-        choice.Set = set;
-        bool written = !ShowSheet(session, choice, setErr);
-        for (const SeriesFormat* format : formats) {
-            if (!written) break;
-            const std::filesystem::path path = dir / (name + std::string(format->Extension));
-            written = format->Write(session, path, setErr, run);
-            if (written) out << path.string() << '\n';
+        bool written = false;
+        // Whatever stops one set, the others are drawn all the same.
+        try {
+            Session session(setErr);
+            session.platform.Date = date;
+            choice.Set = set;
+            written = !ShowSheet(session, choice, setErr);
+            for (const SeriesFormat* format : formats) {
+                if (!written) break;
+                const std::filesystem::path path = dir / (name + std::string(format->Extension));
+                written = format->Write(session, path, setErr, run);
+                if (written) out << path.string() << '\n';
+            }
+        } catch (const std::exception& error) {
+            setErr << error.what() << '\n';
+            written = false;
         }
         // Passing other sets on the way may have reported their faults;
         // they are listed with those sets.
         if (!written) failures.push_back({set, name, OneLine(setErr.str())});
     }
 
+    bool bookWritten = true;
     if (!run.Pages.empty()) {
-        std::vector<PlotPage> pages;
-        for (const auto& page : run.Pages) pages.push_back({&page->Sheet, &page->Layout});
+        // One sheet in memory at a time, drawn again as its page comes.
+        SheetRecorder sheet;
+        const PlotPageSource pages{run.Pages.size(), [&](std::size_t index) {
+                                       sheet.Clear();
+                                       DrawSheet(sheet, run.Pages.at(index));
+                                       return PlotPage{&sheet, &run.Pages.at(index).Layout};
+                                   }};
         const std::filesystem::path book = dir / "series.pdf";
-        plots.WritePages(pages, book);
-        out << book.string() << '\n';
+        try {
+            plots.WritePages(pages, book);
+            out << book.string() << '\n';
+        } catch (const std::exception& error) {
+            // The sets that were not drawn are still to be listed.
+            err << "quadrel: " << book.string() << " was not written: " << error.what() << '\n';
+            bookWritten = false;
+        }
     }
 
     for (const SeriesFailure& failure : failures) {
         err << "quadrel: set " << failure.Set << " (" << failure.Name
             << ") was not drawn: " << failure.Reasons << '\n';
     }
-    return failures.empty() ? ExitSuccess : ExitStopped;
+    return failures.empty() && bookWritten ? ExitSuccess : ExitStopped;
 }
 
 }  // namespace
@@ -626,7 +656,8 @@ std::string SeriesFileStem(int setNumber, std::string_view description) {
 bool IsDesktopCommand(const std::vector<std::string>& arguments) {
     if (arguments.empty()) return true;
     const std::string& first = arguments.front();
-    return first == "screenshots" || first.rfind("--grid", 0) == 0 || first.rfind("--title", 0) == 0;
+    return first == "screenshots" || first.rfind("--grid", 0) == 0 ||
+           first.rfind("--title", 0) == 0;
 }
 
 bool NeedsDesktop(const std::vector<std::string>& arguments) {
@@ -635,7 +666,8 @@ bool NeedsDesktop(const std::vector<std::string>& arguments) {
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         const std::string& word = arguments[i];
         if (word.rfind("--format=", 0) == 0 && word.substr(9) != "dxf") return true;
-        if (word == "--format" && i + 1 < arguments.size() && arguments[i + 1] != "dxf") return true;
+        if (word == "--format" && i + 1 < arguments.size() && arguments[i + 1] != "dxf")
+            return true;
     }
     return false;
 }
@@ -644,7 +676,10 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
                    const PlotWriters& plots) {
     try {
         if (arguments.empty() || WantsHelp(arguments)) {
-            // The desktop window will open here once it exists.
+            // No arguments mean the window, which never opens here: the lean
+            // program hands it to quadrel-desktop, whose entry point opens
+            // it without coming here. A caller that still comes here with
+            // none is shown what can be run.
             out << UsageText;
             return ExitSuccess;
         }

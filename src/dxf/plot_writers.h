@@ -5,10 +5,10 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <string>
-#include <vector>
 
 #include "dxf/sheet_recorder.h"
 #include "layout/map_layout.h"
@@ -19,6 +19,15 @@ namespace quadrel {
 struct PlotPage {
     const SheetRecorder* Sheet = nullptr;
     const MapLayout* Layout = nullptr;
+};
+
+// The pages of one PDF, drawn one at a time as the writer comes to them:
+// a series of dense sheets would not fit in memory all at once.
+struct PlotPageSource {
+    std::size_t Count = 0;
+    // Draws page `index` (0 is the first); what it returns may be valid only
+    // until the next call. Throws as drawing a sheet does.
+    std::function<PlotPage(std::size_t index)> Page;
 };
 
 inline constexpr int DefaultPlotDpi = 150;
@@ -37,9 +46,9 @@ struct PlotWriters {
     // .png); `dpi` is for PNG. Throws std::runtime_error naming the path.
     std::function<void(const PlotPage& page, const std::filesystem::path& path, int dpi)>
         WriteSheet;
-    // Writes the sheets as the pages of one PDF.
-    std::function<void(const std::vector<PlotPage>& pages, const std::filesystem::path& path)>
-        WritePages;
+    // Writes the sheets as the pages of one PDF, asking for each page as it
+    // is written.
+    std::function<void(const PlotPageSource& pages, const std::filesystem::path& path)> WritePages;
 };
 
 }  // namespace quadrel

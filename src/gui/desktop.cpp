@@ -182,8 +182,7 @@ DesktopPlots::DesktopPlots(int argc, char** argv)
         StartQt();
         WritePlot(page, path, dpi);
     };
-    writers_.WritePages = [this](const std::vector<PlotPage>& pages,
-                                 const std::filesystem::path& path) {
+    writers_.WritePages = [this](const PlotPageSource& pages, const std::filesystem::path& path) {
         StartQt();
         WritePdfPages(pages, path);
     };

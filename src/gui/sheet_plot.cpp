@@ -135,7 +135,7 @@ void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi
     Require(sheet);
     switch (format) {
         case PlotFormat::Pdf:
-            WritePdfPages({sheet}, path);
+            WritePdfPages({1, [&sheet](std::size_t) { return sheet; }}, path);
             break;
         case PlotFormat::Svg:
             WriteSvg(sheet, path);
@@ -146,24 +146,28 @@ void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi
     }
 }
 
-void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path) {
-    if (sheets.empty()) throw PlotError(Named(path, "there is no sheet to plot"));
-    for (const PlotPage& sheet : sheets) Require(sheet);
+void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& path) {
+    if (sheets.Count == 0) throw PlotError(Named(path, "there is no sheet to plot"));
+    const PlotPage first = sheets.Page(0);
+    Require(first);
     PlotFile file(path);
     {
         QPdfWriter writer(&file.Device());
         writer.setCreator(QStringLiteral("Quadrel"));
         writer.setResolution(VectorDotsPerInch);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setPageSize(PageOf(*sheets.front().Layout));
+        writer.setPageSize(PageOf(*first.Layout));
         QPainter painter;
         if (!painter.begin(&writer)) throw PlotError(Named(path, "the PDF cannot be started"));
-        for (std::size_t i = 0; i < sheets.size(); ++i) {
-            if (i > 0) {
-                writer.setPageSize(PageOf(*sheets[i].Layout));
-                writer.newPage();
-            }
-            PaintOnto(painter, sheets[i], QRectF(0, 0, writer.width(), writer.height()));
+        PaintOnto(painter, first, QRectF(0, 0, writer.width(), writer.height()));
+        // Each page is painted before the next is asked for, which may reuse
+        // the memory of this one.
+        for (std::size_t i = 1; i < sheets.Count; ++i) {
+            const PlotPage sheet = sheets.Page(i);
+            Require(sheet);
+            writer.setPageSize(PageOf(*sheet.Layout));
+            writer.newPage();
+            PaintOnto(painter, sheet, QRectF(0, 0, writer.width(), writer.height()));
         }
         painter.end();
     }

@@ -6,7 +6,6 @@
 #include <QSizeF>
 #include <filesystem>
 #include <stdexcept>
-#include <vector>
 
 #include "dxf/plot_writers.h"
 #include "dxf/sheet_recorder.h"
@@ -37,8 +36,9 @@ PlotFormat PlotFormatOf(const std::filesystem::path& path);
 // leaves any earlier file whole. `dpi` is for PNG alone.
 void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi = DefaultPlotDpi);
 
-// Several sheets as the pages of one PDF, each page of its own sheet's size.
-void WritePdfPages(const std::vector<PlotPage>& sheets, const std::filesystem::path& path);
+// Several sheets as the pages of one PDF, each page of its own sheet's size,
+// each sheet asked for when its page is painted.
+void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& path);
 
 // Prints the sheet on the printer's page: at true scale when the printable
 // area holds it, otherwise as large as fits. Returns the factor of true

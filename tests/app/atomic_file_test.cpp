@@ -1,11 +1,12 @@
 #include "app/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 #include <string>
 
+#include "app/file_size_limit.h"
 #include "support/error_of.h"
 #include "support/temp_dir.h"
 
@@ -16,22 +17,36 @@ namespace fs = std::filesystem;
 using testing::TempDir;
 
 TEST(WriteFileAtomically, ReplacesTheFileOrKeepsTheOldOneAndNamesIt) {
-    TempDir dir;
-    const auto target = dir.Write("sets.dat", "old contents\n");
-    // Occupy the temporary file's name with a folder, so that the write
-    // fails even for root, who may write into read-only folders.
-    const auto temporary = dir / ("sets.dat.tmp-" + std::to_string(::getpid()));
-    fs::create_directory(temporary);
-    const std::string message =
-        testing::ErrorOf<FileError>([&] { WriteFileAtomically(target, "new\n"); });
-    EXPECT_NE(message.find(target.string()), std::string::npos) << message;
-    EXPECT_EQ(TempDir::Read(target), "old contents\n");
-    fs::remove(temporary);
-    WriteFileAtomically(target, "new\n");
-    EXPECT_EQ(TempDir::Read(target), "new\n");
-    EXPECT_EQ(dir.FileCount(), 1U);  // nothing left behind
-    EXPECT_THROW(WriteFileAtomically(dir.Path(), "x"), FileError);
-    EXPECT_THROW(WriteFileAtomically(dir / "missing" / "f.dat", "x"), FileError);
+    const std::string longName(250, 'n');  // the longest names leave no room for a suffix
+    const struct {
+        std::string target;  // in a folder that holds an old "sets.dat"
+        bool written;
+        rlim_t sizeLimit = 0;  // bytes a file may grow to, when limited
+    } cases[] = {
+        {"sets.dat", true},       {longName, true},
+        {"sets.dat", false, 2},   {"", false},  // the folder itself
+        {"missing/f.dat", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.target);
+        TempDir dir;
+        dir.Write("sets.dat", "old contents\n");
+        const fs::path target = dir / c.target;
+        if (c.written) {
+            WriteFileAtomically(target, "new\n");
+            EXPECT_EQ(TempDir::Read(target), "new\n");
+        } else {
+            const std::string message = testing::ErrorOf<FileError>([&] {
+                std::optional<testing::FileSizeLimit> limit;
+                if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);
+                WriteFileAtomically(target, "new\n");
+            });
+            EXPECT_NE(message.find(target.string()), std::string::npos) << message;
+            EXPECT_EQ(TempDir::Read(dir / "sets.dat"), "old contents\n");
+        }
+        // Nothing left behind.
+        EXPECT_EQ(dir.FileCount(), c.target == longName ? 2U : 1U);
+    }
 }
 
 }  // namespace

@@ -27,9 +27,9 @@ struct Result {
     std::string out, err;
 };
 
-Result Quadrel(const Arguments& arguments) {
+Result Quadrel(const Arguments& arguments, const PlotWriters& plots = {}) {
     std::ostringstream out, err;
-    const int status = RunCommandLine(arguments, out, err);
+    const int status = RunCommandLine(arguments, out, err, plots);
     return {status, out.str(), err.str()};
 }
 
@@ -225,18 +225,26 @@ TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
         fs::remove_all(out);
         fs::create_directory(out);
         // The names keep what every file system allows: nothing is left of
-        // the third set's description but its number.
+        // the third and fourth sets' descriptions but their numbers, and a
+        // long one is cut to 60 characters, none cut in two.
+        std::string umlauts;
+        for (int i = 0; i < 299; ++i) umlauts += "\xC3\xBC";
         const auto sets =
             dir.Write("sets.dat", testing::GridSetText(" <Gr\xC3\xBCn>. ") +
                                       testing::GridSetText("Bad", c.yLimits, c.ticks) +
-                                      testing::GridSetText("?*:"));
+                                      testing::GridSetText("?*:") + testing::GridSetText("< . >") +
+                                      testing::GridSetText("a" + umlauts));
         const Result result =
             Quadrel({"series", "--grid", sets.string(), "--title", title, "--dir", out.string()});
         EXPECT_EQ(result.status, 2);
-        EXPECT_EQ(result.out,
-                  (out / "01-Gr\xC3\xBCn.dxf").string() + "\n" + (out / "03.dxf").string() + "\n");
-        EXPECT_TRUE(fs::exists(out / "01-Gr\xC3\xBCn.dxf") && fs::exists(out / "03.dxf"));
-        EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 2);
+        std::string written;
+        const std::string names[] = {"01-Gr\xC3\xBCn", "03", "04", "05-a" + umlauts.substr(0, 118)};
+        for (const std::string& name : names) {
+            written += (out / (name + ".dxf")).string() + "\n";
+            EXPECT_TRUE(fs::exists(out / (name + ".dxf"))) << name;
+        }
+        EXPECT_EQ(result.out, written);
+        EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 4);
         const std::string listed = "quadrel: set 2 (02-Bad) was not drawn: ";
         EXPECT_EQ(result.err.rfind(listed, 0), 0U) << result.err;
         EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
@@ -257,6 +265,60 @@ TEST_F(CommandLineTest, SeriesDrawsASetExactlyAsDxfDrawsIt) {
                                 "--title-set", "2", "--output", drawn.string()});
     ASSERT_EQ(dxf.status, 0) << dxf.err;
     EXPECT_EQ(testing::TempDir::Read(drawn), fromSeries);
+}
+
+// Whatever a plot writer throws, the other sets are drawn, and the sets not
+// drawn are listed even when series.pdf itself fails.
+TEST_F(CommandLineTest, SeriesGoesOnPastAFailedPlot) {
+    const struct {
+        const char* name;
+        const char* failingSheet;  // the file WriteSheet fails on
+        bool pagesFail;
+        std::vector<const char*> says;
+    } cases[] = {
+        {"a sheet",
+         "03-C.pdf",
+         false,
+         {"series.pdf\n", "set 2 (02-Bad) was not drawn: '12abc'",
+          "set 3 (03-C) was not drawn: std::bad_alloc"}},
+        {"the book",
+         "",
+         true,
+         {"series.pdf was not written: disk full", "set 2 (02-Bad) was not drawn: '12abc'"}},
+    };
+    const auto sets =
+        dir.Write("sets.dat", testing::GridSetText("A") +
+                                  testing::GridSetText("Bad", "12abc 1000 100 1000 0 0.0") +
+                                  testing::GridSetText("C"));
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        // What the sheets drawn for the files say, and what the pages say.
+        std::vector<std::string> sheets, pages;
+        const auto textsOf = [](const PlotPage& page) {
+            std::string texts;
+            for (const auto& entity : page.Sheet->Entities()) texts += page.Sheet->TextOf(entity);
+            return texts;
+        };
+        PlotWriters plots;
+        plots.WriteSheet = [&](const PlotPage& page, const fs::path& path, int) {
+            if (path.filename() == c.failingSheet) throw std::bad_alloc();
+            sheets.push_back(textsOf(page));
+        };
+        plots.WritePages = [&](const PlotPageSource& source, const fs::path&) {
+            for (std::size_t i = 0; i < source.Count; ++i) pages.push_back(textsOf(source.Page(i)));
+            if (c.pagesFail) throw std::runtime_error("disk full");
+        };
+        const Result result = Quadrel(
+            {"series", "--grid", sets.string(), "--dir", out.string(), "--format", "pdf"}, plots);
+        EXPECT_EQ(result.status, 2);
+        EXPECT_EQ(pages, sheets);
+        EXPECT_EQ(pages.size(), c.pagesFail ? 2U : 1U);
+        for (const char* said : c.says) {
+            EXPECT_NE((result.out + result.err).find(said), std::string::npos) << result.err;
+        }
+    }
 }
 
 TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {

@@ -3,10 +3,8 @@
 #include "dxf/drawing.h"
 
 #include <gtest/gtest.h>
-#include <sys/resource.h>
 
 #include <cmath>
-#include <csignal>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -14,6 +12,7 @@
 #include <vector>
 
 #include "app/atomic_file.h"
+#include "app/file_size_limit.h"
 #include "app/numbers.h"
 #include "drawing_test_data.h"
 #include "dxf/north_arrow.h"
@@ -24,6 +23,7 @@ namespace {
 
 namespace fs = std::filesystem;
 using testing::DxfFile;
+using testing::FileSizeLimit;
 using testing::TempDir;
 
 // The plain sheet with a border of `border` inches, a left cutting border,
@@ -131,28 +131,6 @@ DrawingInput DenseSheet() {
     input.FileName = "sheet.dxf";
     return input;
 }
-
-// Lets a test make writes fail once the file grows past `bytes`.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes) {
-        previousHandler_ = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &previous_);
-        rlimit limited = previous_;
-        limited.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limited);
-    }
-    ~FileSizeLimit() {
-        ::setrlimit(RLIMIT_FSIZE, &previous_);
-        std::signal(SIGXFSZ, previousHandler_);
-    }
-    FileSizeLimit(const FileSizeLimit&) = delete;
-    FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-
-private:
-    rlimit previous_{};
-    void (*previousHandler_)(int) = nullptr;
-};
 
 TEST(CreateDrawingFile, ManyChunksAreWrittenExactlyAsBuilt) {
     TempDir dir;
