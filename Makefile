@@ -47,7 +47,7 @@ run: build
 	  ./$(BUILD)/quadrel --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM || [ $$? -eq 1 ]; \
 	else \
 	  ./$(BUILD)/quadrel screenshots --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
-	    --dir $(DEMO) 2>/dev/null; \
+	    --dir $(DEMO); \
 	fi
 
 test: deps

@@ -56,6 +56,20 @@ private:
     }
 };
 
+// Qt's notes that are no fault of Quadrel's: a command run from a script or a
+// service has no session folders, and the offscreen platform cannot size or
+// raise windows. They would read like faults of the command.
+void QuietenQtNotes() {
+    static const QtMessageHandler qtHandler = qInstallMessageHandler(
+        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
+            if (message.startsWith(QStringLiteral("QStandardPaths:")) ||
+                message.startsWith(QStringLiteral("This plugin does not support"))) {
+                return;
+            }
+            if (qtHandler != nullptr) qtHandler(type, context, message);
+        });
+}
+
 // Ends the event loop after the first paint of the window it watches.
 class FirstPaintExit : public QObject {
 public:
@@ -193,13 +207,7 @@ DesktopPlots::~DesktopPlots() = default;
 void DesktopPlots::StartQt() {
     if (QCoreApplication::instance() != nullptr) return;
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-    // A command run from a script or a service has no session folders; Qt's
-    // note about that would read like a fault of the plot.
-    static const QtMessageHandler qtHandler = qInstallMessageHandler(
-        [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
-            if (message.startsWith(QStringLiteral("QStandardPaths:"))) return;
-            if (qtHandler != nullptr) qtHandler(type, context, message);
-        });
+    QuietenQtNotes();
     // Given the program's name only, as the window is.
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
@@ -219,6 +227,7 @@ int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
         // a window's title): it is given the program's name only.
         int qtArgumentCount = argc > 0 ? 1 : 0;
         char* qtArguments[] = {argc > 0 ? argv[0] : nullptr, nullptr};
+        if (screenshots) QuietenQtNotes();
         QuadrelApplicationLoop application(qtArgumentCount, qtArguments);
         QApplication::setApplicationName(ToQString(ApplicationTitle));
         return screenshots ? RunScreenshots(options, out) : RunWindow(options);

@@ -10,6 +10,8 @@
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "gui/qt_text.h"
 #include "gui/sheet_painter.h"
@@ -59,12 +61,26 @@ void PaintOnto(QPainter& painter, const PlotPage& sheet, const QRectF& target) {
     PaintSheet(painter, *sheet.Sheet, extents, StretchSheet(extents, target));
 }
 
-QPageSize PageOf(const MapLayout& layout) {
-    return QPageSize(SheetSizeInches(layout), QPageSize::Inch, QString(), QPageSize::ExactMatch);
+// The sheet's size for a PDF or SVG page, whose sides are counted in whole
+// dots: a sheet too large for that count is refused, not wrapped round.
+QSizeF VectorPageInches(const MapLayout& layout, const std::filesystem::path& path) {
+    const QSizeF inches = SheetSizeInches(layout);
+    constexpr double MaxInches = std::numeric_limits<int>::max() / double(VectorDotsPerInch);
+    if (inches.width() > MaxInches || inches.height() > MaxInches) {
+        throw PlotError(Named(path, "the sheet is " + std::to_string(std::lround(inches.width())) +
+                                        " by " + std::to_string(std::lround(inches.height())) +
+                                        " inches, too large for a page"));
+    }
+    return inches;
+}
+
+QPageSize PageOf(const MapLayout& layout, const std::filesystem::path& path) {
+    return QPageSize(VectorPageInches(layout, path), QPageSize::Inch, QString(),
+                     QPageSize::ExactMatch);
 }
 
 void WriteSvg(const PlotPage& sheet, const std::filesystem::path& path) {
-    const QSizeF inches = SheetSizeInches(*sheet.Layout);
+    const QSizeF inches = VectorPageInches(*sheet.Layout, path);
     const QSize dots(static_cast<int>(std::lround(inches.width() * VectorDotsPerInch)),
                      static_cast<int>(std::lround(inches.height() * VectorDotsPerInch)));
     PlotFile file(path);
@@ -156,7 +172,7 @@ void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& pa
         writer.setCreator(QStringLiteral("Quadrel"));
         writer.setResolution(VectorDotsPerInch);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));
-        writer.setPageSize(PageOf(*first.Layout));
+        writer.setPageSize(PageOf(*first.Layout, path));
         QPainter painter;
         if (!painter.begin(&writer)) throw PlotError(Named(path, "the PDF cannot be started"));
         PaintOnto(painter, first, QRectF(0, 0, writer.width(), writer.height()));
@@ -165,7 +181,7 @@ void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& pa
         for (std::size_t i = 1; i < sheets.Count; ++i) {
             const PlotPage sheet = sheets.Page(i);
             Require(sheet);
-            writer.setPageSize(PageOf(*sheet.Layout));
+            writer.setPageSize(PageOf(*sheet.Layout, path));
             writer.newPage();
             PaintOnto(painter, sheet, QRectF(0, 0, writer.width(), writer.height()));
         }
