@@ -21,6 +21,7 @@
 
 #include "app/messages.h"
 #include "app/numbers.h"
+#include "app/path_text.h"
 #include "app/source_date.h"
 #include "cli/terminal.h"
 #include "dxf/drawing.h"
@@ -137,7 +138,7 @@ int RunSamples(const std::vector<std::string>& arguments, std::ostream& out, std
     const auto options = ParseOptions(arguments, {"--dir"});
     Session session(err);
     if (const auto dir = options.find("--dir"); dir != options.end()) {
-        session.form.WorkingDirectory = std::filesystem::path(dir->second);
+        session.form.WorkingDirectory = PathFromUtf8(dir->second);
     }
     session.form.BitBtnCreateSampleFiles.Click();
     const auto created = MessageText(Messages::SampleFilesCreated, "");
@@ -194,7 +195,7 @@ int StoppedByMessage(const TMGridInfo& form, const Session& session, std::ostrea
 std::optional<int> OpenGridSet(Session& session, const std::string& gridFile,
                                std::optional<int> setNumber, std::ostream& err) {
     TMGridInfo& form = session.form;
-    session.platform.OpenAnswers.emplace_back(std::filesystem::path(gridFile));
+    session.platform.OpenAnswers.emplace_back(PathFromUtf8(gridFile));
     form.ButtonGetFileName.Click();
     if (!form.Store.GridFileLoaded) return StoppedByMessage(form, session, err);
 
@@ -251,7 +252,7 @@ std::optional<int> OpenTitleSet(Session& session, const std::string& titleFile, 
                                 std::ostream& err) {
     bool outOfRange = false;
     int setCount = 0;
-    session.platform.OpenAnswers.emplace_back(std::filesystem::path(titleFile));
+    session.platform.OpenAnswers.emplace_back(PathFromUtf8(titleFile));
     session.platform.ModalAnswers.emplace_back([&](Form& shown) {
         auto& titleForm = static_cast<TTitleBlockForm&>(shown);
         setCount = titleForm.Store.TitleSetCount;
@@ -339,7 +340,7 @@ int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::os
     Session session(err);
     session.platform.Date = DrawingDate();
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
-    if (!CreateOutput(session, output)) {
+    if (!CreateOutput(session, PathFromUtf8(output))) {
         ReportNoDrawing(session, err);
         return ExitStopped;
     }
@@ -402,7 +403,8 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
-    if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
+    if (!IsPlotExtension(PathFromUtf8(output)))
+        throw UsageError("plot writes .pdf, .svg or .png, not " + output);
     const int dpi = ParseDpi(options);
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
@@ -414,7 +416,7 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
-    plots.WriteSheet(drawn->Page(), output, dpi);
+    plots.WriteSheet(drawn->Page(), PathFromUtf8(output), dpi);
     out << output << '\n';
     return ExitSuccess;
 }
@@ -448,7 +450,7 @@ bool WriteDxf(Session& session, const std::filesystem::path& path, std::ostream&
 
 bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream& err,
                SeriesRun& run) {
-    std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
+    std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, Utf8Path(path), err);
     if (!drawn) return false;
     run.Plots.WriteSheet(drawn->Page(), path, DefaultPlotDpi);
     if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
@@ -550,12 +552,12 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         arguments, {"--grid", "--title", "--title-set", "--dir", "--format"}, {"--format"});
     const std::string usage = "series needs --grid FILE and --dir DIR";
     SheetChoice choice = ReadSheetChoice(options, usage);
-    const std::filesystem::path dir = RequiredOption(options, "--dir", usage);
+    const std::filesystem::path dir = PathFromUtf8(RequiredOption(options, "--dir", usage));
     const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
     SeriesRun run{plots, {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(dir, notThere)) {
-        err << "quadrel: " << dir.string() << " is no folder\n";
+        err << "quadrel: " << Utf8Path(dir) << " is no folder\n";
         return ExitStopped;
     }
     const std::string date = DrawingDate();
@@ -565,7 +567,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
     // reading reports about single sets is told with those sets below.
     std::ostringstream probeErr;
     Session probe(probeErr);
-    probe.platform.OpenAnswers.emplace_back(std::filesystem::path(choice.Grid));
+    probe.platform.OpenAnswers.emplace_back(PathFromUtf8(choice.Grid));
     probe.form.ButtonGetFileName.Click();
     if (!probe.form.Store.GridFileLoaded) {
         err << probeErr.str();
@@ -604,9 +606,10 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
             written = !ShowSheet(session, choice, setErr);
             for (const SeriesFormat* format : formats) {
                 if (!written) break;
-                const std::filesystem::path path = dir / (name + std::string(format->Extension));
+                const std::filesystem::path path =
+                    dir / PathFromUtf8(name + std::string(format->Extension));
                 written = format->Write(session, path, setErr, run);
-                if (written) out << path.string() << '\n';
+                if (written) out << Utf8Path(path) << '\n';
             }
         } catch (const std::exception& error) {
             setErr << error.what() << '\n';
@@ -629,10 +632,10 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         const std::filesystem::path book = dir / "series.pdf";
         try {
             plots.WritePages(pages, book);
-            out << book.string() << '\n';
+            out << Utf8Path(book) << '\n';
         } catch (const std::exception& error) {
             // The sets that were not drawn are still to be listed.
-            err << "quadrel: " << book.string() << " was not written: " << error.what() << '\n';
+            err << "quadrel: " << Utf8Path(book) << " was not written: " << error.what() << '\n';
             bookWritten = false;
         }
     }

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/atomic_file.h"
+#include "app/path_text.h"
 #include "dxf/drawing.h"
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
@@ -119,7 +120,7 @@ void TMGridInfo::BitBtnCreateOutputClick() {
         return;
     }
 
-    const DrawingInput input = OutputInput(EditedGridSet(), Layout, *titleBlock, path->string());
+    const DrawingInput input = OutputInput(EditedGridSet(), Layout, *titleBlock, Utf8Path(*path));
     try {
         CreateDrawingFile(*path, input);
     } catch (const FileError& error) {
