@@ -82,7 +82,12 @@ void ReadDataFile(const std::filesystem::path& path,
         throw FileError(FileErrorText("Cannot open", path, std::strerror(EISDIR)));
     }
     errno = 0;
+#ifdef _WIN32
+    // The UTF-16 name: a narrow one would be taken in the ANSI code page.
+    FileHandle file(::_wfopen(path.c_str(), L"rb"));
+#else
     FileHandle file(std::fopen(path.c_str(), "rb"));
+#endif
     if (!file) {
         const int error = errno != 0 ? errno : ENOENT;
         throw FileError(FileErrorText("Cannot open", path, std::strerror(error)));
