@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "app/file_size_limit.h"
@@ -21,10 +20,10 @@ TEST(WriteFileAtomically, ReplacesTheFileOrKeepsTheOldOneAndNamesIt) {
     const struct {
         std::string target;  // in a folder that holds an old "sets.dat"
         bool written;
-        rlim_t sizeLimit = 0;  // bytes a file may grow to, when limited
     } cases[] = {
-        {"sets.dat", true},       {longName, true},
-        {"sets.dat", false, 2},   {"", false},  // the folder itself
+        {"sets.dat", true},
+        {longName, true},
+        {"", false},  // the folder itself
         {"missing/f.dat", false},
     };
     for (const auto& c : cases) {
@@ -36,17 +35,27 @@ TEST(WriteFileAtomically, ReplacesTheFileOrKeepsTheOldOneAndNamesIt) {
             WriteFileAtomically(target, "new\n");
             EXPECT_EQ(TempDir::Read(target), "new\n");
         } else {
-            const std::string message = testing::ErrorOf<FileError>([&] {
-                std::optional<testing::FileSizeLimit> limit;
-                if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);
-                WriteFileAtomically(target, "new\n");
-            });
+            const std::string message =
+                testing::ErrorOf<FileError>([&] { WriteFileAtomically(target, "new\n"); });
             EXPECT_NE(message.find(target.string()), std::string::npos) << message;
             EXPECT_EQ(TempDir::Read(dir / "sets.dat"), "old contents\n");
         }
         // Nothing left behind.
         EXPECT_EQ(dir.FileCount(), c.target == longName ? 2U : 1U);
     }
+}
+
+TEST(WriteFileAtomically, AWriteThatFailsMidwayKeepsTheOldFile) {
+    QUADREL_NEEDS_FILE_SIZE_LIMIT();
+    TempDir dir;
+    dir.Write("sets.dat", "old contents\n");
+    const std::string message = testing::ErrorOf<FileError>([&] {
+        const testing::FileSizeLimit limit(2);
+        WriteFileAtomically(dir / "sets.dat", "new\n");
+    });
+    EXPECT_NE(message.find((dir / "sets.dat").string()), std::string::npos) << message;
+    EXPECT_EQ(TempDir::Read(dir / "sets.dat"), "old contents\n");
+    EXPECT_EQ(dir.FileCount(), 1U);
 }
 
 }  // namespace
