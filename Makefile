@@ -83,10 +83,17 @@ package:
 	@ls $(BUILD)/quadrel_*.deb
 
 # quadrel.exe and the Qt-free tests for Windows, cross-compiled with mingw-w64
-# and run through wine (installs both, about 1.1 GB, when missing).
+# and run through wine (installs both, about 1.1 GB, when missing); then, when
+# `make test` has built the Linux program, the two programs' files compared.
 windows:
 	@bash scripts/install-deps.sh windows
 	@bash scripts/build-windows.sh $(WINDOWS_BUILD) $(JOBS)
+	@if [ -x $(TEST_BUILD)/quadrel ]; then \
+	  bash scripts/compare-windows.sh $(TEST_BUILD)/quadrel $(WINDOWS_BUILD)/quadrel.exe \
+	    $(WINDOWS_BUILD)/compare; \
+	else \
+	  echo "note: no $(TEST_BUILD)/quadrel (make test builds it), so no comparison with it"; \
+	fi
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
