@@ -399,6 +399,17 @@ TEST(QuadrelProgram, RunsItsCommandsAndHandsOnThoseThatNeedTheDesktop) {
     EXPECT_NE(testing::TempDir::Read(dir / "err").find(missing), std::string::npos)
         << testing::TempDir::Read(dir / "err");
 
+    // A series written with standard error in a file: no progress lines,
+    // which are for a person at a terminal.
+    const std::string folder = Utf8Path(dir.Path());
+    ASSERT_EQ(RunProgram({program, "samples", "--dir", folder}, dir.Path()), 0);
+    EXPECT_EQ(
+        RunProgram({program, "series", "--grid", Utf8Path(dir / "QDLGrid.SAM"), "--dir", folder},
+                   dir.Path()),
+        0);
+    EXPECT_EQ(testing::TempDir::Read(dir / "err"), "");
+    EXPECT_TRUE(fs::exists(dir / "02-Description 2 - this is another description.dxf"));
+
 #ifdef _WIN32
     const fs::path elsewhere = dir / "copied-quadrel.exe";
     fs::copy_file(QUADREL_BINARY, elsewhere);
