@@ -2,7 +2,8 @@
 # Runs a Windows program under wine, headless and quiet, in the given wine
 # prefix, which is made on first use. CMake's cross-compiling emulator for
 # the Windows build: ctest and test discovery run every program through it.
-# Usage: wine-run.sh PREFIX PROGRAM.exe [ARGUMENT...]
+# Usage: wine-run.sh PREFIX [PROGRAM.exe [ARGUMENT...]]   (without a program:
+# only make the prefix)
 set -euo pipefail
 
 prefix=$1
@@ -27,4 +28,4 @@ if [[ ! -f $prefix/system.reg ]]; then
     fi
   ) 9>"$prefix.lock"
 fi
-exec wine "$@"
+if (($# > 0)); then exec wine "$@"; fi
