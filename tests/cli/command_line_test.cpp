@@ -136,6 +136,8 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         {{"limits", "--grid", In("absent.dat")}, "absent.dat"},
         {{"limits", "--grid", dir.Write("empty.dat", "").string()}, "holds no grid set"},
         {{"limits", "--grid", grid, "--set", "3"}, "out of range: " + grid + " holds 2 grid sets"},
+        {{"limits", "--grid", grid, "--set", "0"}, "--set 0 is out of range"},
+        {{"dxf", "--grid", grid, "--set", "-1", "--output", out}, "--set -1 is out of range"},
         {{"limits", "--grid", noMinimum}, " - 0004: Minimum Y-axis MUST be filled in! YMin\n"},
         {{"limits", "--grid", badNumber}, "12abc"},
         {{"dxf", "--grid", grid, "--title", title, "--title-set", "5", "--output", out},
@@ -207,6 +209,20 @@ TEST_F(CommandLineTest, EveryCorpusFileAndAwkwardSheetDrawsOrIsRefusedCleanly) {
 }
 
 // ---- series ----
+
+// Each character that a file system refuses in a name, and nothing else, is dropped.
+TEST(SeriesFileStem, KeepsWhatEveryFileSystemAllowsInAName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "07"},
+        {"/", "07"},
+        {"a/b\\c|d\"e<f>g:h?i*j", "07-abcdefghij"},
+        {"Pit 3 (north) #2, 50%", "07-Pit 3 (north) #2, 50%"},
+        {std::string("tab\tbell\a"), "07-tabbell"},
+    };
+    for (const auto& [description, stem] : cases) {
+        EXPECT_EQ(SeriesFileStem(7, description), stem) << description;
+    }
+}
 
 TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
     const struct {
