@@ -1,0 +1,60 @@
+// The index sheet of a map series: the outline of every sheet drawn, at its
+// map limits and labelled with its set, over a coordinate grid, so that one
+// page shows which sheet covers which ground.
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "app/set_store.h"
+#include "dxf/drawing.h"
+#include "dxf/drawing_sink.h"
+#include "layout/map_layout.h"
+
+namespace quadrel {
+
+inline constexpr std::string_view IndexLayer = "Index";
+// The largest page the index takes, either way round.
+inline constexpr double IndexPageLongSideIn = 36;
+inline constexpr double IndexPageShortSideIn = 24;
+
+// One sheet of the series.
+struct IndexEntry {
+    int Set = 0;  // 1 is the first set of the file
+    std::string Description;
+    SheetExtents Limits;  // minimum and maximum of both axes, as its limits report gives them
+};
+
+// What the index's grid shows besides the sheets: the unit system of its
+// scale and the axis titles.
+struct IndexAxes {
+    bool Metric = true;
+    std::string XAxisTitle;
+    std::string YAxisTitle;
+};
+
+// The index ready to draw: a grid set and its layout round all the sheets.
+struct IndexSheet {
+    GridSet Grid;
+    MapLayout Layout;
+    std::vector<IndexEntry> Sheets;
+};
+
+// Lays the index out: grid lines at a round spacing, limits on that spacing
+// round every sheet with a margin, and the smallest round scale (1, 2, 2.5
+// or 5 times a power of ten) at which the whole index fits a page of at most
+// IndexPageLongSideIn by IndexPageShortSideIn inches. Throws DrawingError
+// for no sheets or limits that are not finite.
+IndexSheet PlanIndexSheet(std::vector<IndexEntry> sheets, const IndexAxes& axes);
+
+// The grid with its labels, then each sheet's outline on the layer "Index"
+// with its set number and description inside its upper-left corner.
+void DrawIndexSheet(DrawingSink& sink, const IndexSheet& index);
+
+// Writes the index as a DXF drawing, replaced atomically. Throws as
+// CreateDrawingFile does.
+void CreateIndexFile(const std::filesystem::path& path, const IndexSheet& index);
+
+}  // namespace quadrel
