@@ -586,9 +586,15 @@ struct SeriesFailure {
 };
 
 // Keeps a set that was drawn for the index: its limits as its report gives
-// them; the first one drawn names the index's axes.
+// them; the first one drawn names the index's axes, whose labels add the
+// constants all sets drawn share (none when they differ).
 void KeepForIndex(SeriesRun& run, int set, const GridSet& grid, const MapLayout& layout) {
-    if (run.Drawn.empty()) run.Axes = {layout.Metric, grid.XAxisTitle, grid.YAxisTitle};
+    IndexAxes& axes = run.Axes;
+    if (run.Drawn.empty()) {
+        axes = {layout.Metric, grid.XAxisTitle, grid.YAxisTitle, grid.XConst, grid.YConst};
+    }
+    if (ToDouble(grid.XConst) != ToDouble(axes.XConst)) axes.XConst = "0";
+    if (ToDouble(grid.YConst) != ToDouble(axes.YConst)) axes.YConst = "0";
     run.Drawn.push_back({set, Trim(grid.Description), ExtentsOf(layout)});
 }
 

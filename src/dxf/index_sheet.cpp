@@ -56,31 +56,35 @@ GridSet IndexGridSet(const IndexAxes& axes) {
     grid.XAxisTitle = axes.XAxisTitle;
     grid.YAxisTitle = axes.YAxisTitle;
     grid.XAdd = grid.YAdd = "0";
-    grid.XConst = grid.YConst = "0.0";
+    grid.XConst = axes.XConst;
+    grid.YConst = axes.YConst;
     grid.BorderSize = FormatFixed(IndexBorderIn, 1);
     grid.CutLeft = grid.CutRight = grid.CutTop = grid.CutBottom = "0.000";
     grid.TitleBlockFlag = "N";
     return grid;
 }
 
-// Set number and description inside the outline's upper-left corner, as
-// large as fits the outline but no larger than SheetLabelHeightIn.
+// Set number and description inside the outline's upper-left corner: the
+// number as large as fits the outline but no larger than SheetLabelHeightIn,
+// the description no larger than the number, and smaller if it is long.
 void WriteSheetLabel(DrawingSink& sink, const IndexEntry& sheet, double unitsPerInch) {
     const std::string number = "Set " + std::to_string(sheet.Set);
     const SheetExtents& r = sheet.Limits;
-    const double longest =
-        static_cast<double>(std::max(CharacterCount(number), CharacterCount(sheet.Description)));
-    // Two lines, a half line apart and from the edges; a character is taken
-    // as wide as it is high, which no reader's font exceeds.
-    const double height = std::min({SheetLabelHeightIn * unitsPerInch, (r.YMax - r.YMin) / 4,
-                                    (r.XMax - r.XMin) / (longest + 1)});
-    const double x = r.XMin + 0.5 * height;
-    const double y = r.YMax - 1.5 * height;
-    sink.WriteText(IndexLayer, number, x, y, 0, RectangleDecimals, height, 0);
-    if (!sheet.Description.empty()) {
-        sink.WriteText(IndexLayer, sheet.Description, x, y - 1.5 * height, 0, RectangleDecimals,
-                       height, 0);
-    }
+    const double width = r.XMax - r.XMin;
+    const auto length = [](const std::string& text) {
+        return static_cast<double>(CharacterCount(text)) * IndexCharacterWidth;
+    };
+    // Half a character from the edges, half a line below the top and
+    // between the lines.
+    const double numberHeight = std::min({SheetLabelHeightIn * unitsPerInch, (r.YMax - r.YMin) / 4,
+                                          width / (length(number) + IndexCharacterWidth)});
+    const double margin = 0.5 * numberHeight * IndexCharacterWidth;
+    const double y = r.YMax - 1.5 * numberHeight;
+    sink.WriteText(IndexLayer, number, r.XMin + margin, y, 0, RectangleDecimals, numberHeight, 0);
+    if (sheet.Description.empty()) return;
+    const double height = std::min(numberHeight, (width - 2 * margin) / length(sheet.Description));
+    sink.WriteText(IndexLayer, sheet.Description, r.XMin + margin, y - 0.5 * numberHeight - height,
+                   0, RectangleDecimals, height, 0);
 }
 
 }  // namespace

@@ -19,6 +19,9 @@ inline constexpr std::string_view IndexLayer = "Index";
 // The largest page the index takes, either way round.
 inline constexpr double IndexPageLongSideIn = 36;
 inline constexpr double IndexPageShortSideIn = 24;
+// A character of a sheet's label is taken as this many times as wide as it
+// is high, wider than the average of the readers' fonts, so a label fits.
+inline constexpr double IndexCharacterWidth = 0.8;
 
 // One sheet of the series.
 struct IndexEntry {
@@ -28,11 +31,14 @@ struct IndexEntry {
 };
 
 // What the index's grid shows besides the sheets: the unit system of its
-// scale and the axis titles.
+// scale, the axis titles, and the constants its labels add (those the sets
+// share, so that the index's labels read as the sheets' do).
 struct IndexAxes {
     bool Metric = true;
     std::string XAxisTitle;
     std::string YAxisTitle;
+    std::string XConst = "0";
+    std::string YConst = "0";
 };
 
 // The index ready to draw: a grid set and its layout round all the sheets.
@@ -50,7 +56,8 @@ struct IndexSheet {
 IndexSheet PlanIndexSheet(std::vector<IndexEntry> sheets, const IndexAxes& axes);
 
 // The grid with its labels, then each sheet's outline on the layer "Index"
-// with its set number and description inside its upper-left corner.
+// with its set number and, below it and smaller when it must be to fit, its
+// description inside its upper-left corner.
 void DrawIndexSheet(DrawingSink& sink, const IndexSheet& index);
 
 // Writes the index as a DXF drawing, replaced atomically. Throws as

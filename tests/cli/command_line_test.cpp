@@ -353,6 +353,20 @@ TEST_F(CommandLineTest, SeriesIndexOutlinesTheSetsDrawnAtTheirReportedLimits) {
         index.Texts(IndexLayer),
         std::vector<std::string>({"Set 1", "Description 1 - this is to test Quadrel", "Set 2",
                                   "Description 2 - this is another description................."}));
+    // The index's labels add the constants the sets share, and none they do not.
+    const std::string shifted = "0 1000 100 1000 0 7000000";
+    for (const std::string& second : {shifted, testing::PlainLimits}) {
+        dir.Write("shifted.dat",
+                  testing::GridSetText("A", shifted) + testing::GridSetText("B", second));
+        ASSERT_EQ(Quadrel({"series", "--grid", In("shifted.dat"), "--dir", out.string(), "--index"})
+                      .status,
+                  0);
+        const auto labels = testing::ReadDxfFile((out / "index.dxf").string()).Texts("Grid");
+        EXPECT_EQ(std::any_of(labels.begin(), labels.end(),
+                              [](const std::string& l) { return l.rfind("700", 0) == 0; }),
+                  second == shifted)
+            << second;
+    }
 }
 
 // A plot names a coordinate system only when asked with a well-formed code,

@@ -72,10 +72,11 @@ TEST(IndexSheet, OutlinesEverySheetAtItsLimitsOnOnePage) {
                 ASSERT_LT(label, labels.size());
                 const SheetEntity& shown = *labels[label++];
                 EXPECT_EQ(sheet.TextOf(shown), text);
-                // Inside the outline, a character taken as wide as it is high.
+                // Inside the outline, each character as wide as the index takes it.
                 const SheetPoint at = sheet.PointsOf(shown).front();
-                EXPECT_TRUE(at.X > r.XMin && at.X + text.size() * shown.Height < r.XMax &&
-                            at.Y > r.YMin && at.Y + shown.Height < r.YMax)
+                const double length = text.size() * shown.Height * IndexCharacterWidth;
+                EXPECT_TRUE(at.X > r.XMin && at.X + length < r.XMax && at.Y > r.YMin &&
+                            at.Y + shown.Height < r.YMax)
                     << text;
             }
         }
