@@ -17,33 +17,23 @@ TEST(WorldFile, CornersAreTheSheetsPlusTheLabelsConstants) {
     const struct {
         const char* name;
         SheetExtents sheet;
-        const char* xConst;
-        const char* yConst;
-        int wide, high;
-        std::vector<double> lines;  // the six numbers read back from the text
+        const char *xConst, *yConst;
+        std::vector<double> lines;  // the six numbers read back, of 200 by 100 pixels
     } cases[] = {
-        {"equal scales",
-         {1000, 2000, 3000, 5000},
-         "0.0",
-         "0",
-         200,
-         300,
-         {10, 0, 0, -10, 1005, 4995}},
-        {"unequal scales", {0, 0, 100, 50}, "0", "0", 100, 100, {1, 0, 0, -0.5, 0.5, 49.75}},
+        {"equal scales", {1000, 2000, 3000, 3000}, "0.0", "0", {10, 0, 0, -10, 1005, 2995}},
+        {"unequal scales", {0, 0, 200, 50}, "0", "0", {1, 0, 0, -0.5, 0.5, 49.75}},
         {"constants",
-         {1000, 2000, 3000, 5000},
+         {1000, 2000, 3000, 3000},
          "500000",
          "-250.5",
-         200,
-         300,
-         {10, 0, 0, -10, 501005, 4744.5}},
+         {10, 0, 0, -10, 501005, 2744.5}},
     };
     for (const auto& c : cases) {
         DrawingInput input;
         input.Grid.XConst = c.xConst;
         input.Grid.YConst = c.yConst;
         const std::string text =
-            WorldFileText(WorldFileOf(c.sheet, LabelOffsetOf(input), c.wide, c.high));
+            WorldFileText(WorldFileOf(c.sheet, LabelOffsetOf(input), 200, 100));
         std::istringstream lines(text);
         std::vector<double> read;
         for (std::string line; std::getline(lines, line);) read.push_back(std::stod(line));
