@@ -22,7 +22,7 @@ if [[ ! -f $gtest/lib/cmake/GTest/GTestConfig.cmake ]]; then
 fi
 
 cmake -S "$root" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Release \
-  -DQUADREL_GUI=OFF -DGTest_DIR="$gtest/lib/cmake/GTest" >/dev/null
+  -DQUADREL_GUI=OFF -DQUADREL_WERROR=ON -DGTest_DIR="$gtest/lib/cmake/GTest" >/dev/null
 # The wine prefix first: made during the build, its minute or so would count
 # against the time test discovery allows a program.
 bash "$root/scripts/wine-run.sh" "$build/wine"
