@@ -70,6 +70,17 @@ void QuietenQtNotes() {
         });
 }
 
+// Qt aborts the process when it finds no display to connect to; a person at
+// a terminal without one is better told so.
+bool NoDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
 // Ends the event loop after the first paint of the window it watches.
 class FirstPaintExit : public QObject {
 public:
@@ -219,6 +230,11 @@ int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
         const auto options = screenshots
                                  ? ParseDesktopOptions(arguments, 1, {"--grid", "--title", "--dir"})
                                  : ParseDesktopOptions(arguments, 0, {"--grid", "--title"});
+        if (!screenshots && NoDisplay()) {
+            err << "quadrel: there is no display to open the window on; quadrel --help lists "
+                   "the commands that need none\n";
+            return ExitStopped;
+        }
         // Screenshots need no display.
         if (screenshots && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");
