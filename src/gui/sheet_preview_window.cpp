@@ -168,6 +168,7 @@ void SheetPreviewWindow::ExportSheet() {
 void SheetPreviewWindow::PrintSheetOnPaper() {
     if (!layout_) return;
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(SheetOrientation(SheetSizeInches(*layout_)));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     try {

@@ -108,8 +108,8 @@ TEST_F(WindowWithSamples, DeterminedLimitsArePaintedAsTheCommandLinePrintsThem) 
         CommandLineOutput({"limits", "--grid", Grid().string(), "--set", "1"});
     EXPECT_EQ(report.Lines().join(u'\n').toStdString() + "\n", printed);
 
-    // Ink in the report's rectangle of the window as a person sees it.
-    const QImage window = session->MainWindow.grab().toImage();
+    // Ink in the report's rectangle of the form as a person sees it.
+    const QImage window = Widget("FormPage").grab().toImage();
     const QRect area = report.geometry();
     int dark = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
