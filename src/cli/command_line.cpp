@@ -34,7 +34,7 @@ namespace {
 constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
 constexpr int MaxPlotDpi = 2400;
-// Characters of a set's description kept in the name of its file.
+
 constexpr std::string_view UsageText =
     "usage: quadrel [--grid FILE] [--title FILE]   (the window)\n"
     "       quadrel screenshots --grid FILE --title FILE --dir DIR\n"

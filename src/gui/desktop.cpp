@@ -52,7 +52,8 @@ private:
         const QString where = receiver != nullptr && !receiver->objectName().isEmpty()
                                   ? receiver->objectName()
                                   : QStringLiteral("The window");
-        QMessageBox::critical(nullptr, applicationName(), where + QStringLiteral(" failed: ") + what);
+        QMessageBox::critical(nullptr, applicationName(),
+                              where + QStringLiteral(" failed: ") + what);
     }
 };
 
@@ -85,7 +86,8 @@ bool NoDisplay() {
 class FirstPaintExit : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         return QObject::eventFilter(watched, event);
     }
 };
@@ -108,7 +110,8 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
             if (i + 1 >= arguments.size()) throw DesktopUsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (!options.emplace(name, *value).second) throw DesktopUsageError(name + " is given twice");
+        if (!options.emplace(name, *value).second)
+            throw DesktopUsageError(name + " is given twice");
     }
     return options;
 }
@@ -158,7 +161,8 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     form.DetermineLimitsButton.Click();
     QApplication::processEvents();
     const auto mainPicture = dir / "main-window.png";
-    SavePicture(session.MainWindow.grab(), mainPicture);
+    // The whole form, as a screen large enough shows it.
+    SavePicture(session.MainWindow.Page().grab(), mainPicture);
     SheetPreviewWindow& preview = session.ShowPreview();
     QApplication::processEvents();
     const auto previewPicture = dir / "preview.png";
@@ -223,8 +227,8 @@ void DesktopPlots::StartQt() {
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
-               std::ostream& out, std::ostream& err) {
+int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments, std::ostream& out,
+               std::ostream& err) {
     try {
         const bool screenshots = !arguments.empty() && arguments.front() == "screenshots";
         const auto options = screenshots

@@ -26,6 +26,8 @@ public:
     ~MGridWindow() override;
 
     LimitsReportView& ReportView() { return *report_; }
+    // The form itself, whole, whether or not the window scrolls it.
+    QWidget& Page() { return *page_; }
     QLabel& MessageArea() { return *messageArea_; }
     // The widgets a person reaches with the Tab key, in order.
     const std::vector<QWidget*>& TabChain() const { return tabChain_; }

@@ -8,6 +8,7 @@ namespace quadrel {
 namespace {
 
 constexpr int Gap = 8;
+constexpr int MinimumBesideWidth = 360;
 
 long long Area(const QRect& rect) {
     return rect.isEmpty() ? 0 : static_cast<long long>(rect.width()) * rect.height();
@@ -59,7 +60,11 @@ QRect Centred(QSize frame, const QRect& usable) {
 }
 
 QRect Beside(const QRect& main, QSize frame, const QRect& usable) {
-    const QSize size = frame.boundedTo(usable.size());
+    QSize size = frame.boundedTo(usable.size());
+    // Narrower beside the form rather than on top of it, while the room at
+    // its wider side is a useful width.
+    const int room = std::max(usable.right() - main.right(), main.left() - usable.left()) - Gap;
+    if (room < size.width() && room >= MinimumBesideWidth) size.setWidth(room);
     // The cover is a product of the overlaps along each axis, each least
     // against a side of `main` or of the screen: those places are tried,
     // to the right and level with `main` first.

@@ -37,8 +37,9 @@ QRect Centred(QSize frame, const QRect& usable);
 QRect KeptInside(const QRect& frame, const QRect& usable);
 
 // A second window's frame beside `main`: to its right where the room is,
-// else to its left, else where it covers the least of `main`; shrunk to
-// `usable` where it is larger.
+// else to its left, narrower where only that makes room (down to 360
+// pixels), else where it covers the least of `main`; never larger than
+// `usable`.
 QRect Beside(const QRect& main, QSize frame, const QRect& usable);
 
 }  // namespace quadrel

@@ -59,15 +59,18 @@ TEST(WindowPlacement, ASecondWindowOpensBesideTheFirstOrCoversTheLeast) {
     const struct {
         QRect main;
         int expectedLeft;  // -1: wherever it covers least
+        int expectedWidth;
     } cases[] = {
-        {{0, 0, 900, 730}, 908},      // to the right
-        {{1000, 100, 900, 730}, 92},  // no room right: to the left
-        {{500, 0, 900, 730}, -1},     // room on neither side
-        {{0, 0, 1920, 1032}, -1},     // the first fills the screen
+        {{0, 0, 900, 730}, 908, 900},      // to the right
+        {{1000, 100, 900, 730}, 92, 900},  // no room right: to the left
+        {{500, 0, 900, 730}, 1408, 512},   // room on neither side: narrower
+        {{200, 0, 1500, 730}, -1, 900},    // too little room for that
+        {{0, 0, 1920, 1032}, -1, 900},     // the first fills the screen
     };
     for (const auto& c : cases) {
         const QRect placed = Beside(c.main, preview, screen);
         EXPECT_TRUE(screen.contains(placed)) << c.main.left();
+        EXPECT_EQ(placed.width(), c.expectedWidth) << c.main.left();
         if (c.expectedLeft >= 0) {
             EXPECT_EQ(placed.left(), c.expectedLeft);
             EXPECT_FALSE(placed.intersects(c.main));
