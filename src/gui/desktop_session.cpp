@@ -45,8 +45,9 @@ DesktopSession::DesktopSession(const std::filesystem::path& dataDirectory,
 }
 
 DesktopSession::~DesktopSession() {
-    if (MainWindow.testAttribute(Qt::WA_WState_Created))
+    if (MainWindow.testAttribute(Qt::WA_WState_Created)) {
         Memory.SetPosition(MainWindowKey, MainWindow.pos());
+    }
     if (Preview && Preview->testAttribute(Qt::WA_WState_Created)) {
         Memory.SetPosition(PreviewKey, Preview->pos());
     }

@@ -75,8 +75,9 @@ std::optional<std::filesystem::path> QtPlatform::RunFileDialog(const FileDialogO
     const QString fileName = ToQString(options.FileName);
     QStringList filters;
     for (const std::string& filter : options.Filters) filters.append(ToQString(filter));
-    if (filters.isEmpty() && fileName.contains(u'*'))
+    if (filters.isEmpty() && fileName.contains(u'*')) {
         filters = QStringList{fileName, QStringLiteral("*")};
+    }
     if (!filters.isEmpty()) dialog.setNameFilters(filters);
     if (!fileName.isEmpty() && !fileName.contains(u'*')) dialog.selectFile(fileName);
     dialog.setDefaultSuffix(ToQString(options.DefaultExtension));

@@ -2,15 +2,12 @@
 // the preview opens, markers that typing replaces, the report that never
 // cuts a line, what is remembered between runs.
 #include <QFileDialog>
-#include <QPageLayout>
-#include <QPrinter>
 #include <QScreen>
 #include <QScrollArea>
 #include <QSignalSpy>
 #include <QTest>
 
 #include "gui/limits_report_view.h"
-#include "gui/sheet_plot.h"
 #include "gui/window_fixture.h"
 #include "gui/window_placement.h"
 
@@ -98,65 +95,59 @@ TEST_F(DailyUseTest, TheWindowFitsItsScreenWithTheWholeFormToScrollTo) {
     EXPECT_LT(session->MainWindow.height(), Form.height());
 }
 
+// A row's window: the main window, or the title block dialog, shown modally
+// as the program shows it.
 TEST_F(DailyUseTest, AKeyDoesWhatItsButtonDoesAndItsToolTipSaysSo) {
     // At start Determine Limits and Create output are disabled: their keys
     // do nothing.
-    const struct {
+    struct Row {
         QKeySequence key;
         const char* button;
         bool enabled;
-        bool opensFileDialog;
-    } cases[] = {
-        {QKeySequence(Qt::Key_F1), "BitBtnHelp", true, false},
+        bool opensFileDialog = false;
+    };
+    const Row mainRows[] = {
+        {QKeySequence(Qt::Key_F1), "BitBtnHelp", true},
         {QKeySequence(Qt::CTRL | Qt::Key_O), "ButtonGetFileName", true, true},
         {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), "ButtonGetTitleData", true, true},
-        {QKeySequence(Qt::CTRL | Qt::Key_L), "DetermineLimitsButton", false, false},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), "BitBtnCreateOutput", false, false},
-        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "PreviewSheetButton", true, false},
-        {QKeySequence(Qt::Key_PageUp), "BitBtnUp", true, false},
-        {QKeySequence(Qt::Key_PageDown), "BitBtnDown", true, false},
-        {QKeySequence(Qt::CTRL | Qt::Key_N), "ButtonAddSet", true, false},
-        {QKeySequence(Qt::CTRL | Qt::Key_E), "BitBtnCreateOutput", true, false},
-        {QKeySequence(Qt::CTRL | Qt::Key_L), "DetermineLimitsButton", true, false},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), "DetermineLimitsButton", false},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), "BitBtnCreateOutput", false},
+        {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), "PreviewSheetButton", true},
+        {QKeySequence(Qt::Key_PageUp), "BitBtnUp", true},
+        {QKeySequence(Qt::Key_PageDown), "BitBtnDown", true},
+        {QKeySequence(Qt::CTRL | Qt::Key_N), "ButtonAddSet", true},
+        {QKeySequence(Qt::CTRL | Qt::Key_E), "BitBtnCreateOutput", true},
+        {QKeySequence(Qt::CTRL | Qt::Key_L), "DetermineLimitsButton", true},
     };
-    auto& edit = Widget<QLineEdit>("EditDescription");
-    for (const auto& c : cases) {
-        auto& button = Widget<QAbstractButton>(c.button);
-        const QString key = c.key.toString(QKeySequence::NativeText);
-        EXPECT_TRUE(button.toolTip().endsWith("(" + key + ")")) << c.button;
-        ASSERT_EQ(button.isEnabled(), c.enabled) << c.button;
-        if (c.opensFileDialog) WhenModal([](QWidget& dialog) { dialog.close(); });
+    const Row titleRows[] = {{QKeySequence(Qt::Key_PageUp), "BitBtnUp", true},
+                             {QKeySequence(Qt::Key_PageDown), "BitBtnDown", true},
+                             {QKeySequence(Qt::CTRL | Qt::Key_N), "ButtonAddSet", true}};
+    const auto press = [this](QWidget& window, const Row& row) {
+        auto* button = window.findChild<QAbstractButton*>(row.button);
+        ASSERT_NE(button, nullptr) << row.button;
+        const QString key = row.key.toString(QKeySequence::NativeText);
+        EXPECT_TRUE(button->toolTip().endsWith("(" + key + ")")) << row.button;
+        ASSERT_EQ(button->isEnabled(), row.enabled) << row.button;
+        if (row.opensFileDialog) WhenModal([](QWidget& dialog) { dialog.close(); });
+        window.activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
         // Pressed in an edit, where some keys are the edit's own.
-        session->MainWindow.activateWindow();
-        ASSERT_TRUE(QTest::qWaitForWindowActive(&session->MainWindow));
-        edit.setFocus();
-        QSignalSpy clicked(&button, &QAbstractButton::clicked);
-        QTest::keySequence(&edit, c.key);
-        EXPECT_EQ(clicked.count(), c.enabled ? 1 : 0) << c.button;
-        // Typing enables both action buttons for the rows after.
-        if (QString(c.button) == "ButtonAddSet") TypeInto("EditXMin", "5");
-    }
-}
-
-TEST_F(DailyUseTest, TheTitleBlockDialogsKeysStepAndAdd) {
-    auto& dialog = session->TitleDialog;
-    dialog.show();
-    dialog.activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    for (const auto& [key, name] :
-         {std::pair(QKeySequence(Qt::Key_PageUp), "BitBtnUp"),
-          std::pair(QKeySequence(Qt::Key_PageDown), "BitBtnDown"),
-          std::pair(QKeySequence(Qt::CTRL | Qt::Key_N), "ButtonAddSet")}) {
-        auto* button = dialog.findChild<QAbstractButton*>(name);
-        ASSERT_NE(button, nullptr);
+        auto* edit = window.findChild<QLineEdit*>();
+        edit->setFocus();
         QSignalSpy clicked(button, &QAbstractButton::clicked);
-        QTest::keySequence(dialog.findChild<QLineEdit*>("EditCompany1"), key);
-        EXPECT_EQ(clicked.count(), 1) << name;
+        QTest::keySequence(edit, row.key);
+        EXPECT_EQ(clicked.count(), row.enabled ? 1 : 0) << row.button;
+    };
+    for (const Row& row : mainRows) {
+        press(session->MainWindow, row);
+        // Typing enables both action buttons for the rows after.
+        if (QString(row.button) == "ButtonAddSet") TypeInto("EditXMin", "5");
     }
-    // Arrows a person can tell apart: drawn at the main form's size.
-    EXPECT_EQ(dialog.findChild<QAbstractButton*>("BitBtnUp")->iconSize(),
-              Widget<QAbstractButton>("BitBtnUp").iconSize());
-    dialog.hide();
+    WhenModal([&](QWidget& dialog) {
+        for (const Row& row : titleRows) press(dialog, row);
+        dialog.close();
+    });
+    Click("ButtonTitleBlockData");
 }
 
 TEST_F(DailyUseTest, AFillInMarkerIsReplacedByWhatIsTyped) {
@@ -185,17 +176,6 @@ TEST_F(DailyUseTest, TheReportPaintsALineThatWouldNotFitSmallerInsteadOfCuttingI
     }
 }
 
-TEST_F(DailyUseTest, TheDeleteConfirmationHasItsLook) {
-    auto& dialog = session->ReallyDelete;
-    EXPECT_EQ(dialog.size(), QSize(397, 146));
-    auto* label = dialog.findChild<QLabel*>("LabelReallyDeleteSet");
-    ASSERT_NE(label, nullptr);
-    const QFont font = label->font();
-    EXPECT_TRUE(font.bold() && font.italic() && font.underline());
-    EXPECT_EQ(label->palette().color(QPalette::WindowText), QColor(Qt::red));
-    EXPECT_EQ(label->palette().color(QPalette::Window), QColor(Qt::yellow));
-}
-
 TEST_F(DailyUseTest, DialogsAndWindowsStartWhereTheLastRunLeftThem) {
     Click("BitBtnCreateSampleFiles");
     const auto folder = dir / "maps";
@@ -222,16 +202,6 @@ TEST_F(DailyUseTest, DialogsAndWindowsStartWhereTheLastRunLeftThem) {
     });
     Click("ButtonGetFileName");
     EXPECT_EQ(started, QString::fromStdString(folder.string()));
-}
-
-TEST(SheetPrint, ThePaperTurnsWithTheSheet) {
-    const struct {
-        QSizeF inches;
-        QPageLayout::Orientation orientation;
-    } cases[] = {{{18, 11.88}, QPageLayout::Landscape},
-                 {{11.88, 18}, QPageLayout::Portrait},
-                 {{10, 10}, QPageLayout::Portrait}};
-    for (const auto& c : cases) EXPECT_EQ(SheetOrientation(c.inches), c.orientation);
 }
 
 }  // namespace
