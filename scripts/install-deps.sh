@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, only the Debian packages that are missing.
 # Usage: install-deps.sh [fuzz|package]   ("fuzz" adds clang and libFuzzer; "package"
-# adds dpkg-shlibdeps and file, with which CPack lists the .deb's dependencies)
+# adds dpkg-shlibdeps and file, with which CPack lists the .deb's dependencies, and
+# lintian, which checks the .deb as Debian would)
 set -euo pipefail
 
 # python3-ezdxf and gdal-bin: the integration test reads the drawings with them.
@@ -14,7 +15,7 @@ packages=(g++ cmake make libgtest-dev python3-ezdxf gdal-bin
 if [[ "${1:-}" == "fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
 elif [[ "${1:-}" == "package" ]]; then
-  packages+=(dpkg-dev file)
+  packages+=(dpkg-dev file lintian)
 fi
 
 missing=()
