@@ -13,6 +13,28 @@ install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
 install(FILES ${QUADREL_PACKAGING_DIR}/quadrel.png
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/256x256/apps)
+install(FILES ${QUADREL_PACKAGING_DIR}/invalid.quadrel.Quadrel.metainfo.xml
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+
+# The manual page and the changelog compressed as Debian wants them (gzip -9,
+# without a time stamp, so that every build makes the same bytes); the
+# desktop program shares the manual page of `quadrel`.
+find_program(QUADREL_GZIP gzip REQUIRED)
+set(QUADREL_DOC_DIR ${CMAKE_CURRENT_BINARY_DIR}/packaging)
+add_custom_command(
+  OUTPUT ${QUADREL_DOC_DIR}/quadrel.1.gz ${QUADREL_DOC_DIR}/changelog.gz
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${QUADREL_DOC_DIR}
+  COMMAND ${CMAKE_COMMAND} -E copy ${QUADREL_PACKAGING_DIR}/quadrel.1
+          ${QUADREL_PACKAGING_DIR}/changelog ${QUADREL_DOC_DIR}
+  COMMAND ${QUADREL_GZIP} -9nf ${QUADREL_DOC_DIR}/quadrel.1 ${QUADREL_DOC_DIR}/changelog
+  COMMAND ${CMAKE_COMMAND} -E create_symlink quadrel.1.gz ${QUADREL_DOC_DIR}/quadrel-desktop.1.gz
+  DEPENDS ${QUADREL_PACKAGING_DIR}/quadrel.1 ${QUADREL_PACKAGING_DIR}/changelog
+  VERBATIM)
+add_custom_target(quadrel_docs ALL DEPENDS ${QUADREL_DOC_DIR}/quadrel.1.gz ${QUADREL_DOC_DIR}/changelog.gz)
+install(FILES ${QUADREL_DOC_DIR}/quadrel.1.gz ${QUADREL_DOC_DIR}/quadrel-desktop.1.gz
+        DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
+install(FILES ${QUADREL_PACKAGING_DIR}/copyright ${QUADREL_DOC_DIR}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/quadrel)
 
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 

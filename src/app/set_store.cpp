@@ -71,9 +71,16 @@ bool GridSetStore::GridSetsChanged() const {
     if (GridLineCount != GridLinesRead) return true;
     for (std::int32_t s = 0; s < GridSetCount && s < MaxGridSets; ++s) {
         const auto index = static_cast<std::size_t>(s);
-        if (GridSets[index] != AsReadGridSets[index]) return true;
+        const GridSet& set = GridSets[index];
+        if (set != AsReadGridSets[index] && set != AsShownGridSets[index]) return true;
     }
     return false;
+}
+
+void GridSetStore::NoteShown(std::int32_t index, const GridSet& beforeShowing) {
+    if (index < 0 || index >= MaxGridSets) return;
+    const auto at = static_cast<std::size_t>(index);
+    if (beforeShowing == AsReadGridSets[at]) AsShownGridSets[at] = GridSets[at];
 }
 
 TitleSetStore::TitleSetStore() {

@@ -5,6 +5,7 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -86,6 +87,9 @@ struct GridSetStore {
 
     std::array<GridSet, MaxGridSets> GridSets;
     std::array<GridSet, MaxGridSets> AsReadGridSets;
+    // What showing made of a set as read. Showing corrects some texts the
+    // same way every time ("0.5" is shown as "0.500"): no person's change.
+    std::array<std::optional<GridSet>, MaxGridSets> AsShownGridSets;
     std::int32_t GridSetCount = 0;
     std::int32_t CurrentGridSet = 0;
     bool GridFileLoaded = false;
@@ -95,8 +99,11 @@ struct GridSetStore {
     GridSet& Current() { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
     const GridSet& Current() const { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
 
-    // Whether the sets in use differ from what the grid data file gave.
+    // Whether the sets in use differ from what the grid data file gave, or
+    // from what showing made of it.
     bool GridSetsChanged() const;
+    // Set `index` has been shown; `beforeShowing` is what it held before.
+    void NoteShown(std::int32_t index, const GridSet& beforeShowing);
 };
 
 // The thirteen texts printed in a title block, in data file order.

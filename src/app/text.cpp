@@ -1,6 +1,7 @@
 #include "app/text.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quadrel {
 namespace {
@@ -65,6 +66,40 @@ std::string UpperCase(std::string_view text) {
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
     }
     return upper;
+}
+
+namespace {
+
+// Characters that Windows or POSIX do not allow in a file name.
+bool AllowedInFileName(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte >= 0x20U && std::string_view("<>:\"/\\|?*").find(c) == std::string_view::npos;
+}
+
+}  // namespace
+
+std::string FileNameDescription(std::string_view description) {
+    // A name has at most 255 bytes; a number and an extension need room.
+    constexpr std::size_t MaxFileNameDescription = 60;
+    std::string kept;
+    std::copy_if(description.begin(), description.end(), std::back_inserter(kept),
+                 AllowedInFileName);
+    // Blanks at the start would only hide the name in a listing.
+    kept.erase(0, std::min(kept.find_first_not_of(' '), kept.size()));
+    // The cut falls before a character's first byte, never within it.
+    std::size_t characters = 0;
+    for (std::size_t i = 0; i < kept.size(); ++i) {
+        const bool startsCharacter = (static_cast<unsigned char>(kept[i]) & 0xC0U) != 0x80U;
+        if ((startsCharacter && ++characters > MaxFileNameDescription) ||
+            (i >= 4 * MaxFileNameDescription && startsCharacter)) {
+            kept.resize(i);
+            break;
+        }
+    }
+    // Windows drops dots and blanks at a name's end.
+    const auto end = kept.find_last_not_of(". ");
+    kept.resize(end == std::string::npos ? 0 : end + 1);
+    return kept;
 }
 
 }  // namespace quadrel

@@ -27,4 +27,9 @@ std::string PadRight(std::string_view text, std::size_t width);
 // Upper case for the Latin letters a-z; other characters stay.
 std::string UpperCase(std::string_view text);
 
+// A description made fit for a file name on Windows and POSIX: without the
+// characters they cannot hold, the blanks before it and the dots and blanks
+// after it; at most 60 characters, so that a number and an extension fit.
+std::string FileNameDescription(std::string_view description);
+
 }  // namespace quadrel

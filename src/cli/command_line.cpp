@@ -38,8 +38,6 @@ namespace {
 constexpr int ExitSuccess = 0;
 constexpr int ExitStopped = 2;
 constexpr int MaxPlotDpi = 2400;
-// Characters of a set's description kept in the name of its file.
-constexpr std::size_t MaxFileNameDescription = 60;
 
 constexpr std::string_view UsageText =
     "usage: quadrel [--grid FILE] [--title FILE]   (the window)\n"
@@ -532,36 +530,6 @@ std::vector<const SeriesFormat*> ChosenFormats(const Options& options, const Plo
     return chosen;
 }
 
-// Characters that Windows or POSIX do not allow in a file name.
-bool AllowedInFileName(char c) {
-    const auto byte = static_cast<unsigned char>(c);
-    return byte >= 0x20U && std::string_view("<>:\"/\\|?*").find(c) == std::string_view::npos;
-}
-
-// The description made fit for a file name, on both systems.
-std::string FileNameDescription(std::string_view description) {
-    std::string kept;
-    std::copy_if(description.begin(), description.end(), std::back_inserter(kept),
-                 AllowedInFileName);
-    // Blanks at the start would only hide the name in a listing.
-    kept.erase(0, std::min(kept.find_first_not_of(' '), kept.size()));
-    // A name has at most 255 bytes; the number and the extension need room.
-    // The cut falls before a character's first byte, never within it.
-    std::size_t characters = 0;
-    for (std::size_t i = 0; i < kept.size(); ++i) {
-        const bool startsCharacter = (static_cast<unsigned char>(kept[i]) & 0xC0U) != 0x80U;
-        if ((startsCharacter && ++characters > MaxFileNameDescription) ||
-            (i >= 4 * MaxFileNameDescription && startsCharacter)) {
-            kept.resize(i);
-            break;
-        }
-    }
-    // Windows drops dots and blanks at a name's end.
-    const auto end = kept.find_last_not_of(". ");
-    kept.resize(end == std::string::npos ? 0 : end + 1);
-    return kept;
-}
-
 // The lines of a report as one line, "; " between them, without the
 // blanks that start a numbered message.
 std::string OneLine(const std::string& report) {
@@ -787,7 +755,9 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         if (command == "dxf") return RunDxf(arguments, out, err);
         if (command == "plot") return RunPlot(arguments, out, err, plots);
         if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err), plots);
-        throw UsageError("unknown command '" + command + "'");
+        // A mistyped command needs its name, not the whole usage.
+        err << "quadrel: unknown command '" << command << "'; quadrel --help lists the commands\n";
+        return ExitStopped;
     } catch (const UsageError& error) {
         err << "quadrel: " << error.what() << '\n' << UsageText;
         return ExitStopped;

@@ -5,13 +5,24 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <string_view>
 
 #include "forms/platform.h"
 
 namespace quadrel {
 
-// A dialog that lists the .dat files of `directory`.
+// A dialog that lists the .dat files of `directory`; a name typed without
+// an extension gets ".dat".
 FileDialogOptions DataFileDialog(std::string title, const std::filesystem::path& directory);
+
+// The save dialog of the drawing: in `directory`, proposing a name made from
+// the set's description as `series` makes it ("*.dxf" when nothing of it is
+// left); a name typed without an extension gets ".dxf".
+FileDialogOptions DrawingFileDialog(std::string_view description,
+                                    const std::filesystem::path& directory);
+
+// The folder of a file that was read: where the dialog that saves it starts.
+std::filesystem::path FolderOf(const std::filesystem::path& file);
 
 // Asks for a file name and hands it to `write`. True when written, and when
 // the user cancelled; false when `write` threw FileError, which is reported.

@@ -238,10 +238,10 @@ void TTitleBlockForm::BitBtnDownClick() {
 
 bool TTitleBlockForm::WriteTitleDataFile() {
     if (Store.TitleLineCount == 0) return true;
-    return SaveDataFile(
-        GetPlatform(),
-        DataFileDialog("Find or create the title block data file you want...", DataDirectory),
-        [this](const std::filesystem::path& path) { WriteTitleFile(path, Store); });
+    return SaveDataFile(GetPlatform(),
+                        DataFileDialog("Find or create the title block data file you want...",
+                                       TitleFileDirectory.value_or(DataDirectory)),
+                        [this](const std::filesystem::path& path) { WriteTitleFile(path, Store); });
 }
 
 }  // namespace quadrel

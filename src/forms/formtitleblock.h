@@ -93,6 +93,8 @@ public:
 
     // Where the save dialog starts; the main form keeps it equal to its own.
     std::filesystem::path DataDirectory = ".";
+    // The folder the title block data file was read from, once one was.
+    std::optional<std::filesystem::path> TitleFileDirectory;
 
 private:
     // Stores the text of field k's edit into the current title set.

@@ -43,6 +43,8 @@ public:
     // Where the open and save dialogs start, and where the sample files go.
     std::filesystem::path DataDirectory = ".";
     std::filesystem::path WorkingDirectory = ".";
+    // The folder the grid data file was read from, once one was.
+    std::optional<std::filesystem::path> GridFileDirectory;
 
     // State owned by the form.
     GridSetStore Store;

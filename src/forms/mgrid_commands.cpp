@@ -202,6 +202,7 @@ void TMGridInfo::ButtonGetFileNameClick() {
         return;
     }
     Store.GridFileLoaded = true;
+    GridFileDirectory = FolderOf(*path);
     ShowGridSet();
     ButtonGetFileName.SetEnabled(false);
     DetermineLimitsButton.SetEnabled(false);
@@ -229,6 +230,7 @@ void TMGridInfo::ButtonGetTitleDataClick() {
         return;
     }
     titleBlockForm_->Store.TitleFileLoaded = true;
+    titleBlockForm_->TitleFileDirectory = FolderOf(*path);
     titleBlockForm_->ShowTitleSet();
     GetPlatform().ShowModal(*titleBlockForm_);
     BitBtnCreateOutput.SetEnabled(true);
@@ -259,10 +261,10 @@ void TMGridInfo::ButtonTitleBlockDataClick() {
 
 bool TMGridInfo::WriteGridDataFile() {
     if (Store.GridLineCount == 0) return true;
-    return SaveDataFile(
-        GetPlatform(),
-        DataFileDialog("Find or create the grid data file you want...", DataDirectory),
-        [this](const std::filesystem::path& path) { WriteGridFile(path, Store); });
+    return SaveDataFile(GetPlatform(),
+                        DataFileDialog("Find or create the grid data file you want...",
+                                       GridFileDirectory.value_or(DataDirectory)),
+                        [this](const std::filesystem::path& path) { WriteGridFile(path, Store); });
 }
 
 }  // namespace quadrel

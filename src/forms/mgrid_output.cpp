@@ -8,6 +8,7 @@
 #include "app/atomic_file.h"
 #include "app/path_text.h"
 #include "dxf/drawing.h"
+#include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
 #include "forms/writegridtitlefilesform.h"
@@ -109,7 +110,7 @@ void TMGridInfo::BitBtnCreateOutputClick() {
     if (Layout.LimitsError != 0) return;
 
     const auto path = GetPlatform().SaveFileDialog(
-        {"Select the AutoCAD .dxf to create...", DataDirectory, "*.dxf", "DXF"});
+        DrawingFileDialog(EditDescription.Text(), GridFileDirectory.value_or(DataDirectory)));
     if (!path) return;
 
     // Checked before anything is written, so a refused drawing leaves no
@@ -133,6 +134,8 @@ void TMGridInfo::BitBtnCreateOutputClick() {
         return;
     }
 
+    // The exit question alone does not tell whether, or where, it was.
+    MessageArea.SetCaption("Drawing written: " + Utf8Path(*path));
     bool closing = false;
     FormCloseQuery(closing);
     if (closing) GetPlatform().Exit(ExitStatusAfterOutput);

@@ -134,6 +134,7 @@ void TMGridInfo::ShowNorthArrowCorner() {
 void TMGridInfo::ShowGridSet() {
     if (SetsInUse() == 0) return;
     GridSet& set = ShownSet();
+    const GridSet beforeShowing = set;
 
     EditDescription.SetText(set.Description);
     if (set.ImpMet != "I" && set.ImpMet != "M") set.ImpMet = "M";
@@ -214,6 +215,7 @@ void TMGridInfo::ShowGridSet() {
     RGTitleBlock.SetItemIndex(set.TitleBlockFlag == "Y" ? 0 : 1);
     set.TitleBlockType = titleBlockType;
     EditTitleBlockType.SetText(set.TitleBlockType);
+    Store.NoteShown(Store.CurrentGridSet, beforeShowing);
 }
 
 }  // namespace quadrel

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace quadrel {
 
@@ -18,7 +19,10 @@ struct FileDialogOptions {
     std::string Title;
     std::filesystem::path InitialDirectory;
     std::string FileName;          // the initial file name, such as "*.dat"
-    std::string DefaultExtension;  // without the dot, such as "DAT"
+    std::string DefaultExtension;  // without the dot, such as "dat"
+    // What the dialog offers to list, first the one it starts with:
+    // "Quadrel data files (*.dat *.sam)". None: what the file name says.
+    std::vector<std::string> Filters;
 };
 
 class Platform {

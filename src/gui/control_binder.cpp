@@ -11,11 +11,14 @@
 #include <QMouseEvent>
 #include <QRadioButton>
 #include <QSignalBlocker>
+#include <QTimer>
 #include <QToolTip>
 #include <exception>
 
+#include "gui/button_keys.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
+#include "layout/map_layout.h"
 
 namespace quadrel {
 namespace {
@@ -23,8 +26,20 @@ namespace {
 const char* const ConversionErrorProperty = "quadrelConversionError";
 const char* const HintHiddenProperty = "quadrelHintHidden";
 
-// Hears a person's mouse press inside an edit: the click event of the
-// edit's model.
+// A "Fill in!" marker is there to be replaced: selected when its edit takes
+// the focus, typing replaces it instead of adding to it. After the event, so
+// that the click that gave the focus has placed its cursor first.
+void SelectFillInMarker(QLineEdit* edit) {
+    if (edit == nullptr || edit->text().trimmed() != ToQString(FillInMarkerTrimmed)) return;
+    QTimer::singleShot(0, edit, [edit] {
+        if (edit->hasFocus() && edit->text().trimmed() == ToQString(FillInMarkerTrimmed)) {
+            edit->selectAll();
+        }
+    });
+}
+
+// Hears a person's mouse press inside an edit (the click event of the
+// edit's model) and its taking the focus.
 class EditClickFilter : public QObject {
 public:
     EditClickFilter(QObject* parent, std::function<void()> onClick)
@@ -35,6 +50,7 @@ public:
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             onClick_();
         }
+        if (event->type() == QEvent::FocusIn) SelectFillInMarker(qobject_cast<QLineEdit*>(watched));
         return QObject::eventFilter(watched, event);
     }
 
@@ -90,7 +106,7 @@ void ControlBinder::MirrorState(QWidget& widget, const Control& control) {
     if (widget.property(HintHiddenProperty).toBool()) {
         widget.setToolTip(QString());
     } else if (!widget.property(ConversionErrorProperty).toBool()) {
-        widget.setToolTip(ToQString(control.Hint()));
+        widget.setToolTip(ToolTipWithKey(ToQString(control.Hint()), widget));
     }
 }
 
@@ -110,7 +126,7 @@ void ControlBinder::ClearConversionError(QLineEdit& widget, const Edit& edit) {
     if (!widget.property(ConversionErrorProperty).toBool()) return;
     widget.setProperty(ConversionErrorProperty, false);
     widget.setStyleSheet(QString());
-    widget.setToolTip(ToQString(edit.Hint()));
+    widget.setToolTip(ToolTipWithKey(ToQString(edit.Hint()), widget));
     QToolTip::hideText();
 }
 

@@ -52,7 +52,8 @@ private:
         const QString where = receiver != nullptr && !receiver->objectName().isEmpty()
                                   ? receiver->objectName()
                                   : QStringLiteral("The window");
-        QMessageBox::critical(nullptr, applicationName(), where + QStringLiteral(" failed: ") + what);
+        QMessageBox::critical(nullptr, applicationName(),
+                              where + QStringLiteral(" failed: ") + what);
     }
 };
 
@@ -70,11 +71,23 @@ void QuietenQtNotes() {
         });
 }
 
+// Qt aborts the process when it finds no display to connect to; a person at
+// a terminal without one is better told so.
+bool NoDisplay() {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_DARWIN)
+    return qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") &&
+           qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+#else
+    return false;
+#endif
+}
+
 // Ends the event loop after the first paint of the window it watches.
 class FirstPaintExit : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         return QObject::eventFilter(watched, event);
     }
 };
@@ -97,7 +110,8 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
             if (i + 1 >= arguments.size()) throw DesktopUsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (!options.emplace(name, *value).second) throw DesktopUsageError(name + " is given twice");
+        if (!options.emplace(name, *value).second)
+            throw DesktopUsageError(name + " is given twice");
     }
     return options;
 }
@@ -147,7 +161,8 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     form.DetermineLimitsButton.Click();
     QApplication::processEvents();
     const auto mainPicture = dir / "main-window.png";
-    SavePicture(session.MainWindow.grab(), mainPicture);
+    // The whole form, as a screen large enough shows it.
+    SavePicture(session.MainWindow.Page().grab(), mainPicture);
     SheetPreviewWindow& preview = session.ShowPreview();
     QApplication::processEvents();
     const auto previewPicture = dir / "preview.png";
@@ -212,13 +227,18 @@ void DesktopPlots::StartQt() {
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
-               std::ostream& out, std::ostream& err) {
+int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments, std::ostream& out,
+               std::ostream& err) {
     try {
         const bool screenshots = !arguments.empty() && arguments.front() == "screenshots";
         const auto options = screenshots
                                  ? ParseDesktopOptions(arguments, 1, {"--grid", "--title", "--dir"})
                                  : ParseDesktopOptions(arguments, 0, {"--grid", "--title"});
+        if (!screenshots && NoDisplay()) {
+            err << "quadrel: there is no display to open the window on; quadrel --help lists "
+                   "the commands that need none\n";
+            return ExitStopped;
+        }
         // Screenshots need no display.
         if (screenshots && !qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) {
             qputenv("QT_QPA_PLATFORM", "offscreen");

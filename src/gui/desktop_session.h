@@ -9,6 +9,7 @@
 #include "gui/mgrid_window.h"
 #include "gui/qt_platform.h"
 #include "gui/really_delete_set_dialog.h"
+#include "gui/remembered.h"
 #include "gui/sheet_preview_window.h"
 #include "gui/title_block_dialog.h"
 #include "gui/write_files_dialog.h"
@@ -18,8 +19,13 @@ namespace quadrel {
 class DesktopSession {
 public:
     // The open and save dialogs start in `dataDirectory` and the sample
-    // files go there: the working directory at start-up.
-    explicit DesktopSession(const std::filesystem::path& dataDirectory);
+    // files go there: the working directory at start-up. What is remembered
+    // between runs is kept in `settingsFile`, or in the user's settings.
+    explicit DesktopSession(const std::filesystem::path& dataDirectory,
+                            const std::filesystem::path& settingsFile = {});
+    ~DesktopSession();
+    DesktopSession(const DesktopSession&) = delete;
+    DesktopSession& operator=(const DesktopSession&) = delete;
 
     // Opens a data file as its open button would, without the dialog. The
     // title file's reader then shows the title block dialog.
@@ -30,6 +36,7 @@ public:
     SheetPreviewWindow& ShowPreview();
 
     // Declared in the order they are created; views go before their forms.
+    Remembered Memory;
     QtPlatform Platform;
     QuadrelApplication App{Platform};
     MGridWindow MainWindow{App.MGridInfo, Platform};

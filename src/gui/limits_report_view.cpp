@@ -3,8 +3,15 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QPainter>
+#include <algorithm>
 
 namespace quadrel {
+namespace {
+
+// Room kept between a line and the box's edges.
+constexpr int LineMargin = 2;
+
+}  // namespace
 
 LimitsReportView::LimitsReportView(QWidget* parent) : QWidget(parent) {
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -29,8 +36,23 @@ int LimitsReportView::LineHeight() const {
     return logicalDpiY() * 10 / 72 + 1;
 }
 
+QFont LimitsReportView::LineFont(int index) const {
+    QFont font = ReportFont();
+    // A line wider than the box (limits of 1e308 give 300 digits) is painted
+    // smaller rather than cut: every digit of the report stays readable.
+    const QString& line = lines_.value(index);
+    const int room = width() - 2 * LineMargin;
+    for (int step = 0; step < 40; ++step) {
+        const int textWidth = QFontMetrics(font, this).horizontalAdvance(line);
+        if (textWidth <= room || font.pointSizeF() <= 1.0) break;
+        font.setPointSizeF(
+            std::max(1.0, font.pointSizeF() * std::min(0.95, double(room) / textWidth)));
+    }
+    return font;
+}
+
 QPoint LimitsReportView::LineOrigin(int index) const {
-    const QFontMetrics metrics(ReportFont(), this);
+    const QFontMetrics metrics(LineFont(index), this);
     const int textWidth = metrics.horizontalAdvance(lines_.value(index));
     const int x = static_cast<int>((width() - textWidth) * 0.5);
     return {x, (index + 1) * LineHeight()};
@@ -42,9 +64,11 @@ void LimitsReportView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     painter.setBrush(Qt::white);
     painter.drawRect(rect().adjusted(0, 0, -1, -1));
-    painter.setFont(ReportFont());
     const int ascent = QFontMetrics(ReportFont(), this).ascent();
     for (int i = 0; i < lines_.size(); ++i) {
+        const QFont font = LineFont(i);
+        painter.setFont(font);
+        // A smaller line keeps the line's baseline.
         const QPoint origin = LineOrigin(i);
         painter.drawText(origin.x(), origin.y() + ascent, lines_[i]);
     }

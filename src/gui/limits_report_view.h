@@ -20,6 +20,9 @@ public:
     // Pixels from one line's top to the next: the screen's pixels per inch
     // times 10 / 72, plus one.
     int LineHeight() const;
+    // The font of line `index`: the report's, smaller where the line would
+    // not fit the box.
+    QFont LineFont(int index) const;
 
 protected:
     void paintEvent(QPaintEvent* event) override;

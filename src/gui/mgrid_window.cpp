@@ -1,5 +1,6 @@
 #include "gui/mgrid_window.h"
 
+#include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGridLayout>
@@ -9,14 +10,19 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
 
 #include "forms/mgrid.h"
+#include "gui/button_keys.h"
+#include "gui/button_style.h"
 #include "gui/limits_report_view.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
 #include "gui/screen_scale.h"
+#include "gui/window_placement.h"
 
 namespace quadrel {
 namespace {
@@ -53,10 +59,22 @@ MGridWindow::MGridWindow(TMGridInfo& form, QtPlatform& platform)
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
                    Qt::WindowCloseButtonHint);
-    const ScreenScale scale(*this);
-    setFixedSize(scale(WindowWidth, WindowHeight));
+    // The form keeps its pixel layout; the window fits the screen: scaled
+    // as far as the screen allows, and scrolled where even that is too big.
+    const QScreen* shown = screen();
+    const QRect usable = shown != nullptr
+                             ? UsableArea(shown->geometry(), shown->availableGeometry())
+                             : QRect(0, 0, WindowWidth * 2, WindowHeight * 2);
+    const WindowFit fit = FitWindow(QSize(WindowWidth, WindowHeight), ScreenScale::Wanted(*this),
+                                    usable, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
+    scale_ = ScreenScale(fit.Scale);
+    const ScreenScale& scale = scale_;
+    page_ = new QWidget;
+    page_->setObjectName(QStringLiteral("FormPage"));
+    page_->setFixedSize(scale(WindowWidth, WindowHeight));
+    ShowPage(fit, usable);
 
-    auto* formArea = new QWidget(this);
+    auto* formArea = new QWidget(page_);
     formArea->setGeometry(scale(0, 0, WindowWidth, FormAreaHeight));
     auto* column = new QVBoxLayout(formArea);
     column->setContentsMargins(scale(8), scale(6), scale(8), 0);
@@ -78,7 +96,29 @@ MGridWindow::MGridWindow(TMGridInfo& form, QtPlatform& platform)
 
     BuildReportAndMessages();
     SetTabOrder();
-    if (const QScreen* shown = screen()) move(shown->availableGeometry().center() - rect().center());
+    BindKeys();
+}
+
+void MGridWindow::ShowPage(const WindowFit& fit, const QRect& usable) {
+    auto* scroll = new QScrollArea(this);
+    scroll->setObjectName(QStringLiteral("FormScroll"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setFocusPolicy(Qt::NoFocus);
+    scroll->setWidget(page_);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+    if (fit.Scrolls) {
+        // Only a window too small for its form may be resized, up to the form.
+        const QSize bars(scroll->verticalScrollBar()->sizeHint().width(),
+                         scroll->horizontalScrollBar()->sizeHint().height());
+        setMinimumSize(fit.Client.boundedTo(QSize(320, 240)));
+        setMaximumSize(page_->size() + bars);
+        resize(fit.Client);
+    } else {
+        setFixedSize(fit.Client);
+    }
+    setGeometry(Centred(fit.Client.grownBy(FrameAllowance), usable).marginsRemoved(FrameAllowance));
 }
 
 MGridWindow::~MGridWindow() {
@@ -95,7 +135,7 @@ Widget* MGridWindow::Bound(Model& model) {
 
 QLineEdit* MGridWindow::EditFor(Edit& edit, int width) {
     auto* widget = Bound<QLineEdit>(edit);
-    if (width > 0) widget->setFixedWidth(ScreenScale(*this)(width));
+    if (width > 0) widget->setFixedWidth(scale_(width));
     return widget;
 }
 
@@ -103,7 +143,7 @@ QGroupBox* MGridWindow::RadioGroupFor(RadioGroup& group) {
     auto* box = new QGroupBox;
     box->setObjectName(ToQString(group.Name()));
     auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(ScreenScale(*this)(6), 0, 0, 0);
+    layout->setContentsMargins(scale_(6), 0, 0, 0);
     std::vector<QRadioButton*> items;
     for (std::size_t i = 0; i < group.Items.size(); ++i) {
         auto* item = new QRadioButton;
@@ -121,7 +161,7 @@ QWidget* MGridWindow::BuildTopRow() {
     layout->setContentsMargins(0, 0, 0, 0);
     QPushButton* samples = Bound<QPushButton>(form_.BitBtnCreateSampleFiles);
     samples->setStyleSheet(
-        QStringLiteral("QPushButton { color: #d00000; font-weight: bold; font-style: italic; }"));
+        ColouredButtonStyle("#d00000", "font-weight: bold; font-style: italic;"));
     samples->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(samples);
     layout->addWidget(Bound<QPushButton>(form_.ButtonGetFileName));
@@ -149,9 +189,9 @@ QWidget* MGridWindow::BuildSetLine() {
     layout->addWidget(Bound<QLabel>(form_.LabelImpMet));
     layout->addWidget(EditFor(form_.EditImpMet, 28));
     QPushButton* add = Bound<QPushButton>(form_.ButtonAddSet);
-    add->setStyleSheet(QStringLiteral("QPushButton { color: #008000; font-weight: bold; }"));
+    add->setStyleSheet(ColouredButtonStyle("#008000", "font-weight: bold;"));
     QPushButton* remove = Bound<QPushButton>(form_.ButtonDeleteSet);
-    remove->setStyleSheet(QStringLiteral("QPushButton { color: #d00000; font-weight: bold; }"));
+    remove->setStyleSheet(ColouredButtonStyle("#d00000", "font-weight: bold;"));
     layout->addWidget(add);
     layout->addWidget(remove);
     return row;
@@ -160,10 +200,10 @@ QWidget* MGridWindow::BuildSetLine() {
 QWidget* MGridWindow::BuildGrid() {
     auto* box = new QGroupBox(QStringLiteral("Grid"));
     auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(ScreenScale(*this)(3));
-    const std::vector<Label*> heads{&form_.LabelAxisTitles, &form_.LabelMinimum,
-                                    &form_.LabelMaximum,    &form_.LabelGridSpacing,
-                                    &form_.LabelScale,      &form_.LabelAdd,
+    grid->setVerticalSpacing(scale_(3));
+    const std::vector<Label*> heads{&form_.LabelAxisTitles,   &form_.LabelMinimum,
+                                    &form_.LabelMaximum,      &form_.LabelGridSpacing,
+                                    &form_.LabelScale,        &form_.LabelAdd,
                                     &form_.LabelConstantToAdd};
     for (std::size_t i = 0; i < heads.size(); ++i) {
         QLabel* head = Bound<QLabel>(*heads[i]);
@@ -192,7 +232,7 @@ QWidget* MGridWindow::BuildGrid() {
 QWidget* MGridWindow::BuildTickMarks() {
     auto* box = new QGroupBox(QStringLiteral("Tick Marks"));
     auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(ScreenScale(*this)(2));
+    grid->setVerticalSpacing(scale_(2));
     const char* upperHeads[] = {"Type", "Spacing", "Minimum", "Maximum", "Left", "Right"};
     for (int i = 0; i < 6; ++i) grid->addWidget(HeadLabel(upperHeads[i]), 0, i);
     const std::vector<Edit*> leftRight{&form_.EditTicLRType,    &form_.EditTicLRSpacing,
@@ -211,7 +251,7 @@ QWidget* MGridWindow::BuildTickMarks() {
 QWidget* MGridWindow::BuildCuttingMarks() {
     auto* box = new QGroupBox(QStringLiteral("Cutting Marks"));
     auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(ScreenScale(*this)(2));
+    grid->setVerticalSpacing(scale_(2));
     const char* heads[] = {"Left", "Right", "Top", "Bottom"};
     const std::vector<Edit*> cuts{&form_.EditCutLeft, &form_.EditCutRight, &form_.EditCutTop,
                                   &form_.EditCutBottom};
@@ -250,7 +290,7 @@ QWidget* MGridWindow::BuildLegend() {
 QWidget* MGridWindow::BuildNorthArrow() {
     auto* box = new QGroupBox(QStringLiteral("North Arrow"));
     auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(ScreenScale(*this)(2));
+    grid->setVerticalSpacing(scale_(2));
     grid->addWidget(Bound<QRadioButton>(form_.RBUpperLeft), 0, 0);
     grid->addWidget(Bound<QRadioButton>(form_.RBUpperRight), 0, 1);
     grid->addWidget(Bound<QRadioButton>(form_.RBLowerLeft), 1, 0);
@@ -265,7 +305,7 @@ QWidget* MGridWindow::BuildNorthArrow() {
 QWidget* MGridWindow::BuildActions() {
     auto* column = new QWidget;
     auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, ScreenScale(*this)(8), 0, 0);
+    layout->setContentsMargins(0, scale_(8), 0, 0);
     layout->addWidget(Bound<QPushButton>(form_.DetermineLimitsButton));
     QPushButton* output = Bound<QPushButton>(form_.BitBtnCreateOutput);
     output->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
@@ -279,17 +319,17 @@ QWidget* MGridWindow::BuildActions() {
 }
 
 void MGridWindow::BuildReportAndMessages() {
-    const ScreenScale scale(*this);
+    const ScreenScale& scale = scale_;
     // The report panel itself stays hidden: it only gives the report its
     // place, where the report view paints.
-    report_ = new LimitsReportView(this);
+    report_ = new LimitsReportView(page_);
     report_->setObjectName(QStringLiteral("LimitsReport"));
     report_->setGeometry(scale(ReportLeft, ReportTop, ReportWidth, ReportHeight));
     report_->hide();
     form_.OnLimitsReportChanged = [this] { ShowLimitsReport(); };
     ShowLimitsReport();
 
-    messageArea_ = new QLabel(this);
+    messageArea_ = new QLabel(page_);
     messageArea_->setObjectName(ToQString(form_.MessageArea.Name()));
     messageArea_->setGeometry(scale(4, MessageAreaTop, WindowWidth - 8, MessageAreaHeight));
     messageArea_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
@@ -342,6 +382,23 @@ void MGridWindow::SetTabOrder() {
     for (std::size_t i = 1; i < tabChain_.size(); ++i) {
         QWidget::setTabOrder(tabChain_[i - 1], tabChain_[i]);
     }
+}
+
+void MGridWindow::BindKeys() {
+    const auto button = [this](const Control& control) {
+        return findChild<QAbstractButton*>(ToQString(control.Name()));
+    };
+    TMGridInfo& f = form_;
+    BindButtonKeys(*this,
+                   {{QKeySequence(Qt::Key_F1), button(f.BitBtnHelp)},
+                    {QKeySequence(Qt::CTRL | Qt::Key_O), button(f.ButtonGetFileName)},
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_O), button(f.ButtonGetTitleData)},
+                    {QKeySequence(Qt::CTRL | Qt::Key_L), button(f.DetermineLimitsButton)},
+                    {QKeySequence(Qt::CTRL | Qt::Key_E), button(f.BitBtnCreateOutput)},
+                    {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P), previewButton_},
+                    {QKeySequence(Qt::Key_PageUp), button(f.BitBtnUp)},
+                    {QKeySequence(Qt::Key_PageDown), button(f.BitBtnDown)},
+                    {QKeySequence(Qt::CTRL | Qt::Key_N), button(f.ButtonAddSet)}});
 }
 
 void MGridWindow::closeEvent(QCloseEvent* event) {

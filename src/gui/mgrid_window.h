@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "gui/control_binder.h"
+#include "gui/screen_scale.h"
 
 class QLineEdit;
 class QPushButton;
@@ -17,6 +18,7 @@ namespace quadrel {
 class LimitsReportView;
 class QtPlatform;
 class TMGridInfo;
+struct WindowFit;
 
 class MGridWindow : public QWidget {
 public:
@@ -24,6 +26,8 @@ public:
     ~MGridWindow() override;
 
     LimitsReportView& ReportView() { return *report_; }
+    // The form itself, whole, whether or not the window scrolls it.
+    QWidget& Page() { return *page_; }
     QLabel& MessageArea() { return *messageArea_; }
     // The widgets a person reaches with the Tab key, in order.
     const std::vector<QWidget*>& TabChain() const { return tabChain_; }
@@ -47,6 +51,8 @@ private:
     void BuildReportAndMessages();
     void SetTabOrder();
     void ShowLimitsReport();
+    void BindKeys();
+    void ShowPage(const WindowFit& fit, const QRect& usable);
 
     // A widget for a control of the form, named as the control and bound.
     template <typename Widget, typename Model>
@@ -57,6 +63,9 @@ private:
     TMGridInfo& form_;
     QtPlatform& platform_;
     ControlBinder binder_;
+    ScreenScale scale_{1.0};
+    // The form at its pixel size, inside a scroll area that the window fits.
+    QWidget* page_ = nullptr;
     LimitsReportView* report_ = nullptr;
     QLabel* messageArea_ = nullptr;
     QPushButton* previewButton_ = nullptr;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QDate>
 #include <QDialog>
+#include <QDir>
 #include <QFileDialog>
 #include <QLocale>
 #include <QMessageBox>
@@ -12,6 +13,7 @@
 #include "forms/form.h"
 #include "gui/help_window.h"
 #include "gui/qt_text.h"
+#include "gui/remembered.h"
 
 namespace quadrel {
 
@@ -54,21 +56,35 @@ void QtPlatform::Beep() {
 }
 
 std::optional<std::filesystem::path> QtPlatform::RunFileDialog(const FileDialogOptions& options,
-                                                                bool save) {
-    QFileDialog dialog(mainWindow_, ToQString(options.Title), ToQString(options.InitialDirectory.u8string()));
+                                                               bool save) {
+    const QString kind = save ? QStringLiteral("save") : QStringLiteral("open");
+    // The forms start where they know better (a file's own folder); where
+    // they name only the working folder, the last one chosen stands in.
+    std::filesystem::path start = options.InitialDirectory;
+    if (remembered_ != nullptr && start == fallbackDirectory_) {
+        start = remembered_->Folder(kind).value_or(start);
+    }
+    QFileDialog dialog(mainWindow_, ToQString(options.Title), ToQString(start.u8string()));
     // Qt's own dialog: the same on every desktop, and one a test can answer.
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
+    // "*.dat" lists "X.DAT" and "QDLGrid.SAM" too, as on the system the
+    // data files come from.
+    dialog.setFilter(dialog.filter() & ~QDir::CaseSensitive);
     const QString fileName = ToQString(options.FileName);
-    if (fileName.contains(u'*')) {
-        dialog.setNameFilters({fileName, QStringLiteral("*")});
-    } else if (!fileName.isEmpty()) {
-        dialog.selectFile(fileName);
+    QStringList filters;
+    for (const std::string& filter : options.Filters) filters.append(ToQString(filter));
+    if (filters.isEmpty() && fileName.contains(u'*')) {
+        filters = QStringList{fileName, QStringLiteral("*")};
     }
+    if (!filters.isEmpty()) dialog.setNameFilters(filters);
+    if (!fileName.isEmpty() && !fileName.contains(u'*')) dialog.selectFile(fileName);
     dialog.setDefaultSuffix(ToQString(options.DefaultExtension));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return ToPath(dialog.selectedFiles().front());
+    const std::filesystem::path chosen = ToPath(dialog.selectedFiles().front());
+    if (remembered_ != nullptr) remembered_->SetFolder(kind, chosen.parent_path());
+    return chosen;
 }
 
 std::optional<std::filesystem::path> QtPlatform::OpenFileDialog(const FileDialogOptions& options) {

@@ -19,6 +19,7 @@ class QWidget;
 namespace quadrel {
 
 class HelpWindow;
+class Remembered;
 
 class QtPlatform : public Platform {
 public:
@@ -29,6 +30,13 @@ public:
     void RegisterDialog(Form& form, QDialog& dialog);
     // The window that owns the message boxes and the help window.
     void SetMainWindow(QWidget* window) { mainWindow_ = window; }
+
+    // The folders chosen in the dialogs are kept in `remembered`; a dialog
+    // that the forms start in `fallbackDirectory` starts in the last one.
+    void RememberFolders(Remembered& remembered, std::filesystem::path fallbackDirectory) {
+        remembered_ = &remembered;
+        fallbackDirectory_ = std::move(fallbackDirectory);
+    }
 
     // Answers the next open dialog without showing it: a file named on the
     // command line is opened as the open button would, minus the dialog.
@@ -69,6 +77,8 @@ private:
     bool typingErrorReported_ = false;
     std::optional<int> exitStatus_;
     QPointer<HelpWindow> helpWindow_;
+    Remembered* remembered_ = nullptr;
+    std::filesystem::path fallbackDirectory_;
 };
 
 }  // namespace quadrel

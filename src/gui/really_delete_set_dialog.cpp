@@ -13,12 +13,21 @@ namespace quadrel {
 
 ReallyDeleteSetDialog::ReallyDeleteSetDialog(TFormReallyDeleteSet& form, QtPlatform& platform,
                                              QWidget* parent)
-    : FormDialog(form, platform, parent, 300, 110) {
-
+    : FormDialog(form, platform, parent, 397, 146) {
     auto* column = new QVBoxLayout(this);
     auto* question = new QLabel(this);
     question->setObjectName(ToQString(form.LabelReallyDeleteSet.Name()));
     question->setAlignment(Qt::AlignCenter);
+    question->setAutoFillBackground(true);
+    QPalette palette = question->palette();
+    palette.setColor(QPalette::Window, Qt::yellow);
+    palette.setColor(QPalette::WindowText, Qt::red);
+    question->setPalette(palette);
+    QFont font = question->font();
+    font.setBold(true);
+    font.setItalic(true);
+    font.setUnderline(true);
+    question->setFont(font);
     Binder().Bind(*question, form.LabelReallyDeleteSet);
     column->addWidget(question);
 

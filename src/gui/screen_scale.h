@@ -12,9 +12,13 @@ namespace quadrel {
 
 class ScreenScale {
 public:
-    explicit ScreenScale(const QWidget& widget) : factor_(widget.logicalDpiY() / 96.0) {
-        if (factor_ < 1.0) factor_ = 1.0;
-    }
+    explicit ScreenScale(const QWidget& widget) : ScreenScale(Wanted(widget)) {}
+    // A factor chosen for the screen's size (the main window's).
+    explicit ScreenScale(double factor) : factor_(factor < 1.0 ? 1.0 : factor) {}
+
+    // What the screen's dots per inch ask for.
+    static double Wanted(const QWidget& widget) { return widget.logicalDpiY() / 96.0; }
+    double Factor() const { return factor_; }
 
     int operator()(int pixels) const { return static_cast<int>(std::lround(pixels * factor_)); }
     QSize operator()(int width, int height) const { return {(*this)(width), (*this)(height)}; }

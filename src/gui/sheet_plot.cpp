@@ -195,6 +195,10 @@ void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& pa
     file.Commit();
 }
 
+QPageLayout::Orientation SheetOrientation(QSizeF inches) {
+    return inches.width() > inches.height() ? QPageLayout::Landscape : QPageLayout::Portrait;
+}
+
 double PrintSheet(const PlotPage& sheet, QPrinter& printer) {
     Require(sheet);
     const QSizeF inches = SheetSizeInches(*sheet.Layout);

@@ -3,6 +3,7 @@
 // PNG at a chosen resolution, and the printer.
 #pragma once
 
+#include <QPageLayout>
 #include <QSizeF>
 #include <filesystem>
 #include <stdexcept>
@@ -45,5 +46,7 @@ void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& pa
 // area holds it, otherwise as large as fits. Returns the factor of true
 // scale that was printed (1 at true scale).
 double PrintSheet(const PlotPage& sheet, QPrinter& printer);
+// The paper's orientation for a sheet of this size: the sheet's own.
+QPageLayout::Orientation SheetOrientation(QSizeF inches);
 
 }  // namespace quadrel

@@ -49,6 +49,8 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     print_->setObjectName(QStringLiteral("PreviewPrint"));
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("PreviewStatus"));
+    // Beside the form the preview may be narrow: the whole status, in two lines.
+    status_->setWordWrap(true);
     tools->addWidget(fit);
     tools->addWidget(export_);
     tools->addWidget(print_);
@@ -170,6 +172,7 @@ void SheetPreviewWindow::ExportSheet() {
 void SheetPreviewWindow::PrintSheetOnPaper() {
     if (!layout_) return;
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageOrientation(SheetOrientation(SheetSizeInches(*layout_)));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     try {

@@ -8,6 +8,8 @@
 #include <array>
 
 #include "forms/formtitleblock.h"
+#include "gui/button_keys.h"
+#include "gui/button_style.h"
 #include "gui/qt_text.h"
 #include "gui/screen_scale.h"
 
@@ -106,7 +108,7 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
         auto* button = new QPushButton(this);
         button->setObjectName(ToQString(model.Name()));
         button->setFont(setButtonFont);
-        button->setStyleSheet(QStringLiteral("QPushButton { color: %1; }").arg(QLatin1String(colour)));
+        button->setStyleSheet(ColouredButtonStyle(colour));
         button->setAutoDefault(false);
         place(*button, bounds);
         Binder().Bind(*button, model);
@@ -118,8 +120,9 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
     const auto arrow = [&](Button& model, const Bounds& bounds, QStyle::StandardPixmap glyph) {
         auto* button = new QPushButton(this);
         button->setObjectName(ToQString(model.Name()));
+        // The main form's arrows, at their size: a glyph squeezed into the
+        // old 11 by 7 pixels is only a dot.
         button->setIcon(style()->standardIcon(glyph));
-        button->setIconSize(scale(11, 7));
         button->setAutoDefault(false);
         place(*button, bounds);
         Binder().Bind(*button, model);
@@ -128,6 +131,9 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
     QPushButton* up = arrow(form.BitBtnUp, UpBounds, QStyle::SP_ArrowUp);
     QPushButton* down = arrow(form.BitBtnDown, DownBounds, QStyle::SP_ArrowDown);
 
+    BindButtonKeys(*this, {{QKeySequence(Qt::Key_PageUp), up},
+                           {QKeySequence(Qt::Key_PageDown), down},
+                           {QKeySequence(Qt::CTRL | Qt::Key_N), add}});
     tabChain_.insert(tabChain_.end(), {ok, add, remove, up, down});
     for (std::size_t i = 1; i < tabChain_.size(); ++i) {
         QWidget::setTabOrder(tabChain_[i - 1], tabChain_[i]);

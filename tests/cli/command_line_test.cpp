@@ -103,8 +103,11 @@ TEST(CommandLine, HelpGoesToStandardOutputAndAMisunderstoodLineFailsWithTheUsage
         EXPECT_EQ(result.out.rfind("usage: quadrel", 0), 0U) << result.out;
         EXPECT_EQ(result.err, "");
     }
+    const Result unknown = Quadrel({"draw"});
+    EXPECT_EQ(unknown.status, 2);
+    EXPECT_EQ(unknown.err, "quadrel: unknown command 'draw'; quadrel --help lists the commands\n");
     for (const Arguments& bad :
-         {Arguments{"draw"}, Arguments{"samples", "--dir"}, Arguments{"limits"},
+         {Arguments{"samples", "--dir"}, Arguments{"limits"},
           Arguments{"limits", "--grid", "a", "--set", "1.5"}, Arguments{"dxf", "--grid", "a"},
           Arguments{"dxf", "--grid", "a", "--output", "b", "--title-set", "2"}}) {
         const Result result = Quadrel(bad);
@@ -527,6 +530,15 @@ TEST(QuadrelProgram, RunsItsCommandsAndHandsOnThoseThatNeedTheDesktop) {
 #ifdef QUADREL_TEST_DESKTOP_BUILT
     EXPECT_EQ(status, 0) << testing::TempDir::Read(dir / "err");
     EXPECT_NE(testing::TempDir::Read(dir / "out").find("quadrel plot"), std::string::npos);
+
+    // The window without a display: one line, not Qt's abort.
+    EXPECT_EQ(RunProgram({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                          program},
+                         dir.Path()),
+              2);
+    const std::string said = testing::TempDir::Read(dir / "err");
+    EXPECT_NE(said.find("no display"), std::string::npos) << said;
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
 #else
     // One line, which Windows ends with CR LF.
     std::string said = testing::TempDir::Read(dir / "err");

@@ -167,5 +167,62 @@ TEST_F(CreateOutputTest, ChoicesOfAnEarlierExitAndOfHiddenGroupsWriteNothing) {
     EXPECT_EQ(platform.ExitStatus, 0);
 }
 
+// The save dialogs start where the files came from, the drawing's named
+// after its set; a written drawing is said before the exit question.
+TEST_F(CreateOutputTest, SaveDialogsProposeTheFilesFolderAndTheSetsName) {
+    const fs::path maps = dir / "maps";
+    fs::create_directory(maps);
+    platform.OpenAnswers = {dir.Write("maps/grid.dat", testing::GridSetText("Pit: North?")),
+                            dir.Write("maps/titles.dat", testing::TitleFileText(1))};
+    form.ButtonGetFileName.Click();
+    form.ButtonGetTitleData.Click();
+    PressCreateOutput();  // cancelled
+    form.WriteGridDataFile();
+    titleForm.WriteTitleDataFile();
+    const struct {
+        const char* fileName;
+        const char* extension;
+        const char* firstFilter;
+    } expected[] = {{"Pit North.dxf", "dxf", "AutoCAD drawings (*.dxf)"},
+                    {"*.dat", "dat", "Quadrel data files (*.dat *.sam)"},
+                    {"*.dat", "dat", "Quadrel data files (*.dat *.sam)"}};
+    ASSERT_EQ(platform.SaveDialogs.size(), 3U);
+    for (std::size_t i = 0; i < 3; ++i) {
+        const FileDialogOptions& shown = platform.SaveDialogs[i];
+        EXPECT_EQ(shown.InitialDirectory, maps) << i;
+        EXPECT_EQ(shown.FileName, expected[i].fileName) << i;
+        EXPECT_EQ(shown.DefaultExtension, expected[i].extension) << i;
+        EXPECT_EQ(shown.Filters.at(0), expected[i].firstFilter) << i;
+    }
+    EXPECT_EQ(platform.OpenDialogs.at(0).Filters.at(0), "Quadrel data files (*.dat *.sam)");
+
+    platform.SaveAnswers.emplace_back(maps / "sheet.dxf");
+    platform.OkCancelAnswers.push_back(false);
+    PressCreateOutput();
+    EXPECT_EQ(form.MessageArea.Caption(), "Drawing written: " + (maps / "sheet.dxf").string());
+}
+
+// Showing a set corrects "0.5" to "0.500" every time: no person's change.
+TEST_F(CreateOutputTest, WhatShowingCorrectsIsNoChangeButTypingStillIs) {
+    std::string grid = testing::GridFileText(2);
+    for (auto at = grid.find("UR 0.500"); at != std::string::npos; at = grid.find("UR 0.500")) {
+        grid.replace(at, 8, "UR 0.5");
+    }
+    platform.OpenAnswers.emplace_back(dir.Write("grid.dat", grid));
+    form.ButtonGetFileName.Click();
+    form.BitBtnDown.Click();  // set 1 shown too
+    ASSERT_EQ(form.EditSize.Text(), "0.500");
+    const struct {
+        const char* typed;
+        bool changed;
+    } cases[] = {{"0.500", false}, {"0.7", true}, {"0.5", false}, {"0.500", false}};
+    for (const auto& c : cases) {
+        form.EditSize.Type(c.typed);
+        EXPECT_EQ(form.Store.GridSetsChanged(), c.changed) << c.typed;
+    }
+    form.ButtonAddSet.Click();
+    EXPECT_TRUE(form.Store.GridSetsChanged());
+}
+
 }  // namespace
 }  // namespace quadrel

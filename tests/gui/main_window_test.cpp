@@ -110,8 +110,8 @@ TEST_F(WindowWithSamples, DeterminedLimitsArePaintedAsTheCommandLinePrintsThem) 
 
     // Each of the seven lines inked in its own line, one line height (the
     // screen's pixels per inch times 10 / 72, plus one) below the one before,
-    // in the window as a person sees it; the frame is left out.
-    const QImage window = session->MainWindow.grab().toImage();
+    // in the form as a person sees it; the frame is left out.
+    const QImage window = Widget("FormPage").grab().toImage();
     const QRect area = report.geometry().adjusted(2, 0, -2, 0);
     const int lineHeight = report.logicalDpiY() * 10 / 72 + 1;
     for (int line = 0; line < 7; ++line) {

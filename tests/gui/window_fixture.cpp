@@ -9,15 +9,16 @@
 
 namespace quadrel::testing {
 
-WindowFixture::WindowFixture() : session(std::make_unique<DesktopSession>(dir.Path())) {
+WindowFixture::WindowFixture() : session(std::make_unique<DesktopSession>(dir.Path(), Settings())) {
     session->MainWindow.show();
-    poll_ = new QTimer(&session->MainWindow);
+    // Its own, so that a test may start a new session.
+    poll_ = new QTimer;
     QObject::connect(poll_, &QTimer::timeout, [this] { AnswerModals(); });
     poll_->start(5);
 }
 
 WindowFixture::~WindowFixture() {
-    poll_->stop();
+    delete poll_;
     session.reset();
 }
 

@@ -51,6 +51,9 @@ protected:
     std::vector<QString> unansweredBoxes;
 
     TempDir dir;
+    // What the session remembers between runs: the test's own.
+    TempDir settingsDir;
+    std::filesystem::path Settings() const { return settingsDir / "quadrel.ini"; }
     std::unique_ptr<DesktopSession> session;
 
 private:
