@@ -92,24 +92,28 @@ void SheetPreviewWindow::showEvent(QShowEvent* event) {
     Refresh();
 }
 
-void SheetPreviewWindow::Refresh() {
-    quiet_.stop();
-    QString reason;
+QString SheetPreviewWindow::DrawShownSheet(const std::string& fileName, SheetRecorder& sheet,
+                                           MapLayout& layout) const {
     try {
-        TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(PreviewFileName);
-        if (preview.Input) {
-            SheetRecorder drawn;
-            DrawSheet(drawn, *preview.Input);
-            sheet_ = std::move(drawn);
-            layout_ = preview.Input->Layout;
-        } else {
-            reason = ToQString(preview.Reason);
-        }
+        TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(fileName);
+        if (!preview.Input) return ToQString(preview.Reason);
+        SheetRecorder drawn;
+        DrawSheet(drawn, *preview.Input);
+        sheet = std::move(drawn);
+        layout = preview.Input->Layout;
     } catch (const std::exception& error) {
         // A text that is no number met by the drawing, a drawing refused as
         // too large: said here, like the forms' own reasons.
-        reason = QString::fromUtf8(error.what());
+        return QString::fromUtf8(error.what());
     }
+    return {};
+}
+
+void SheetPreviewWindow::Refresh() {
+    quiet_.stop();
+    MapLayout layout;
+    const QString reason = DrawShownSheet(PreviewFileName, sheet_, layout);
+    if (reason.isEmpty()) layout_ = layout;
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
@@ -157,12 +161,21 @@ void SheetPreviewWindow::ExportSheet() {
     dialog.setDirectory(ToQString(form_.DataDirectory.u8string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().front();
-    try {
-        WritePlot({&sheet_, &*layout_}, ToPath(chosen));
-        status_->setText(QStringLiteral("Exported to %1").arg(chosen));
-    } catch (const std::exception& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
+    // Drawn again with the chosen file's name below the title block, as a
+    // plot from the command line names its file.
+    SheetRecorder named;
+    MapLayout layout;
+    QString failure = DrawShownSheet(ToPath(chosen).string(), named, layout);
+    if (failure.isEmpty()) {
+        try {
+            WritePlot({&named, &layout}, ToPath(chosen));
+            status_->setText(QStringLiteral("Exported to %1").arg(chosen));
+            return;
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
     }
+    QMessageBox::warning(this, windowTitle(), failure);
 }
 
 void SheetPreviewWindow::PrintSheetOnPaper() {
