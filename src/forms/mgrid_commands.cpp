@@ -184,6 +184,10 @@ void TMGridInfo::SetLimitsReport(std::optional<LimitsReport> report) {
     if (OnLimitsReportChanged) OnLimitsReportChanged();
 }
 
+void TMGridInfo::TakeAwayLimitsReport() {
+    if (LimitsReportShown) SetLimitsReport(std::nullopt);
+}
+
 void TMGridInfo::ButtonGetFileNameClick() {
     const auto path =
         GetPlatform().OpenFileDialog(DataFileDialog("Find the grid data file you want...", DataDirectory));
