@@ -11,7 +11,7 @@ FileDialogOptions DataFileDialog(std::string title, const std::filesystem::path&
 bool SaveDataFile(Platform& platform, const FileDialogOptions& dialog,
                   const std::function<void(const std::filesystem::path&)>& write) {
     const auto path = platform.SaveFileDialog(dialog);
-    if (!path) return true;
+    if (!path) return false;
     try {
         write(*path);
     } catch (const FileError& error) {

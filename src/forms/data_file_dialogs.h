@@ -13,8 +13,10 @@ namespace quadrel {
 // A dialog that lists the .dat files of `directory`.
 FileDialogOptions DataFileDialog(std::string title, const std::filesystem::path& directory);
 
-// Asks for a file name and hands it to `write`. True when written, and when
-// the user cancelled; false when `write` threw FileError, which is reported.
+// Asks for a file name and hands it to `write`. True when written; false
+// when the user cancelled (the sets are not saved, so the exit flow keeps
+// the program open like a failed write) or `write` threw FileError, which
+// is reported.
 bool SaveDataFile(Platform& platform, const FileDialogOptions& dialog,
                   const std::function<void(const std::filesystem::path&)>& write);
 

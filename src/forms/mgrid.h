@@ -236,8 +236,8 @@ public:
     SheetPreview PreviewDrawingInput(std::string fileName);
 
     // Writes the grid data file after asking for its name (the exit flow's
-    // writer). True when written or when there was nothing to write or the
-    // user cancelled; false when the file could not be written (reported).
+    // writer). True when written or when there was nothing to write; false
+    // when the user cancelled or the file could not be written (reported).
     bool WriteGridDataFile();
 
 private:
