@@ -166,8 +166,9 @@ void TMGridInfo::FormCloseQuery(bool& canClose) {
         }
     }
 
-    // A file that could not be written keeps the program open, so that no
-    // set is lost; both writers get their chance first.
+    // A save dialog cancelled or a file that could not be written keeps the
+    // program open, so that no set is lost; both writers get their chance
+    // first.
     if (dialog.GridChosen() && !WriteGridDataFile()) canClose = false;
     if (dialog.TitleChosen() && !titleBlockForm_->WriteTitleDataFile()) canClose = false;
 }
