@@ -22,8 +22,12 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/source_date.h"
+#include "app/text.h"
 #include "cli/terminal.h"
+#include "dxf/crs_file.h"
 #include "dxf/drawing.h"
+#include "dxf/index_sheet.h"
+#include "dxf/world_file.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
 
@@ -44,9 +48,9 @@ constexpr std::string_view UsageText =
     "       quadrel limits --grid FILE [--set N]\n"
     "       quadrel dxf --grid FILE [--set N] [--title FILE] [--title-set M] --output OUT.dxf\n"
     "       quadrel plot --grid FILE [--set N] [--title FILE] [--title-set M]\n"
-    "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N]\n"
+    "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N] [--crs CODE]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
-    "                      [--format dxf|pdf|svg|png]...\n"
+    "                      [--format dxf|pdf|svg|png]... [--index] [--crs CODE]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -59,13 +63,21 @@ constexpr std::string_view UsageText =
     "           SOURCE_DATE_EPOCH when set.\n"
     "  plot     draws the sheet exactly as dxf does into a PDF or SVG page of the\n"
     "           sheet's size at true scale, or a PNG picture at N dpi (default 150),\n"
-    "           and prints its path\n"
+    "           and prints its path. A PNG gets a world file NAME.pgw beside it,\n"
+    "           which places it in a GIS at the coordinates its labels print.\n"
     "  series   draws every grid set of FILE as dxf draws it, each into the folder DIR\n"
     "           as NN-DESCRIPTION.dxf (NN the set's number, the description without the\n"
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
     "           written all the same. Each --format adds one file per set (default\n"
-    "           dxf); pdf also writes series.pdf, one page per set drawn.\n"
+    "           dxf); pdf also writes series.pdf, one page per set drawn. --index\n"
+    "           also writes index.dxf (with pdf, index.pdf, also the first page of\n"
+    "           series.pdf): each set drawn as the outline of its map limits over a\n"
+    "           coordinate grid, on one page of at most 36 by 24 inches.\n"
+    "  --crs    names the coordinate system of PNG plots, written for GIS programs\n"
+    "           as NAME.png.aux.xml: AUTHORITY:CODE, letters, digits and _ . - only,\n"
+    "           the authority starting with a letter (EPSG:32633, ESRI:102100).\n"
+    "           Without it no coordinate system is claimed.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
     "file error stopped the command (for series: any set), or the command line was\n"
@@ -80,11 +92,12 @@ public:
 using Options = std::multimap<std::string, std::string>;
 
 // "--name value" and "--name=value" options after the subcommand; every
-// option takes a value and may be given once, a repeatable one again and
-// again.
+// option but a flag takes a value (a flag's is empty) and may be given once,
+// a repeatable one again and again.
 Options ParseOptions(const std::vector<std::string>& arguments,
                      const std::set<std::string>& allowed,
-                     const std::set<std::string>& repeatable = {}) {
+                     const std::set<std::string>& repeatable = {},
+                     const std::set<std::string>& flags = {}) {
     Options options;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         std::string name = arguments[i];
@@ -94,7 +107,10 @@ Options ParseOptions(const std::vector<std::string>& arguments,
             name.resize(equals);
         }
         if (allowed.count(name) == 0) throw UsageError("unknown option '" + name + "'");
-        if (!value) {
+        if (flags.count(name) != 0) {
+            if (value) throw UsageError(name + " takes no value");
+            value = "";
+        } else if (!value) {
             if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
             value = arguments[++i];
         }
@@ -359,6 +375,22 @@ int ParseDpi(const Options& options) {
     return dpi;
 }
 
+// "--crs CODE": the coordinate system named beside PNG plots; refused
+// before anything is written when it is malformed or no PNG is plotted.
+std::optional<std::string> CrsOption(const Options& options, bool plotsPng) {
+    const auto option = options.find("--crs");
+    if (option == options.end()) return std::nullopt;
+    if (const std::string problem = CrsCodeProblem(option->second); !problem.empty()) {
+        throw UsageError(problem);
+    }
+    if (!plotsPng) {
+        throw UsageError(
+            "--crs names the coordinate system of PNG plots: plot needs a .png "
+            "output, series --format png");
+    }
+    return option->second;
+}
+
 bool IsPlotExtension(const std::filesystem::path& path) {
     const std::string extension = PlotExtension(path);
     return extension == ".pdf" || extension == ".svg" || extension == ".png";
@@ -369,7 +401,7 @@ struct DrawnSheet {
     DrawingInput Input;
     SheetRecorder Sheet;
 
-    PlotPage Page() const { return {&Sheet, &Input.Layout}; }
+    PlotPage Page() const { return {&Sheet, &Input.Layout, LabelOffsetOf(Input)}; }
 };
 
 // Draws the sheet that Create output would draw now, with `fileName` below
@@ -397,13 +429,14 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
 
 int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const PlotWriters& plots) {
-    const auto options =
-        ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi"});
+    const auto options = ParseOptions(
+        arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi", "--crs"});
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
     if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
     const int dpi = ParseDpi(options);
+    const std::optional<std::string> crs = CrsOption(options, PlotExtension(output) == ".png");
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
         return ExitStopped;
@@ -415,6 +448,7 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
     plots.WriteSheet(drawn->Page(), output, dpi);
+    if (crs) WriteCrsFile(output, *crs);
     out << output << '\n';
     return ExitSuccess;
 }
@@ -425,6 +459,12 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
 struct SeriesRun {
     const PlotWriters& Plots;
     std::vector<DrawingInput> Pages;
+    std::optional<std::string> Crs;  // named beside each PNG
+    // The sets drawn, for the index, and the index once laid out, which
+    // opens series.pdf.
+    std::vector<IndexEntry> Drawn;
+    IndexAxes Axes;
+    std::optional<IndexSheet> Index;
 };
 
 // An output format of `series`: a set shown on the forms is written to a
@@ -451,6 +491,7 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
     std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
     if (!drawn) return false;
     run.Plots.WriteSheet(drawn->Page(), path, DefaultPlotDpi);
+    if (run.Crs && PlotExtension(path) == ".png") WriteCrsFile(path, *run.Crs);
     if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
     return true;
 }
@@ -544,15 +585,85 @@ struct SeriesFailure {
     std::string Reasons;
 };
 
+// Keeps a set that was drawn for the index: its limits as its report gives
+// them; the first one drawn names the index's axes, whose labels add the
+// constants all sets drawn share (none when they differ).
+void KeepForIndex(SeriesRun& run, int set, const GridSet& grid, const MapLayout& layout) {
+    IndexAxes& axes = run.Axes;
+    if (run.Drawn.empty()) {
+        axes = {layout.Metric, grid.XAxisTitle, grid.YAxisTitle, grid.XConst, grid.YConst};
+    }
+    if (ToDouble(grid.XConst) != ToDouble(axes.XConst)) axes.XConst = "0";
+    if (ToDouble(grid.YConst) != ToDouble(axes.YConst)) axes.YConst = "0";
+    run.Drawn.push_back({set, Trim(grid.Description), ExtentsOf(layout)});
+}
+
+// index.dxf of the sets drawn and, with PDF plots, index.pdf, whose page
+// also opens series.pdf. Whether it was written; the reason on `err`.
+bool WriteSeriesIndex(SeriesRun& run, const std::filesystem::path& dir, bool pdf, std::ostream& out,
+                      std::ostream& err) {
+    try {
+        IndexSheet index = PlanIndexSheet(run.Drawn, run.Axes);
+        CreateIndexFile(dir / "index.dxf", index);
+        out << (dir / "index.dxf").string() << '\n';
+        if (pdf) {
+            SheetRecorder sheet;
+            DrawIndexSheet(sheet, index);
+            run.Plots.WriteSheet({&sheet, &index.Layout, {}}, dir / "index.pdf", DefaultPlotDpi);
+            out << (dir / "index.pdf").string() << '\n';
+            run.Index = std::move(index);
+        }
+        return true;
+    } catch (const std::exception& error) {
+        err << "quadrel: the index of the series was not written: " << error.what() << '\n';
+        return false;
+    }
+}
+
+// series.pdf: the index's page when there is one, then the sets' pages.
+// Whether it was written (or there was nothing to write).
+bool WriteSeriesBook(const SeriesRun& run, const std::filesystem::path& dir, std::ostream& out,
+                     std::ostream& err) {
+    if (run.Pages.empty()) return true;
+    const std::size_t front = run.Index ? 1 : 0;
+    // One sheet in memory at a time, drawn again as its page comes.
+    SheetRecorder sheet;
+    const PlotPageSource pages{front + run.Pages.size(), [&](std::size_t index) {
+                                   sheet.Clear();
+                                   if (index < front) {
+                                       DrawIndexSheet(sheet, *run.Index);
+                                       return PlotPage{&sheet, &run.Index->Layout, {}};
+                                   }
+                                   const DrawingInput& page = run.Pages.at(index - front);
+                                   DrawSheet(sheet, page);
+                                   return PlotPage{&sheet, &page.Layout, {}};
+                               }};
+    const std::filesystem::path book = dir / "series.pdf";
+    try {
+        run.Plots.WritePages(pages, book);
+        out << book.string() << '\n';
+        return true;
+    } catch (const std::exception& error) {
+        // The sets that were not drawn are still to be listed.
+        err << "quadrel: " << book.string() << " was not written: " << error.what() << '\n';
+        return false;
+    }
+}
+
 int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
               bool showProgress, const PlotWriters& plots) {
     const auto options = ParseOptions(
-        arguments, {"--grid", "--title", "--title-set", "--dir", "--format"}, {"--format"});
+        arguments, {"--grid", "--title", "--title-set", "--dir", "--format", "--crs", "--index"},
+        {"--format"}, {"--index"});
     const std::string usage = "series needs --grid FILE and --dir DIR";
     SheetChoice choice = ReadSheetChoice(options, usage);
     const std::filesystem::path dir = RequiredOption(options, "--dir", usage);
     const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
-    SeriesRun run{plots, {}};
+    const auto chosen = [&formats](std::string_view name) {
+        return std::any_of(formats.begin(), formats.end(),
+                           [name](const SeriesFormat* f) { return f->Name == name; });
+    };
+    SeriesRun run{plots, {}, CrsOption(options, chosen("png")), {}, {}, {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(dir, notThere)) {
         err << "quadrel: " << dir.string() << " is no folder\n";
@@ -608,6 +719,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
                 written = format->Write(session, path, setErr, run);
                 if (written) out << path.string() << '\n';
             }
+            if (written) KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
         } catch (const std::exception& error) {
             setErr << error.what() << '\n';
             written = false;
@@ -617,31 +729,14 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         if (!written) failures.push_back({set, name, OneLine(setErr.str())});
     }
 
-    bool bookWritten = true;
-    if (!run.Pages.empty()) {
-        // One sheet in memory at a time, drawn again as its page comes.
-        SheetRecorder sheet;
-        const PlotPageSource pages{run.Pages.size(), [&](std::size_t index) {
-                                       sheet.Clear();
-                                       DrawSheet(sheet, run.Pages.at(index));
-                                       return PlotPage{&sheet, &run.Pages.at(index).Layout};
-                                   }};
-        const std::filesystem::path book = dir / "series.pdf";
-        try {
-            plots.WritePages(pages, book);
-            out << book.string() << '\n';
-        } catch (const std::exception& error) {
-            // The sets that were not drawn are still to be listed.
-            err << "quadrel: " << book.string() << " was not written: " << error.what() << '\n';
-            bookWritten = false;
-        }
-    }
-
+    const bool indexWritten =
+        options.count("--index") == 0 || WriteSeriesIndex(run, dir, chosen("pdf"), out, err);
+    const bool bookWritten = WriteSeriesBook(run, dir, out, err);
     for (const SeriesFailure& failure : failures) {
         err << "quadrel: set " << failure.Set << " (" << failure.Name
             << ") was not drawn: " << failure.Reasons << '\n';
     }
-    return failures.empty() && bookWritten ? ExitSuccess : ExitStopped;
+    return failures.empty() && indexWritten && bookWritten ? ExitSuccess : ExitStopped;
 }
 
 }  // namespace

@@ -13,6 +13,7 @@
 #include <limits>
 #include <string>
 
+#include "dxf/world_file.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_painter.h"
 
@@ -117,13 +118,17 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     {
+        // The sheet fills the picture edge to edge (a fraction of a pixel
+        // off true scale), so the world file's corners are the sheet's.
         QPainter painter(&picture);
-        PaintOnto(painter, sheet, QRectF(0, 0, inches.width() * dpi, inches.height() * dpi));
+        PaintOnto(painter, sheet, QRectF(picture.rect()));
     }
     PlotFile file(path);
     if (!picture.save(&file.Device(), "PNG"))
         throw PlotError(Named(path, "the PNG cannot be made"));
     file.Commit();
+    WriteWorldFile(path, WorldFileOf(ExtentsOf(*sheet.Layout), sheet.Offset, picture.width(),
+                                     picture.height()));
 }
 
 }  // namespace

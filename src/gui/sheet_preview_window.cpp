@@ -93,12 +93,13 @@ void SheetPreviewWindow::showEvent(QShowEvent* event) {
 }
 
 QString SheetPreviewWindow::DrawShownSheet(const std::string& fileName, SheetRecorder& sheet,
-                                           MapLayout& layout) const {
+                                           MapLayout& layout, MapOffset& offset) const {
     try {
         TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(fileName);
         if (!preview.Input) return ToQString(preview.Reason);
         SheetRecorder drawn;
         DrawSheet(drawn, *preview.Input);
+        offset = LabelOffsetOf(*preview.Input);
         sheet = std::move(drawn);
         layout = preview.Input->Layout;
     } catch (const std::exception& error) {
@@ -112,7 +113,7 @@ QString SheetPreviewWindow::DrawShownSheet(const std::string& fileName, SheetRec
 void SheetPreviewWindow::Refresh() {
     quiet_.stop();
     MapLayout layout;
-    const QString reason = DrawShownSheet(PreviewFileName, sheet_, layout);
+    const QString reason = DrawShownSheet(PreviewFileName, sheet_, layout, offset_);
     if (reason.isEmpty()) layout_ = layout;
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
@@ -165,10 +166,11 @@ void SheetPreviewWindow::ExportSheet() {
     // plot from the command line names its file.
     SheetRecorder named;
     MapLayout layout;
-    QString failure = DrawShownSheet(ToPath(chosen).string(), named, layout);
+    MapOffset offset;
+    QString failure = DrawShownSheet(ToPath(chosen).string(), named, layout, offset);
     if (failure.isEmpty()) {
         try {
-            WritePlot({&named, &layout}, ToPath(chosen));
+            WritePlot({&named, &layout, offset}, ToPath(chosen));
             status_->setText(QStringLiteral("Exported to %1").arg(chosen));
             return;
         } catch (const std::exception& error) {
@@ -184,7 +186,7 @@ void SheetPreviewWindow::PrintSheetOnPaper() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     try {
-        const double factor = PrintSheet({&sheet_, &*layout_}, printer);
+        const double factor = PrintSheet({&sheet_, &*layout_, offset_}, printer);
         status_->setText(factor >= 1.0
                              ? QStringLiteral("Printed at true scale")
                              : QStringLiteral("Printed fitted to the paper: %1 of true scale")

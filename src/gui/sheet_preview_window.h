@@ -13,9 +13,10 @@
 #include <vector>
 
 #include "dxf/drawing.h"
-#include "gui/sheet_canvas.h"
 #include "dxf/sheet_recorder.h"
+#include "dxf/world_file.h"
 #include "forms/controls.h"
+#include "gui/sheet_canvas.h"
 #include "layout/map_layout.h"
 
 class QPushButton;
@@ -52,10 +53,10 @@ protected:
 private:
     void Changed();
     // Draws the sheet of what the forms show now, with `fileName` below the
-    // title block, into `sheet` and `layout`; the reason when it cannot be
-    // drawn (then both are left as they were).
-    QString DrawShownSheet(const std::string& fileName, SheetRecorder& sheet,
-                           MapLayout& layout) const;
+    // title block, into `sheet`, `layout` and `offset`; the reason when it
+    // cannot be drawn (then all three are left as they were).
+    QString DrawShownSheet(const std::string& fileName, SheetRecorder& sheet, MapLayout& layout,
+                           MapOffset& offset) const;
     void ExportSheet();
     void PrintSheetOnPaper();
     void ShowSheetStatus();
@@ -63,6 +64,7 @@ private:
     TMGridInfo& form_;
     SheetRecorder sheet_;
     std::optional<MapLayout> layout_;
+    MapOffset offset_;  // what the sheet's labels add, for an exported PNG's world file
     QTimer quiet_;
     SheetCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;

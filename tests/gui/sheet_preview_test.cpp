@@ -93,10 +93,20 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
     plot("sheet.png", {"--dpi", std::to_string(Dpi)});
     const QImage png(QString::fromStdString((dir / "sheet.png").string()));
     ASSERT_NEAR(png.width(), widthIn * Dpi, 1.0);
+    // The world file places the picture: its corners are the sheet's within
+    // half a pixel, and the ink lies where it says the sheet's entities are.
+    QFile pgw(QString::fromStdString((dir / "sheet.pgw").string()));
+    ASSERT_TRUE(pgw.open(QIODevice::ReadOnly));
+    std::istringstream worldFile(pgw.readAll().toStdString());
+    double world[6] = {};
+    for (double& number : world) worldFile >> number;
     const auto pixel = [&](double x, double y) {
-        return QPointF((x - layout.PlotXMin) / layout.XUnitsPerInch * Dpi,
-                       (layout.PlotYMax - y) / layout.YUnitsPerInch * Dpi);
+        return QPointF((x - world[4]) / world[0] + 0.5, (y - world[5]) / world[3] + 0.5);
     };
+    EXPECT_NEAR(pixel(layout.PlotXMin, layout.PlotYMax).x(), 0, 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMin, layout.PlotYMax).y(), 0, 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMax, layout.PlotYMin).x(), png.width(), 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMax, layout.PlotYMin).y(), png.height(), 0.5);
     // Dark pixels in a box of the picture.
     const auto ink = [&](QPointF a, QPointF b) {
         int dark = 0;
@@ -169,11 +179,13 @@ TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouch
         const QString shown = Widget<QLineEdit>(c.edit).text();
         preview.Refresh();
         if (c.reason.empty()) {
-            EXPECT_TRUE(preview.Reason().isEmpty()) << c.edit << ": " << preview.Reason().toStdString();
+            EXPECT_TRUE(preview.Reason().isEmpty())
+                << c.edit << ": " << preview.Reason().toStdString();
         } else {
             EXPECT_TRUE(preview.Reason().toStdString().find(c.reason) != std::string::npos)
                 << c.edit << ": " << preview.Reason().toStdString();
-            EXPECT_EQ(preview.Sheet().Entities().size(), drawn) << c.edit << ": the last sheet stays";
+            EXPECT_EQ(preview.Sheet().Entities().size(), drawn)
+                << c.edit << ": the last sheet stays";
             EXPECT_FALSE(Widget("PreviewExport").isEnabled()) << c.edit << ": a stale sheet";
         }
         EXPECT_EQ(session->MainWindow.MessageArea().text(), message) << c.edit;
@@ -183,7 +195,8 @@ TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouch
             << c.edit;
         EXPECT_EQ(form.Store.Current(), stored) << c.edit;
         EXPECT_EQ(form.LimitsReportShown, report) << c.edit;
-        EXPECT_EQ(std::tuple(form.Layout.XMin, form.Layout.XMax, form.Layout.YScale), limits) << c.edit;
+        EXPECT_EQ(std::tuple(form.Layout.XMin, form.Layout.XMax, form.Layout.YScale), limits)
+            << c.edit;
         EXPECT_TRUE(unansweredBoxes.empty()) << c.edit;
         EXPECT_EQ(Widget<QLineEdit>(c.edit).text(), shown) << c.edit;
         TypeInto(c.edit, original);
