@@ -133,6 +133,16 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
         << sheet.TextOf(title);
 }
 
+TEST_F(SheetPreviewTest, ExportNamesTheChosenFileBelowTheTitleBlock) {
+    OpenPreview();
+    const auto path = dir / "exported.svg";
+    WhenModal(ChooseFile(path));
+    Click("PreviewExport");
+    const std::string svg = TempDir::Read(path);
+    EXPECT_NE(svg.find(">" + path.string() + "<"), std::string::npos);
+    EXPECT_EQ(svg.find("file name of the drawing"), std::string::npos);
+}
+
 TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouchingTheForms) {
     SheetPreviewWindow& preview = OpenPreview();
     const std::size_t before = preview.Sheet().Entities().size();
