@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTimer>
 #include <algorithm>
 #include <map>
@@ -12,6 +11,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "gui/atomic_file_device.h"
 #include "gui/desktop_session.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_plot.h"
@@ -52,21 +52,27 @@ private:
         const QString where = receiver != nullptr && !receiver->objectName().isEmpty()
                                   ? receiver->objectName()
                                   : QStringLiteral("The window");
-        QMessageBox::critical(nullptr, applicationName(), where + QStringLiteral(" failed: ") + what);
+        QMessageBox::critical(nullptr, applicationName(),
+                              where + QStringLiteral(" failed: ") + what);
     }
 };
 
 // Qt's notes that are no fault of Quadrel's: a command run from a script or a
 // service has no session folders, and the offscreen platform cannot size or
-// raise windows. They would read like faults of the command.
+// raise windows. They would read like faults of the command. The PNG
+// library's complaint about a failed write is followed by the program's own
+// message, which names the reason. The rest start with the program's name,
+// as every message of the command line does.
 void QuietenQtNotes() {
     static const QtMessageHandler qtHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (message.startsWith(QStringLiteral("QStandardPaths:")) ||
-                message.startsWith(QStringLiteral("This plugin does not support"))) {
+                message.startsWith(QStringLiteral("This plugin does not support")) ||
+                message.startsWith(QStringLiteral("libpng error:"))) {
                 return;
             }
-            if (qtHandler != nullptr) qtHandler(type, context, message);
+            if (qtHandler != nullptr)
+                qtHandler(type, context, QStringLiteral("quadrel: ") + message);
         });
 }
 
@@ -74,7 +80,8 @@ void QuietenQtNotes() {
 class FirstPaintExit : public QObject {
 public:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        if (event->type() == QEvent::Paint)
+            QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         return QObject::eventFilter(watched, event);
     }
 };
@@ -97,7 +104,8 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
             if (i + 1 >= arguments.size()) throw DesktopUsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (!options.emplace(name, *value).second) throw DesktopUsageError(name + " is given twice");
+        if (!options.emplace(name, *value).second)
+            throw DesktopUsageError(name + " is given twice");
     }
     return options;
 }
@@ -105,11 +113,12 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
 // Saves a picture through a temporary file, so that a failed write leaves
 // no half-written file.
 void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
-    QSaveFile file(ToQString(path.u8string()));
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        throw std::runtime_error("cannot write " + path.string() + ": " +
-                                 file.errorString().toStdString());
+    AtomicFileDevice file(path);
+    if (!picture.save(&file, "PNG")) {
+        file.ThrowIfWriteFailed();
+        throw std::runtime_error("cannot write " + path.string() + ": the PNG cannot be made");
     }
+    file.Commit();
 }
 
 int RunScreenshots(const std::map<std::string, std::string>& options, std::ostream& out) {
@@ -118,7 +127,7 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
         if (found == options.end()) {
             throw DesktopUsageError("screenshots needs --grid FILE, --title FILE and --dir DIR");
         }
-        return ToPath(QString::fromStdString(found->second));
+        return std::filesystem::path(found->second);
     };
     const auto grid = required("--grid");
     const auto title = required("--title");
@@ -175,10 +184,10 @@ int RunWindow(const std::map<std::string, std::string>& options) {
     // Opened from within the event loop: the title file's dialog is modal.
     QTimer::singleShot(0, [&session, &options] {
         if (const auto grid = options.find("--grid"); grid != options.end()) {
-            session.OpenGridFile(ToPath(QString::fromStdString(grid->second)));
+            session.OpenGridFile(std::filesystem::path(grid->second));
         }
         if (const auto title = options.find("--title"); title != options.end()) {
-            session.OpenTitleFile(ToPath(QString::fromStdString(title->second)));
+            session.OpenTitleFile(std::filesystem::path(title->second));
         }
     });
     return QApplication::exec();
@@ -212,8 +221,8 @@ void DesktopPlots::StartQt() {
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
-               std::ostream& out, std::ostream& err) {
+int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments, std::ostream& out,
+               std::ostream& err) {
     try {
         const bool screenshots = !arguments.empty() && arguments.front() == "screenshots";
         const auto options = screenshots
