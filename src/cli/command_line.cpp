@@ -19,6 +19,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/atomic_file.h"
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/source_date.h"
@@ -46,7 +47,7 @@ constexpr std::string_view UsageText =
     "       quadrel plot --grid FILE [--set N] [--title FILE] [--title-set M]\n"
     "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
-    "                      [--format dxf|pdf|svg|png]...\n"
+    "                      [--format dxf|pdf|svg|png]... [--dpi N]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -65,7 +66,13 @@ constexpr std::string_view UsageText =
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
     "           written all the same. Each --format adds one file per set (default\n"
-    "           dxf); pdf also writes series.pdf, one page per set drawn.\n"
+    "           dxf); pdf also writes series.pdf, one page per set drawn; png is\n"
+    "           drawn at N dpi (default 150).\n"
+    "\n"
+    "An output is never one of the input files, and never anything but a regular\n"
+    "file (or a link to one, whose file is replaced); a file replaced keeps its\n"
+    "mode and owner. An input must be a regular file with lines of at most 4096\n"
+    "bytes.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
     "file error stopped the command (for series: any set), or the command line was\n"
@@ -78,6 +85,17 @@ public:
 };
 
 using Options = std::multimap<std::string, std::string>;
+
+constexpr std::string_view Prefix = "quadrel: ";
+
+// Every message of the command line starts with the program's name, so that
+// it can be told from others in a script's output; a numbered message loses
+// the blanks that place it in the message area.
+void Tell(std::ostream& err, std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    if (text.rfind(Prefix, 0) != 0) err << Prefix;
+    err << text << '\n';
+}
 
 // "--name value" and "--name=value" options after the subcommand; every
 // option takes a value and may be given once, a repeatable one again and
@@ -119,7 +137,7 @@ class Session {
 public:
     explicit Session(std::ostream& err) : err_(err) {
         platform.OnError = [this](const std::string& text) {
-            err_ << text << '\n';
+            Tell(err_, text);
             ++ErrorsReported;
         };
     }
@@ -163,16 +181,14 @@ int ParseSetNumber(const std::string& option, const std::string& text) {
 // SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a drawing
 // can be made again byte for byte, else today's.
 std::string DrawingDate() {
-    try {
-        if (auto day = SourceDateEpochDay()) return *day;
-    } catch (const SourceDateError& error) {
-        throw UsageError(error.what());
-    }
+    // A malformed SOURCE_DATE_EPOCH is said in one line: the usage would not
+    // help.
+    if (auto day = SourceDateEpochDay()) return *day;
     const std::time_t now = std::time(nullptr);
     // The command line runs on one thread: the shared result of localtime
     // is read at once.
     const std::tm* today = std::localtime(&now);
-    if (today == nullptr) throw UsageError("today's date is not known");
+    if (today == nullptr) throw std::runtime_error("today's date is not known");
     std::array<char, 32> text{};
     std::strftime(text.data(), text.size(), "%Y-%m-%d", today);
     return text.data();
@@ -181,7 +197,7 @@ std::string DrawingDate() {
 // The message area's text when a numbered message stopped the command.
 int StoppedByMessage(const TMGridInfo& form, const Session& session, std::ostream& err) {
     if (form.Layout.LimitsError != 0) {
-        err << form.MessageArea.Caption() << '\n';
+        Tell(err, form.MessageArea.Caption());
     } else if (session.ErrorsReported == 0) {
         err << "quadrel: the map limits could not be determined\n";
     }
@@ -324,9 +340,20 @@ bool CreateOutput(Session& session, const std::filesystem::path& path) {
 void ReportNoDrawing(const Session& session, std::ostream& err) {
     if (session.ErrorsReported > 0) return;
     const std::string shown = session.form.MessageArea.Caption();
-    err << (shown.find_first_not_of(' ') == std::string::npos ? "quadrel: no drawing was written"
-                                                              : shown)
-        << '\n';
+    Tell(err, shown.find_first_not_of(' ') == std::string::npos ? "no drawing was written" : shown);
+}
+
+// An output that is one of the inputs (by its name, a link or a hard link)
+// would be destroyed before the drawing is read from it.
+void RefuseInputAsOutput(const std::filesystem::path& output, const SheetChoice& choice) {
+    const auto refuse = [&output](const char* kind, const std::string& input) {
+        if (IsSameFile(output, input)) {
+            throw std::runtime_error(output.string() + " is the " + kind + " " + input +
+                                     "; the output must be another file");
+        }
+    };
+    refuse("grid data file", choice.Grid);
+    if (choice.Title) refuse("title block data file", *choice.Title);
 }
 
 int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -335,6 +362,10 @@ int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const std::string usage = "dxf needs --grid FILE and --output OUT.dxf";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
+    RefuseInputAsOutput(output, choice);
+    // As plot chooses its format by the extension, a drawing never lands in
+    // a file named for another kind.
+    if (PlotExtension(output) != ".dxf") throw UsageError("dxf writes .dxf, not " + output);
 
     Session session(err);
     session.platform.Date = DrawingDate();
@@ -378,7 +409,7 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
                                            std::ostream& err) {
     TMGridInfo::SheetPreview shown = session.form.PreviewDrawingInput(fileName);
     if (!shown.Input) {
-        err << shown.Reason << '\n';
+        Tell(err, shown.Reason);
         return nullptr;
     }
     auto drawn = std::make_unique<DrawnSheet>();
@@ -386,10 +417,10 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
     try {
         DrawSheet(drawn->Sheet, drawn->Input);
     } catch (const ConversionError& error) {
-        err << error.what() << '\n';
+        Tell(err, error.what());
         return nullptr;
     } catch (const DrawingError& error) {
-        err << error.what() << '\n';
+        Tell(err, error.what());
         return nullptr;
     }
     return drawn;
@@ -404,6 +435,7 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::string& output = RequiredOption(options, "--output", usage);
     if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
     const int dpi = ParseDpi(options);
+    RefuseInputAsOutput(output, choice);
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
         return ExitStopped;
@@ -419,11 +451,17 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     return ExitSuccess;
 }
 
-// What a series keeps from set to set: the plot writers, and what the pages
-// of series.pdf are drawn from again when it is written (the drawn sheets
-// themselves would grow with the series).
+// What a series keeps from set to set: what every set is drawn with, the
+// plot writers, and what the pages of series.pdf are drawn from again when
+// it is written (the drawn sheets themselves would grow with the series).
+struct SeriesFormat;
 struct SeriesRun {
     const PlotWriters& Plots;
+    SheetChoice Choice;
+    std::filesystem::path Dir;
+    std::string Date;
+    int Dpi = DefaultPlotDpi;
+    std::vector<const SeriesFormat*> Formats;
     std::vector<DrawingInput> Pages;
 };
 
@@ -450,7 +488,7 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
                SeriesRun& run) {
     std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
     if (!drawn) return false;
-    run.Plots.WriteSheet(drawn->Page(), path, DefaultPlotDpi);
+    run.Plots.WriteSheet(drawn->Page(), path, run.Dpi);
     if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
     return true;
 }
@@ -520,127 +558,170 @@ std::string FileNameDescription(std::string_view description) {
 }
 
 // The lines of a report as one line, "; " between them, without the
-// blanks that start a numbered message.
+// program's name and the blanks that start a numbered message.
 std::string OneLine(const std::string& report) {
     std::istringstream lines(report);
     std::string joined;
     std::string last;
     for (std::string line; std::getline(lines, line);) {
-        const auto start = line.find_first_not_of(' ');
+        std::string_view said(line);
+        said.remove_prefix(std::min(said.find_first_not_of(' '), said.size()));
+        if (said.rfind(Prefix, 0) == 0) said.remove_prefix(Prefix.size());
         // A fault met twice on the way (showing the set, then drawing it)
         // is told once.
-        if (start == std::string::npos || line.substr(start) == last) continue;
-        last = line.substr(start);
+        if (said.empty() || said == last) continue;
+        last = said;
         if (!joined.empty()) joined += "; ";
         joined += last;
     }
     return joined;
 }
 
-// A set that `series` could not draw, and why.
+// A set that `series` could not draw in every format, and why.
 struct SeriesFailure {
     int Set = 0;
     std::string Name;
+    std::string Written;  // the formats that were, ", " between them
+    std::string Failed;   // the formats that were not
     std::string Reasons;
 };
 
-int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-              bool showProgress, const PlotWriters& plots) {
-    const auto options = ParseOptions(
-        arguments, {"--grid", "--title", "--title-set", "--dir", "--format"}, {"--format"});
-    const std::string usage = "series needs --grid FILE and --dir DIR";
-    SheetChoice choice = ReadSheetChoice(options, usage);
-    const std::filesystem::path dir = RequiredOption(options, "--dir", usage);
-    const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
-    SeriesRun run{plots, {}};
-    std::error_code notThere;
-    if (!std::filesystem::is_directory(dir, notThere)) {
-        err << "quadrel: " << dir.string() << " is no folder\n";
-        return ExitStopped;
+// Draws one set in every chosen format, each tried whatever became of the
+// others; what went wrong, if anything.
+std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::string& name,
+                                           std::ostream& out) {
+    std::ostringstream setErr;
+    SeriesFailure failure{set, name, {}, {}, {}};
+    const auto add = [](std::string& list, std::string_view format) {
+        list += (list.empty() ? "" : ", ") + std::string(format);
+    };
+    bool shown = false;
+    // Whatever stops one set, the others are drawn all the same.
+    try {
+        Session session(setErr);
+        session.platform.Date = run.Date;
+        run.Choice.Set = set;
+        shown = !ShowSheet(session, run.Choice, setErr);
+        for (const SeriesFormat* format : run.Formats) {
+            if (!shown) break;
+            const std::filesystem::path path = run.Dir / (name + std::string(format->Extension));
+            bool written = false;
+            try {
+                RefuseInputAsOutput(path, run.Choice);
+                written = format->Write(session, path, setErr, run);
+            } catch (const std::exception& error) {
+                Tell(setErr, error.what());
+            }
+            if (written) out << path.string() << '\n';
+            add(written ? failure.Written : failure.Failed, format->Name);
+        }
+    } catch (const std::exception& error) {
+        Tell(setErr, error.what());
+        shown = false;
     }
-    const std::string date = DrawingDate();
+    // Passing other sets on the way may have reported their faults; they
+    // are listed with those sets.
+    if (shown && failure.Failed.empty()) return std::nullopt;
+    if (!shown) failure.Written.clear();
+    failure.Reasons = OneLine(setErr.str());
+    return failure;
+}
 
-    // The sets and their descriptions, as the file gives them; a file or a
-    // title set that cannot be read stops the whole series at once. What
-    // reading reports about single sets is told with those sets below.
-    std::ostringstream probeErr;
-    Session probe(probeErr);
+void ListSeriesFailure(const SeriesFailure& failure, std::ostream& err) {
+    err << Prefix << "set " << failure.Set << " (" << failure.Name << ") ";
+    if (failure.Written.empty()) {
+        err << "was not drawn";
+    } else {
+        err << "was written as " << failure.Written << " but not as " << failure.Failed;
+    }
+    err << ": " << failure.Reasons << '\n';
+}
+
+// series.pdf, one page per set drawn as pdf; whether it was written (or
+// was not to be).
+bool WriteSeriesBook(SeriesRun& run, std::ostream& out, std::ostream& err) {
+    if (run.Pages.empty()) return true;
+    // One sheet in memory at a time, drawn again as its page comes.
+    SheetRecorder sheet;
+    const PlotPageSource pages{run.Pages.size(), [&](std::size_t index) {
+                                   sheet.Clear();
+                                   DrawSheet(sheet, run.Pages.at(index));
+                                   return PlotPage{&sheet, &run.Pages.at(index).Layout};
+                               }};
+    const std::filesystem::path book = run.Dir / "series.pdf";
+    try {
+        RefuseInputAsOutput(book, run.Choice);
+        run.Plots.WritePages(pages, book);
+        out << book.string() << '\n';
+        return true;
+    } catch (const std::exception& error) {
+        // The sets that were not drawn are still to be listed.
+        err << Prefix << book.string() << " was not written: " << error.what() << '\n';
+        return false;
+    }
+}
+
+// The sets of the grid data file, read once; a file or a title set that
+// cannot be read stops the whole series at once. What reading reports about
+// single sets is told with those sets.
+std::optional<int> ProbeSeries(Session& probe, std::ostringstream& probeErr,
+                               const SheetChoice& choice, std::ostream& err) {
     probe.platform.OpenAnswers.emplace_back(std::filesystem::path(choice.Grid));
     probe.form.ButtonGetFileName.Click();
     if (!probe.form.Store.GridFileLoaded) {
         err << probeErr.str();
         return StoppedByMessage(probe.form, probe, err);
     }
-    const int setCount = probe.form.Store.GridSetCount;
-    if (setCount == 0) {
-        err << "quadrel: " << choice.Grid << " holds no grid set\n";
+    if (probe.form.Store.GridSetCount == 0) {
+        Tell(err, choice.Grid + " holds no grid set");
         return ExitStopped;
     }
-    if (choice.Title) {
-        probeErr.str("");
-        if (const auto stopped = OpenTitleSet(probe, *choice.Title, choice.TitleSet, probeErr)) {
-            err << probeErr.str();
-            return *stopped;
-        }
+    if (!choice.Title) return std::nullopt;
+    probeErr.str("");
+    const auto stopped = OpenTitleSet(probe, *choice.Title, choice.TitleSet, probeErr);
+    if (stopped) err << probeErr.str();
+    return stopped;
+}
+
+int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+              bool showProgress, const PlotWriters& plots) {
+    const auto options =
+        ParseOptions(arguments, {"--grid", "--title", "--title-set", "--dir", "--format", "--dpi"},
+                     {"--format"});
+    const std::string usage = "series needs --grid FILE and --dir DIR";
+    SeriesRun run{plots,
+                  ReadSheetChoice(options, usage),
+                  RequiredOption(options, "--dir", usage),
+                  {},
+                  ParseDpi(options),
+                  ChosenFormats(options, plots),
+                  {}};
+    std::error_code notThere;
+    if (!std::filesystem::is_directory(run.Dir, notThere)) {
+        Tell(err, run.Dir.string() + " is no folder");
+        return ExitStopped;
     }
+    run.Date = DrawingDate();
+
+    std::ostringstream probeErr;
+    Session probe(probeErr);
+    if (const auto stopped = ProbeSeries(probe, probeErr, run.Choice, err)) return *stopped;
 
     // Each set is drawn by a fresh run of the forms, exactly as dxf --set
     // draws it; what goes wrong is kept for the list at the end.
     std::vector<SeriesFailure> failures;
+    const int setCount = probe.form.Store.GridSetCount;
     for (int set = 1; set <= setCount; ++set) {
         const std::string& description =
             probe.form.Store.GridSets[static_cast<std::size_t>(set - 1)].Description;
         const std::string name = SeriesFileStem(set, description);
         if (showProgress) {
-            err << "quadrel: set " << set << " of " << setCount << ": " << name << '\n';
+            err << Prefix << "set " << set << " of " << setCount << ": " << name << '\n';
         }
-        std::ostringstream setErr;
-        bool written = false;
-        // Whatever stops one set, the others are drawn all the same.
-        try {
-            Session session(setErr);
-            session.platform.Date = date;
-            choice.Set = set;
-            written = !ShowSheet(session, choice, setErr);
-            for (const SeriesFormat* format : formats) {
-                if (!written) break;
-                const std::filesystem::path path = dir / (name + std::string(format->Extension));
-                written = format->Write(session, path, setErr, run);
-                if (written) out << path.string() << '\n';
-            }
-        } catch (const std::exception& error) {
-            setErr << error.what() << '\n';
-            written = false;
-        }
-        // Passing other sets on the way may have reported their faults;
-        // they are listed with those sets.
-        if (!written) failures.push_back({set, name, OneLine(setErr.str())});
+        if (auto failure = DrawSeriesSet(run, set, name, out)) failures.push_back(*failure);
     }
-
-    bool bookWritten = true;
-    if (!run.Pages.empty()) {
-        // One sheet in memory at a time, drawn again as its page comes.
-        SheetRecorder sheet;
-        const PlotPageSource pages{run.Pages.size(), [&](std::size_t index) {
-                                       sheet.Clear();
-                                       DrawSheet(sheet, run.Pages.at(index));
-                                       return PlotPage{&sheet, &run.Pages.at(index).Layout};
-                                   }};
-        const std::filesystem::path book = dir / "series.pdf";
-        try {
-            plots.WritePages(pages, book);
-            out << book.string() << '\n';
-        } catch (const std::exception& error) {
-            // The sets that were not drawn are still to be listed.
-            err << "quadrel: " << book.string() << " was not written: " << error.what() << '\n';
-            bookWritten = false;
-        }
-    }
-
-    for (const SeriesFailure& failure : failures) {
-        err << "quadrel: set " << failure.Set << " (" << failure.Name
-            << ") was not drawn: " << failure.Reasons << '\n';
-    }
+    const bool bookWritten = WriteSeriesBook(run, out, err);
+    for (const SeriesFailure& failure : failures) ListSeriesFailure(failure, err);
     return failures.empty() && bookWritten ? ExitSuccess : ExitStopped;
 }
 
