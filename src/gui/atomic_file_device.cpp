@@ -14,13 +14,9 @@ AtomicFileDevice::AtomicFileDevice(const std::filesystem::path& path) : file_(pa
     QIODevice::open(QIODevice::WriteOnly | QIODevice::Unbuffered);
 }
 
-void AtomicFileDevice::ThrowIfWriteFailed() const {
-    if (failure_) throw FileError(*failure_);
-}
-
 void AtomicFileDevice::Commit() {
     Flush();
-    ThrowIfWriteFailed();
+    if (failure_) throw FileError(*failure_);
     close();
     file_.Commit();
 }
@@ -30,10 +26,10 @@ qint64 AtomicFileDevice::readData(char* /*data*/, qint64 /*size*/) {
 }
 
 qint64 AtomicFileDevice::writeData(const char* data, qint64 size) {
-    if (failure_) return -1;
+    if (failure_) return size;
     chunk_.append(data, static_cast<std::size_t>(size));
     if (chunk_.size() >= ChunkBytes) Flush();
-    return failure_ ? -1 : size;
+    return size;
 }
 
 void AtomicFileDevice::Flush() {
@@ -43,7 +39,7 @@ void AtomicFileDevice::Flush() {
         chunk_.clear();
     } catch (const FileError& error) {
         failure_ = error.what();
-        setErrorString(QString::fromStdString(*failure_));
+        chunk_.clear();
     }
 }
 

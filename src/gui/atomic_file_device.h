@@ -11,11 +11,13 @@
 namespace quadrel {
 
 // A write-only device whose bytes go through an AtomicFileWriter. Qt's PDF
-// and SVG writers ignore a device's write errors, and a picture writer
-// reports only that it failed, so the device keeps the first failure and
-// Commit reports it with the system's reason ("No space left on device"):
-// the file is put in place only when every byte was written. The path is
-// used as its bytes, whatever their encoding.
+// and SVG writers ignore a device's write errors, and the PNG writer turns
+// one into libpng's own complaint on standard error and "Unknown error". So
+// the device keeps the first failure to itself, takes (and drops) the rest
+// of the bytes as if written, and Commit reports the failure with the
+// system's reason ("No space left on device"): the file is put in place only
+// when every byte was written. The path is used as its bytes, whatever their
+// encoding.
 class AtomicFileDevice : public QIODevice {
 public:
     // Opened at once, so that a target that cannot be written (a missing
@@ -23,10 +25,8 @@ public:
     // FileError.
     explicit AtomicFileDevice(const std::filesystem::path& path);
 
-    // Throws the first write failure as FileError, if there was one.
-    void ThrowIfWriteFailed() const;
-    // Completes the file and puts it in place. Throws FileError, the old
-    // file kept.
+    // Completes the file and puts it in place. Throws FileError (the first
+    // failed write's, if any), the old file kept.
     void Commit();
 
 protected:

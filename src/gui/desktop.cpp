@@ -59,16 +59,13 @@ private:
 
 // Qt's notes that are no fault of Quadrel's: a command run from a script or a
 // service has no session folders, and the offscreen platform cannot size or
-// raise windows. They would read like faults of the command. The PNG
-// library's complaint about a failed write is followed by the program's own
-// message, which names the reason. The rest start with the program's name,
-// as every message of the command line does.
+// raise windows. They would read like faults of the command. The rest
+// start with the program's name, as every message of the command line does.
 void QuietenQtNotes() {
     static const QtMessageHandler qtHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
             if (message.startsWith(QStringLiteral("QStandardPaths:")) ||
-                message.startsWith(QStringLiteral("This plugin does not support")) ||
-                message.startsWith(QStringLiteral("libpng error:"))) {
+                message.startsWith(QStringLiteral("This plugin does not support"))) {
                 return;
             }
             if (qtHandler != nullptr)
@@ -115,7 +112,6 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
 void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
     AtomicFileDevice file(path);
     if (!picture.save(&file, "PNG")) {
-        file.ThrowIfWriteFailed();
         throw std::runtime_error("cannot write " + path.string() + ": the PNG cannot be made");
     }
     file.Commit();

@@ -108,8 +108,6 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
         PaintOnto(painter, sheet, QRectF(0, 0, inches.width() * dpi, inches.height() * dpi));
     }
     if (!picture.save(&file, "PNG")) {
-        // A failed write is the reason, not the picture.
-        file.ThrowIfWriteFailed();
         throw PlotError(Named(path, "the PNG cannot be made"));
     }
     file.Commit();
