@@ -23,35 +23,11 @@ build: deps
 	@cmake --build $(BUILD) -j$(JOBS)
 
 run: build
-	@mkdir -p $(DEMO)
-	./$(BUILD)/quadrel samples --dir $(DEMO)
-	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 1
-	./$(BUILD)/quadrel limits --grid $(DEMO)/QDLGrid.SAM --set 2
-	./$(BUILD)/quadrel dxf --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
-	  --output $(DEMO)/sample.dxf
-	./$(BUILD)/quadrel plot --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
-	  --output $(DEMO)/sample.pdf
-	@if $(PYTHON3) -c 'import matplotlib' 2>/dev/null; then \
-	  if $(PYTHON3) -m ezdxf draw -o $(DEMO)/sample.png $(DEMO)/sample.dxf \
-	      >$(DEMO)/sample.png.log 2>&1; then \
-	    rm -f $(DEMO)/sample.png.log; echo "$(DEMO)/sample.png"; \
-	  else \
-	    cat $(DEMO)/sample.png.log; exit 1; \
-	  fi; \
-	else \
-	  echo "note: matplotlib is missing ($(PYTHON3)), so no $(DEMO)/sample.png"; \
-	fi
-	@# With a display the window opens on the samples (status 1 after Create
-	@# output is a normal end); without one, its screenshots are written.
-	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ]; then \
-	  ./$(BUILD)/quadrel --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM || [ $$? -eq 1 ]; \
-	else \
-	  ./$(BUILD)/quadrel screenshots --grid $(DEMO)/QDLGrid.SAM --title $(DEMO)/QDLTitle.SAM \
-	    --dir $(DEMO); \
-	fi
+	@bash scripts/run-demo.sh $(BUILD) $(DEMO) $(PYTHON3)
 
 test: deps
-	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUADREL_SANITIZE=ON >/dev/null
+	@cmake -S . -B $(TEST_BUILD) -DCMAKE_BUILD_TYPE=Debug -DQUADREL_SANITIZE=ON \
+	  -DQUADREL_WERROR=ON >/dev/null
 	@cmake --build $(TEST_BUILD) -j$(JOBS)
 	cd $(TEST_BUILD) && ctest --output-on-failure -j$(JOBS)
 

@@ -23,8 +23,12 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/source_date.h"
+#include "app/text.h"
 #include "cli/terminal.h"
+#include "dxf/crs_file.h"
 #include "dxf/drawing.h"
+#include "dxf/index_sheet.h"
+#include "dxf/world_file.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
 
@@ -45,9 +49,10 @@ constexpr std::string_view UsageText =
     "       quadrel limits --grid FILE [--set N]\n"
     "       quadrel dxf --grid FILE [--set N] [--title FILE] [--title-set M] --output OUT.dxf\n"
     "       quadrel plot --grid FILE [--set N] [--title FILE] [--title-set M]\n"
-    "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N]\n"
+    "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N] [--crs CODE]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
-    "                      [--format dxf|pdf|svg|png]... [--dpi N]\n"
+    "                      [--format dxf|pdf|svg|png]... [--dpi N] [--index]\n"
+    "                      [--crs CODE]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -60,14 +65,22 @@ constexpr std::string_view UsageText =
     "           SOURCE_DATE_EPOCH when set.\n"
     "  plot     draws the sheet exactly as dxf does into a PDF or SVG page of the\n"
     "           sheet's size at true scale, or a PNG picture at N dpi (default 150),\n"
-    "           and prints its path\n"
+    "           and prints its path. A PNG gets a world file NAME.pgw beside it,\n"
+    "           which places it in a GIS at the coordinates its labels print.\n"
     "  series   draws every grid set of FILE as dxf draws it, each into the folder DIR\n"
     "           as NN-DESCRIPTION.dxf (NN the set's number, the description without the\n"
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
     "           written all the same. Each --format adds one file per set (default\n"
     "           dxf); pdf also writes series.pdf, one page per set drawn; png is\n"
-    "           drawn at N dpi (default 150).\n"
+    "           drawn at N dpi (default 150). --index\n"
+    "           also writes index.dxf (with pdf, index.pdf, also the first page of\n"
+    "           series.pdf): each set drawn as the outline of its map limits over a\n"
+    "           coordinate grid, on one page of at most 36 by 24 inches.\n"
+    "  --crs    names the coordinate system of PNG plots, written for GIS programs\n"
+    "           as NAME.png.aux.xml: AUTHORITY:CODE, letters, digits and _ . - only,\n"
+    "           the authority starting with a letter (EPSG:32633, ESRI:102100).\n"
+    "           Without it no coordinate system is claimed.\n"
     "\n"
     "An output is never one of the input files, and never anything but a regular\n"
     "file (or a link to one, whose file is replaced); a file replaced keeps its\n"
@@ -98,11 +111,12 @@ void Tell(std::ostream& err, std::string_view text) {
 }
 
 // "--name value" and "--name=value" options after the subcommand; every
-// option takes a value and may be given once, a repeatable one again and
-// again.
+// option but a flag takes a value (a flag's is empty) and may be given once,
+// a repeatable one again and again.
 Options ParseOptions(const std::vector<std::string>& arguments,
                      const std::set<std::string>& allowed,
-                     const std::set<std::string>& repeatable = {}) {
+                     const std::set<std::string>& repeatable = {},
+                     const std::set<std::string>& flags = {}) {
     Options options;
     for (std::size_t i = 1; i < arguments.size(); ++i) {
         std::string name = arguments[i];
@@ -112,7 +126,10 @@ Options ParseOptions(const std::vector<std::string>& arguments,
             name.resize(equals);
         }
         if (allowed.count(name) == 0) throw UsageError("unknown option '" + name + "'");
-        if (!value) {
+        if (flags.count(name) != 0) {
+            if (value) throw UsageError(name + " takes no value");
+            value = "";
+        } else if (!value) {
             if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
             value = arguments[++i];
         }
@@ -390,6 +407,22 @@ int ParseDpi(const Options& options) {
     return dpi;
 }
 
+// "--crs CODE": the coordinate system named beside PNG plots; refused
+// before anything is written when it is malformed or no PNG is plotted.
+std::optional<std::string> CrsOption(const Options& options, bool plotsPng) {
+    const auto option = options.find("--crs");
+    if (option == options.end()) return std::nullopt;
+    if (const std::string problem = CrsCodeProblem(option->second); !problem.empty()) {
+        throw UsageError(problem);
+    }
+    if (!plotsPng) {
+        throw UsageError(
+            "--crs names the coordinate system of PNG plots: plot needs a .png "
+            "output, series --format png");
+    }
+    return option->second;
+}
+
 bool IsPlotExtension(const std::filesystem::path& path) {
     const std::string extension = PlotExtension(path);
     return extension == ".pdf" || extension == ".svg" || extension == ".png";
@@ -400,7 +433,7 @@ struct DrawnSheet {
     DrawingInput Input;
     SheetRecorder Sheet;
 
-    PlotPage Page() const { return {&Sheet, &Input.Layout}; }
+    PlotPage Page() const { return {&Sheet, &Input.Layout, LabelOffsetOf(Input)}; }
 };
 
 // Draws the sheet that Create output would draw now, with `fileName` below
@@ -428,13 +461,14 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
 
 int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const PlotWriters& plots) {
-    const auto options =
-        ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi"});
+    const auto options = ParseOptions(
+        arguments, {"--grid", "--set", "--title", "--title-set", "--output", "--dpi", "--crs"});
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
     if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
     const int dpi = ParseDpi(options);
+    const std::optional<std::string> crs = CrsOption(options, PlotExtension(output) == ".png");
     RefuseInputAsOutput(output, choice);
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
@@ -447,6 +481,7 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
     plots.WriteSheet(drawn->Page(), output, dpi);
+    if (crs) WriteCrsFile(output, *crs);
     out << output << '\n';
     return ExitSuccess;
 }
@@ -463,6 +498,12 @@ struct SeriesRun {
     int Dpi = DefaultPlotDpi;
     std::vector<const SeriesFormat*> Formats;
     std::vector<DrawingInput> Pages;
+    std::optional<std::string> Crs;  // named beside each PNG
+    // The sets drawn, for the index, and the index once laid out, which
+    // opens series.pdf.
+    std::vector<IndexEntry> Drawn;
+    IndexAxes Axes;
+    std::optional<IndexSheet> Index;
 };
 
 // An output format of `series`: a set shown on the forms is written to a
@@ -489,6 +530,7 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
     std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
     if (!drawn) return false;
     run.Plots.WriteSheet(drawn->Page(), path, run.Dpi);
+    if (run.Crs && PlotExtension(path) == ".png") WriteCrsFile(path, *run.Crs);
     if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
     return true;
 }
@@ -586,8 +628,22 @@ struct SeriesFailure {
     std::string Reasons;
 };
 
+// Keeps a set that was drawn for the index: its limits as its report gives
+// them; the first one drawn names the index's axes, whose labels add the
+// constants all sets drawn share (none when they differ).
+void KeepForIndex(SeriesRun& run, int set, const GridSet& grid, const MapLayout& layout) {
+    IndexAxes& axes = run.Axes;
+    if (run.Drawn.empty()) {
+        axes = {layout.Metric, grid.XAxisTitle, grid.YAxisTitle, grid.XConst, grid.YConst};
+    }
+    if (ToDouble(grid.XConst) != ToDouble(axes.XConst)) axes.XConst = "0";
+    if (ToDouble(grid.YConst) != ToDouble(axes.YConst)) axes.YConst = "0";
+    run.Drawn.push_back({set, Trim(grid.Description), ExtentsOf(layout)});
+}
+
 // Draws one set in every chosen format, each tried whatever became of the
-// others; what went wrong, if anything.
+// others; what went wrong, if anything. A set written in every format is
+// kept for the index.
 std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::string& name,
                                            std::ostream& out) {
     std::ostringstream setErr;
@@ -615,6 +671,9 @@ std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::s
             if (written) out << path.string() << '\n';
             add(written ? failure.Written : failure.Failed, format->Name);
         }
+        if (shown && failure.Failed.empty()) {
+            KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
+        }
     } catch (const std::exception& error) {
         Tell(setErr, error.what());
         shown = false;
@@ -637,16 +696,47 @@ void ListSeriesFailure(const SeriesFailure& failure, std::ostream& err) {
     err << ": " << failure.Reasons << '\n';
 }
 
-// series.pdf, one page per set drawn as pdf; whether it was written (or
-// was not to be).
-bool WriteSeriesBook(SeriesRun& run, std::ostream& out, std::ostream& err) {
+// index.dxf of the sets drawn and, with PDF plots, index.pdf, whose page
+// also opens series.pdf. Whether it was written; the reason on `err`.
+bool WriteSeriesIndex(SeriesRun& run, bool pdf, std::ostream& out, std::ostream& err) {
+    try {
+        IndexSheet index = PlanIndexSheet(run.Drawn, run.Axes);
+        const std::filesystem::path drawing = run.Dir / "index.dxf";
+        RefuseInputAsOutput(drawing, run.Choice);
+        CreateIndexFile(drawing, index);
+        out << drawing.string() << '\n';
+        if (pdf) {
+            SheetRecorder sheet;
+            DrawIndexSheet(sheet, index);
+            const std::filesystem::path plot = run.Dir / "index.pdf";
+            RefuseInputAsOutput(plot, run.Choice);
+            run.Plots.WriteSheet({&sheet, &index.Layout, {}}, plot, DefaultPlotDpi);
+            out << plot.string() << '\n';
+            run.Index = std::move(index);
+        }
+        return true;
+    } catch (const std::exception& error) {
+        err << Prefix << "the index of the series was not written: " << error.what() << '\n';
+        return false;
+    }
+}
+
+// series.pdf: the index's page when there is one, then the sets' pages.
+// Whether it was written (or there was nothing to write).
+bool WriteSeriesBook(const SeriesRun& run, std::ostream& out, std::ostream& err) {
     if (run.Pages.empty()) return true;
+    const std::size_t front = run.Index ? 1 : 0;
     // One sheet in memory at a time, drawn again as its page comes.
     SheetRecorder sheet;
-    const PlotPageSource pages{run.Pages.size(), [&](std::size_t index) {
+    const PlotPageSource pages{front + run.Pages.size(), [&](std::size_t index) {
                                    sheet.Clear();
-                                   DrawSheet(sheet, run.Pages.at(index));
-                                   return PlotPage{&sheet, &run.Pages.at(index).Layout};
+                                   if (index < front) {
+                                       DrawIndexSheet(sheet, *run.Index);
+                                       return PlotPage{&sheet, &run.Index->Layout, {}};
+                                   }
+                                   const DrawingInput& page = run.Pages.at(index - front);
+                                   DrawSheet(sheet, page);
+                                   return PlotPage{&sheet, &page.Layout, {}};
                                }};
     const std::filesystem::path book = run.Dir / "series.pdf";
     try {
@@ -685,16 +775,26 @@ std::optional<int> ProbeSeries(Session& probe, std::ostringstream& probeErr,
 
 int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
               bool showProgress, const PlotWriters& plots) {
-    const auto options =
-        ParseOptions(arguments, {"--grid", "--title", "--title-set", "--dir", "--format", "--dpi"},
-                     {"--format"});
+    const auto options = ParseOptions(
+        arguments,
+        {"--grid", "--title", "--title-set", "--dir", "--format", "--dpi", "--crs", "--index"},
+        {"--format"}, {"--index"});
     const std::string usage = "series needs --grid FILE and --dir DIR";
+    const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
+    const auto chosen = [&formats](std::string_view name) {
+        return std::any_of(formats.begin(), formats.end(),
+                           [name](const SeriesFormat* f) { return f->Name == name; });
+    };
     SeriesRun run{plots,
                   ReadSheetChoice(options, usage),
                   RequiredOption(options, "--dir", usage),
                   {},
                   ParseDpi(options),
-                  ChosenFormats(options, plots),
+                  formats,
+                  {},
+                  CrsOption(options, chosen("png")),
+                  {},
+                  {},
                   {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(run.Dir, notThere)) {
@@ -720,9 +820,11 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         }
         if (auto failure = DrawSeriesSet(run, set, name, out)) failures.push_back(*failure);
     }
+    const bool indexWritten =
+        options.count("--index") == 0 || WriteSeriesIndex(run, chosen("pdf"), out, err);
     const bool bookWritten = WriteSeriesBook(run, out, err);
     for (const SeriesFailure& failure : failures) ListSeriesFailure(failure, err);
-    return failures.empty() && bookWritten ? ExitSuccess : ExitStopped;
+    return failures.empty() && indexWritten && bookWritten ? ExitSuccess : ExitStopped;
 }
 
 }  // namespace

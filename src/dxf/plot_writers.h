@@ -11,14 +11,17 @@
 #include <string>
 
 #include "dxf/sheet_recorder.h"
+#include "dxf/world_file.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
 
-// One drawn sheet: its entities and the layout that sizes its page.
+// One drawn sheet: its entities, the layout that sizes its page, and what
+// its labels add to the coordinates (which places a picture on the map).
 struct PlotPage {
     const SheetRecorder* Sheet = nullptr;
     const MapLayout* Layout = nullptr;
+    MapOffset Offset;
 };
 
 // The pages of one PDF, drawn one at a time as the writer comes to them:

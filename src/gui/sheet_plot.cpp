@@ -12,6 +12,7 @@
 #include <limits>
 #include <string>
 
+#include "dxf/world_file.h"
 #include "gui/atomic_file_device.h"
 #include "gui/sheet_painter.h"
 
@@ -104,13 +105,17 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
     picture.setDotsPerMeterX(dotsPerMetre);
     picture.setDotsPerMeterY(dotsPerMetre);
     {
+        // The sheet fills the picture edge to edge (a fraction of a pixel
+        // off true scale), so the world file's corners are the sheet's.
         QPainter painter(&picture);
-        PaintOnto(painter, sheet, QRectF(0, 0, inches.width() * dpi, inches.height() * dpi));
+        PaintOnto(painter, sheet, QRectF(picture.rect()));
     }
     if (!picture.save(&file, "PNG")) {
         throw PlotError(Named(path, "the PNG cannot be made"));
     }
     file.Commit();
+    WriteWorldFile(path, WorldFileOf(ExtentsOf(*sheet.Layout), sheet.Offset, picture.width(),
+                                     picture.height()));
 }
 
 }  // namespace

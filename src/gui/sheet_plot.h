@@ -33,7 +33,8 @@ PlotFormat PlotFormatOf(const std::filesystem::path& path);
 
 // Writes the sheet in the format of the path's extension. Each file is
 // written beside its place and renamed over it when complete, so a failure
-// leaves any earlier file whole. `dpi` is for PNG alone.
+// leaves any earlier file whole. `dpi` is for PNG alone; a PNG gets its
+// world file (NAME.pgw) beside it, in the coordinates its labels print.
 void WritePlot(const PlotPage& sheet, const std::filesystem::path& path, int dpi = DefaultPlotDpi);
 
 // Several sheets as the pages of one PDF, each page of its own sheet's size,

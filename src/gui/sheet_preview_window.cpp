@@ -100,8 +100,10 @@ void SheetPreviewWindow::Refresh() {
         if (preview.Input) {
             SheetRecorder drawn;
             DrawSheet(drawn, *preview.Input);
+            const MapOffset offset = LabelOffsetOf(*preview.Input);
             sheet_ = std::move(drawn);
             layout_ = preview.Input->Layout;
+            offset_ = offset;
         } else {
             reason = ToQString(preview.Reason);
         }
@@ -158,7 +160,7 @@ void SheetPreviewWindow::ExportSheet() {
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().front();
     try {
-        WritePlot({&sheet_, &*layout_}, ToPath(chosen));
+        WritePlot({&sheet_, &*layout_, offset_}, ToPath(chosen));
         status_->setText(QStringLiteral("Exported to %1").arg(chosen));
     } catch (const std::exception& error) {
         QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
@@ -171,7 +173,7 @@ void SheetPreviewWindow::PrintSheetOnPaper() {
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     try {
-        const double factor = PrintSheet({&sheet_, &*layout_}, printer);
+        const double factor = PrintSheet({&sheet_, &*layout_, offset_}, printer);
         status_->setText(factor >= 1.0
                              ? QStringLiteral("Printed at true scale")
                              : QStringLiteral("Printed fitted to the paper: %1 of true scale")

@@ -12,9 +12,10 @@
 #include <vector>
 
 #include "dxf/drawing.h"
-#include "gui/sheet_canvas.h"
 #include "dxf/sheet_recorder.h"
+#include "dxf/world_file.h"
 #include "forms/controls.h"
+#include "gui/sheet_canvas.h"
 #include "layout/map_layout.h"
 
 class QPushButton;
@@ -57,6 +58,7 @@ private:
     TMGridInfo& form_;
     SheetRecorder sheet_;
     std::optional<MapLayout> layout_;
+    MapOffset offset_;  // what the sheet's labels add, for an exported PNG's world file
     QTimer quiet_;
     SheetCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;

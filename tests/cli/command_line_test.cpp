@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "dxf/index_sheet.h"
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
 #include "support/temp_dir.h"
@@ -144,6 +145,8 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         {{"limits", "--grid", In("absent.dat")}, "absent.dat"},
         {{"limits", "--grid", dir.Write("empty.dat", "").string()}, "holds no grid set"},
         {{"limits", "--grid", grid, "--set", "3"}, "out of range: " + grid + " holds 2 grid sets"},
+        {{"limits", "--grid", grid, "--set", "0"}, "--set 0 is out of range"},
+        {{"dxf", "--grid", grid, "--set", "-1", "--output", out}, "--set -1 is out of range"},
         {{"limits", "--grid", noMinimum}, " - 0004: Minimum Y-axis MUST be filled in! YMin\n"},
         {{"limits", "--grid", badNumber}, "12abc"},
         {{"dxf", "--grid", grid, "--title", title, "--title-set", "5", "--output", out},
@@ -231,6 +234,20 @@ TEST_F(CommandLineTest, EveryCorpusFileAndAwkwardSheetDrawsOrIsRefusedCleanly) {
 }
 
 // ---- series ----
+
+// Each character that a file system refuses in a name, and nothing else, is dropped.
+TEST(SeriesFileStem, KeepsWhatEveryFileSystemAllowsInAName) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "07"},
+        {"/", "07"},
+        {"a/b\\c|d\"e<f>g:h?i*j", "07-abcdefghij"},
+        {"Pit 3 (north) #2, 50%", "07-Pit 3 (north) #2, 50%"},
+        {std::string("tab\tbell\a"), "07-tabbell"},
+    };
+    for (const auto& [description, stem] : cases) {
+        EXPECT_EQ(SeriesFileStem(7, description), stem) << description;
+    }
+}
 
 TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
     const struct {
@@ -363,6 +380,92 @@ TEST_F(CommandLineTest, SeriesGoesOnPastAFailedPlot) {
     }
 }
 
+// The index: one outline per set drawn at the limits its report gives, its
+// label inside; a set that cannot be drawn is left out.
+TEST_F(CommandLineTest, SeriesIndexOutlinesTheSetsDrawnAtTheirReportedLimits) {
+    const fs::path out = dir / "out";
+    fs::create_directory(out);
+    const auto sets = dir.Write(
+        "sets.dat", testing::TempDir::Read(grid) + testing::GridSetText("Bad", "12abc 1 1 1 0 0"));
+    const Result result =
+        Quadrel({"series", "--grid", sets.string(), "--dir", out.string(), "--index"});
+    EXPECT_EQ(result.status, 2);
+    EXPECT_NE(result.out.find((out / "index.dxf").string()), std::string::npos);
+    EXPECT_NE(result.err.find("set 3 (03-Bad) was not drawn"), std::string::npos) << result.err;
+    const testing::DxfFile index = testing::ReadDxfFile((out / "index.dxf").string());
+    const auto outlines = index.OfType("POLYLINE", IndexLayer);
+    ASSERT_EQ(outlines.size(), 2U);
+    // X minimum, Y minimum, X maximum, Y maximum as SampleSet1Rows and 2 show them.
+    const double reported[2][4] = {{95850.0, 92370.7, 99250.0, 97350.0},
+                                   {20504.8, 19427.1, 21647.6, 20181.8}};
+    for (std::size_t i = 0; i < 2; ++i) {
+        const auto& v = outlines[i].Vertices;
+        ASSERT_EQ(v.size(), 5U);
+        const double corners[4] = {v[0].Number(10), v[0].Number(20), v[2].Number(10),
+                                   v[2].Number(20)};
+        for (int k = 0; k < 4; ++k) EXPECT_NEAR(corners[k], reported[i][k], 0.05) << i << k;
+        EXPECT_EQ(v[4].Number(10), v[0].Number(10));
+        EXPECT_EQ(v[4].Number(20), v[0].Number(20));
+    }
+    EXPECT_EQ(
+        index.Texts(IndexLayer),
+        std::vector<std::string>({"Set 1", "Description 1 - this is to test Quadrel", "Set 2",
+                                  "Description 2 - this is another description................."}));
+    // The index's labels add the constants the sets share, and none they do not.
+    const std::string shifted = "0 1000 100 1000 0 7000000";
+    for (const std::string& second : {shifted, testing::PlainLimits}) {
+        dir.Write("shifted.dat",
+                  testing::GridSetText("A", shifted) + testing::GridSetText("B", second));
+        ASSERT_EQ(Quadrel({"series", "--grid", In("shifted.dat"), "--dir", out.string(), "--index"})
+                      .status,
+                  0);
+        const auto labels = testing::ReadDxfFile((out / "index.dxf").string()).Texts("Grid");
+        EXPECT_EQ(std::any_of(labels.begin(), labels.end(),
+                              [](const std::string& l) { return l.rfind("700", 0) == 0; }),
+                  second == shifted)
+            << second;
+    }
+}
+
+// A plot names a coordinate system only when asked with a well-formed code,
+// and is placed by the constants its labels add.
+TEST_F(CommandLineTest, PlotNamesTheCoordinateSystemOnlyWhenGivenAWellFormedOne) {
+    const auto sheet =
+        dir.Write("shifted.dat", testing::GridSetText("S", "0 1000 100 1000 0 250.5"));
+    std::vector<MapOffset> plotted;
+    PlotWriters plots;
+    plots.WriteSheet = [&](const PlotPage& page, const fs::path&, int) {
+        plotted.push_back(page.Offset);
+    };
+    const struct {
+        Arguments crs;
+        const char* output;
+        int status;
+    } cases[] = {
+        {{}, "a.png", 0},
+        {{"--crs", "EPSG:32633"}, "b.png", 0},
+        {{"--crs", ""}, "c.png", 2},
+        {{"--crs", "EPSG 32633"}, "d.png", 2},
+        {{"--crs", "EPSG:32633"}, "e.pdf", 2},
+    };
+    for (const auto& c : cases) {
+        Arguments arguments{"plot", "--grid", sheet.string(), "--output", In(c.output)};
+        arguments.insert(arguments.end(), c.crs.begin(), c.crs.end());
+        const std::size_t before = plotted.size();
+        const Result result = Quadrel(arguments, plots);
+        EXPECT_EQ(result.status, c.status) << c.output << result.err;
+        EXPECT_EQ(plotted.size(), before + (c.status == 0 ? 1 : 0)) << c.output;
+        const fs::path aux = In(c.output) + ".aux.xml";
+        EXPECT_EQ(fs::exists(aux), c.status == 0 && !c.crs.empty()) << c.output;
+        if (fs::exists(aux)) {
+            EXPECT_NE(testing::TempDir::Read(aux).find(">EPSG:32633<"), std::string::npos);
+        }
+    }
+    ASSERT_FALSE(plotted.empty());
+    EXPECT_EQ(plotted.front().X, 0.0);
+    EXPECT_EQ(plotted.front().Y, 250.5);
+}
+
 TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {
     const fs::path out = dir / "out";
     fs::create_directory(out);
@@ -374,6 +477,9 @@ TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {
          "--format 'pdf' is not available; series writes dxf"},
         {{"series", "--grid", grid, "--dir", In("missing")}, "is no folder"},
         {{"series", "--grid", In("none.dat"), "--dir", out.string()}, "none.dat"},
+        {{"series", "--grid", grid, "--dir", out.string(), "--crs", "EPSG:"}, "AUTHORITY:CODE"},
+        {{"series", "--grid", grid, "--dir", out.string(), "--crs", "EPSG:32633"}, "--format png"},
+        {{"series", "--grid", grid, "--dir", out.string(), "--index=yes"}, "takes no value"},
     };
     for (const auto& c : cases) {
         const Result result = Quadrel(c.arguments);

@@ -99,10 +99,20 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
     plot("sheet.png", {"--dpi", std::to_string(Dpi)});
     const QImage png(QString::fromStdString((dir / "sheet.png").string()));
     ASSERT_NEAR(png.width(), widthIn * Dpi, 1.0);
+    // The world file places the picture: its corners are the sheet's within
+    // half a pixel, and the ink lies where it says the sheet's entities are.
+    QFile pgw(QString::fromStdString((dir / "sheet.pgw").string()));
+    ASSERT_TRUE(pgw.open(QIODevice::ReadOnly));
+    std::istringstream worldFile(pgw.readAll().toStdString());
+    double world[6] = {};
+    for (double& number : world) worldFile >> number;
     const auto pixel = [&](double x, double y) {
-        return QPointF((x - layout.PlotXMin) / layout.XUnitsPerInch * Dpi,
-                       (layout.PlotYMax - y) / layout.YUnitsPerInch * Dpi);
+        return QPointF((x - world[4]) / world[0] + 0.5, (y - world[5]) / world[3] + 0.5);
     };
+    EXPECT_NEAR(pixel(layout.PlotXMin, layout.PlotYMax).x(), 0, 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMin, layout.PlotYMax).y(), 0, 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMax, layout.PlotYMin).x(), png.width(), 0.5);
+    EXPECT_NEAR(pixel(layout.PlotXMax, layout.PlotYMin).y(), png.height(), 0.5);
     // Dark pixels in a box of the picture.
     const auto ink = [&](QPointF a, QPointF b) {
         int dark = 0;
@@ -219,7 +229,7 @@ TEST_F(SheetPreviewTest, PlotsAreWrittenWholeOrNotAtAll) {
         const std::filesystem::path path = dir / c.name;
         if (c.name != "fifo.svg") dir.Write(c.name, "old plot");
         const std::size_t files = dir.FileCount();
-        const PlotPage page{&preview.Sheet(), c.layout ? c.layout : &*preview.SheetLayout()};
+        const PlotPage page{&preview.Sheet(), c.layout ? c.layout : &*preview.SheetLayout(), {}};
         const auto write = [&] {
             std::optional<FileSizeLimit> limit;
             if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);

@@ -74,6 +74,12 @@ void WindowFixture::AnswerModals() {
         if (auto* box = qobject_cast<QMessageBox*>(modal)) {
             unansweredBoxes.push_back(box->text());
             box->done(QMessageBox::Cancel);
+        } else {
+            // Left open, it would hold the test until CTest's time-out.
+            ADD_FAILURE() << "a modal window nobody expected: '"
+                          << modal->windowTitle().toStdString() << "'";
+            if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
+            else modal->close();
         }
         return;
     }

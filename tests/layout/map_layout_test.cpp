@@ -18,9 +18,12 @@ namespace {
 
 TEST(ComputeMapLayout, ScaleBorderAndCutsGiveTheSheetSize) {
     MapLayout layout;
-    SheetSize sheet = ComputeMapLayout(layout, {true, 0, 254, 0, 127, 1000, 1000, 0, false, ""});
-    EXPECT_DOUBLE_EQ(layout.XUnitsPerInch, 25.4);  // 1:1000 puts 25.4 m on an inch
-    EXPECT_EQ(std::make_pair(sheet.WidthInches, sheet.HeightInches), std::make_pair(10.0, 5.0));
+    // A profile: X at 1:1000 puts 25.4 m on an inch, Y at 1:500 12.7 m.
+    SheetSize sheet = ComputeMapLayout(layout, {true, 0, 254, 0, 127, 1000, 500, 0, false, ""});
+    EXPECT_EQ(std::make_pair(layout.XUnitsPerInch, layout.YUnitsPerInch),
+              std::make_pair(1000 * MetresPerInch, 500 * MetresPerInch));
+    EXPECT_DOUBLE_EQ(sheet.WidthInches, 10.0);
+    EXPECT_DOUBLE_EQ(sheet.HeightInches, 10.0);
     sheet =
         ComputeMapLayout(layout, {false, 0, 1000, 0, 1000, 100, 50, 0.5, false, "", 1, 0, 3, 0});
     EXPECT_EQ(std::make_pair(layout.BorderXMin, layout.BorderWidthUnits),
