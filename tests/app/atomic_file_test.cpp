@@ -1,10 +1,8 @@
 #include "app/atomic_file.h"
 
 #include <gtest/gtest.h>
-#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
-#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -33,16 +31,6 @@ struct stat StatusOf(const fs::path& path) {
 
 bool IsRoot() {
     return ::geteuid() == 0;
-}
-
-// A socket file at `path`; the descriptor is closed, the file stays.
-void MakeSocketFile(const fs::path& path) {
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::strncpy(address.sun_path, path.c_str(), sizeof address.sun_path - 1);
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    ASSERT_EQ(::bind(socket, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
-    ::close(socket);
 }
 
 // Every way a file is replaced or refused, for each kind of temporary: the
@@ -77,8 +65,6 @@ TEST(AtomicFileWriter, ReplacesOnlyRegularFilesKeepingModeOwnerAndLinks) {
         {"a folder that does not exist", "missing/f.dat", "No such file or directory"},
         {"a FIFO", "fifo", "it is a FIFO, not a regular file",
          [](const TempDir& dir) { ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0); }, "", 3},
-        {"a socket", "socket", "it is a socket",
-         [](const TempDir& dir) { MakeSocketFile(dir / "socket"); }, "", 3},
         {"a link to a device", "null", "it is a character device",
          [](const TempDir& dir) {
              // A node of its own: a fault here must not cost the system its
