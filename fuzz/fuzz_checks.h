@@ -1,6 +1,7 @@
 // What the reader fuzz targets hold true of every input.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <istream>
@@ -8,6 +9,8 @@
 #include <sstream>
 #include <string>
 #include <string_view>
+
+#include "datafiles/data_lines.h"
 
 // Aborts with the failed condition, so that libFuzzer records the input as
 // a crash.
@@ -27,15 +30,32 @@ inline std::size_t LineCount(std::string_view text) {
     return count;
 }
 
+inline std::size_t LongestLine(std::string_view text) {
+    std::size_t longest = 0;
+    std::size_t length = 0;
+    for (const char c : text) {
+        length = c == '\n' ? 0 : length + 1;
+        longest = std::max(longest, length);
+    }
+    return longest;
+}
+
 // Reads the text into a fresh store, kept on the heap: a store is a few
-// hundred kilobytes and a target holds three.
+// hundred kilobytes and a target holds three. Nothing for a text the
+// reader refuses as a whole (a line longer than any data file holds), which
+// must then have such a line.
 template <typename Store, typename Outcome>
 std::unique_ptr<Store> ReadInto(std::string_view text, Outcome (*read)(std::istream&, Store&),
                                 Outcome* outcome = nullptr) {
     auto store = std::make_unique<Store>();
     std::istringstream in{std::string(text)};
-    const Outcome result = read(in, *store);
-    if (outcome != nullptr) *outcome = result;
+    try {
+        const Outcome result = read(in, *store);
+        if (outcome != nullptr) *outcome = result;
+    } catch (const DataLineTooLong&) {
+        QUADREL_FUZZ_CHECK(LongestLine(text) > MaxDataLineBytes);
+        return nullptr;
+    }
     return store;
 }
 

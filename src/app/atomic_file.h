@@ -1,7 +1,13 @@
-// Replacing files so that a failed write never leaves a damaged one behind.
+// The program's files on the system: files replaced so that a failed or
+// killed write never leaves a damaged one (or a stray temporary) behind,
+// and data files opened for reading only when they are regular files. This
+// is the one unit that knows the system's file calls; the rest of the
+// program sees paths, bytes and FileError.
 #pragma once
 
+#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -26,45 +32,70 @@ std::string FileErrorText(std::string_view action, const std::filesystem::path& 
 // a plain copy of it), so they leave the flush to the system.
 enum class FileSync { ToDisk, WhenTheSystemWill };
 
-// A file written piece by piece and replaced atomically: the pieces go to a
-// temporary file of a short name of its own in the target's folder, which
-// Commit renames over the target. Until then an existing target is
-// untouched; a writer destroyed without Commit removes its temporary file,
-// so nothing half-written remains.
+// Where the bytes wait until Commit. Unnamed where the file system offers
+// such a file: nothing of it survives a killed run. Named: a short name of
+// its own beside the target, removed when the run is interrupted by a
+// signal that can be caught; tests ask for it to see that removal.
+enum class TemporaryKind { UnnamedWhereOffered, Named };
+
+// A file written piece by piece and replaced atomically. A target that is a
+// symbolic link is followed: the file it leads to is replaced, in its own
+// folder, and the link stays. The new file keeps the mode of the file it
+// replaces and, where the system permits, its owner and group. A target
+// that exists but is no regular file (a folder, a device, a FIFO, a socket)
+// is refused and left as it is. Until Commit an existing target is
+// untouched; a writer destroyed without Commit removes its temporary file.
 class AtomicFileWriter {
 public:
     explicit AtomicFileWriter(std::filesystem::path target,
-                              FileSync sync = FileSync::WhenTheSystemWill);
+                              FileSync sync = FileSync::WhenTheSystemWill,
+                              TemporaryKind kind = TemporaryKind::UnnamedWhereOffered);
     ~AtomicFileWriter();
     AtomicFileWriter(const AtomicFileWriter&) = delete;
     AtomicFileWriter& operator=(const AtomicFileWriter&) = delete;
 
     // Appends the bytes. The temporary file is created by the first write,
     // so a writer that never writes leaves no trace. Throws FileError, the
-    // temporary file removed; the writer is of no further use then.
+    // temporary file removed; every later call throws it again.
     void Write(std::string_view bytes);
-    // Completes the file and renames it over the target. Throws FileError,
-    // the temporary file removed.
+    // Completes the file and puts it in the target's place. Throws
+    // FileError, the temporary file removed.
     void Commit();
 
     const std::filesystem::path& Target() const { return target_; }
 
 private:
+    // The system's own temporary file, kept apart from this interface.
+    struct Temporary;
+
     void Create();
-    // Closes and removes the temporary file.
-    void Discard();
     [[noreturn]] void Fail(std::string_view reason);
 
     std::filesystem::path target_;
     FileSync sync_;
-    std::filesystem::path temporary_;
-    int descriptor_ = -1;
-    bool created_ = false;  // the temporary file exists
+    TemporaryKind kind_;
+    std::unique_ptr<Temporary> temporary_;
+    std::string failure_;  // the message of the first failure
 };
 
-// Writes `content` to a temporary file beside `target` and renames it over
-// the target once it is on the disk. On failure the temporary file is removed, an
-// existing target is left as it was, and FileError is thrown.
+// Writes `content` to a temporary file beside `target` and puts it in the
+// target's place once it is on the disk, as AtomicFileWriter does. On
+// failure an existing target is left as it was and FileError is thrown.
 void WriteFileAtomically(const std::filesystem::path& target, std::string_view content);
+
+// Whether both paths name one file (the same device and inode, links
+// followed); false when either does not exist.
+bool IsSameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
+struct FileCloser {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+};
+using ReadableFile = std::unique_ptr<std::FILE, FileCloser>;
+
+// Opens a regular file (or a link to one) for reading. Anything else (a
+// folder, a FIFO, a device such as /dev/zero) is refused before a byte is
+// read, and without waiting for a FIFO's writer. Throws FileError naming
+// the path and the reason.
+ReadableFile OpenRegularFile(const std::filesystem::path& path);
 
 }  // namespace quadrel

@@ -40,4 +40,12 @@ std::optional<std::string> MessageText(MessageCode code, std::string_view contex
     return text;
 }
 
+std::string UnansweredSaveQuestion(bool grid, bool title) {
+    const char* kinds = grid && title ? "the changed grid sets and title sets"
+                        : grid        ? "the changed grid sets"
+                                      : "the changed title sets";
+    return std::string("You chose neither Yes nor No for ") + kinds +
+           ".\nQuit without saving them? (Cancel goes back to the choice.)";
+}
+
 }  // namespace quadrel

@@ -30,4 +30,15 @@ std::optional<std::string_view> MessageFixedText(MessageCode code);
 // context (message 1000 without its context); nothing for an unknown code.
 std::optional<std::string> MessageText(MessageCode code, std::string_view context);
 
+// Why an edit whose text a data file stores does not take a "/".
+inline constexpr std::string_view SlashRefusedText =
+    "\"/\" cannot be typed here: in the data file it would start the line's comment, "
+    "and everything after it would be lost.";
+
+// Asked when the write-files dialog is closed with a changed kind of sets
+// left without Yes or No: OK quits without saving them, Cancel goes back to
+// the dialog.
+inline constexpr std::string_view UnansweredSaveCaption = "Write Grid and/or Title Block files...";
+std::string UnansweredSaveQuestion(bool grid, bool title);
+
 }  // namespace quadrel

@@ -4,28 +4,50 @@
 
 namespace quadrel {
 
-#define QUADREL_GRID_FIELD(name) GridFieldInfo{&GridSet::name, #name}
+// clang-format off
+#define QUADREL_GRID_FIELD(name, label) GridFieldInfo{&GridSet::name, #name, label}
+// clang-format on
 
+// Labelled as the form shows them: the row or group, then the column head.
 const std::array<GridFieldInfo, GridFieldCount> GridFields{{
-    QUADREL_GRID_FIELD(Description),    QUADREL_GRID_FIELD(ImpMet),
-    QUADREL_GRID_FIELD(XAxisTitle),     QUADREL_GRID_FIELD(YAxisTitle),
-    QUADREL_GRID_FIELD(XMin),           QUADREL_GRID_FIELD(XMax),
-    QUADREL_GRID_FIELD(XGrid),          QUADREL_GRID_FIELD(XScale),
-    QUADREL_GRID_FIELD(XAdd),           QUADREL_GRID_FIELD(XConst),
-    QUADREL_GRID_FIELD(YMin),           QUADREL_GRID_FIELD(YMax),
-    QUADREL_GRID_FIELD(YGrid),          QUADREL_GRID_FIELD(YScale),
-    QUADREL_GRID_FIELD(YAdd),           QUADREL_GRID_FIELD(YConst),
-    QUADREL_GRID_FIELD(HtPosition),     QUADREL_GRID_FIELD(HtLengthLeft),
-    QUADREL_GRID_FIELD(HtLengthRight),  QUADREL_GRID_FIELD(HtStart),
-    QUADREL_GRID_FIELD(HtEnd),          QUADREL_GRID_FIELD(HtSpacing),
-    QUADREL_GRID_FIELD(VtPosition),     QUADREL_GRID_FIELD(VtLengthTop),
-    QUADREL_GRID_FIELD(VtLengthBottom), QUADREL_GRID_FIELD(VtStart),
-    QUADREL_GRID_FIELD(VtEnd),          QUADREL_GRID_FIELD(VtSpacing),
-    QUADREL_GRID_FIELD(BorderSize),     QUADREL_GRID_FIELD(CutLeft),
-    QUADREL_GRID_FIELD(CutRight),       QUADREL_GRID_FIELD(CutTop),
-    QUADREL_GRID_FIELD(CutBottom),      QUADREL_GRID_FIELD(NorthArrowCorner),
-    QUADREL_GRID_FIELD(NorthArrowSize), QUADREL_GRID_FIELD(NorthArrowDistance),
-    QUADREL_GRID_FIELD(TitleBlockFlag), QUADREL_GRID_FIELD(TitleBlockType),
+    QUADREL_GRID_FIELD(Description, "Description"),
+    QUADREL_GRID_FIELD(ImpMet, "Imperial or Metric (I/M)"),
+    QUADREL_GRID_FIELD(XAxisTitle, "X-Axis Title"),
+    QUADREL_GRID_FIELD(YAxisTitle, "Y-Axis Title"),
+    QUADREL_GRID_FIELD(XMin, "X-Axis Minimum"),
+    QUADREL_GRID_FIELD(XMax, "X-Axis Maximum"),
+    QUADREL_GRID_FIELD(XGrid, "X-Axis Grid Spacing"),
+    QUADREL_GRID_FIELD(XScale, "X-Axis Scale"),
+    QUADREL_GRID_FIELD(XAdd, "X-Axis Add"),
+    QUADREL_GRID_FIELD(XConst, "X-Axis Constant to add"),
+    QUADREL_GRID_FIELD(YMin, "Y-Axis Minimum"),
+    QUADREL_GRID_FIELD(YMax, "Y-Axis Maximum"),
+    QUADREL_GRID_FIELD(YGrid, "Y-Axis Grid Spacing"),
+    QUADREL_GRID_FIELD(YScale, "Y-Axis Scale"),
+    QUADREL_GRID_FIELD(YAdd, "Y-Axis Add"),
+    QUADREL_GRID_FIELD(YConst, "Y-Axis Constant to add"),
+    QUADREL_GRID_FIELD(HtPosition, "Tick Marks Left/Right Type"),
+    QUADREL_GRID_FIELD(HtLengthLeft, "Tick Marks Left"),
+    QUADREL_GRID_FIELD(HtLengthRight, "Tick Marks Right"),
+    QUADREL_GRID_FIELD(HtStart, "Tick Marks Left/Right Minimum"),
+    QUADREL_GRID_FIELD(HtEnd, "Tick Marks Left/Right Maximum"),
+    QUADREL_GRID_FIELD(HtSpacing, "Tick Marks Left/Right Spacing"),
+    QUADREL_GRID_FIELD(VtPosition, "Tick Marks Top/Bottom Type"),
+    QUADREL_GRID_FIELD(VtLengthTop, "Tick Marks Top"),
+    QUADREL_GRID_FIELD(VtLengthBottom, "Tick Marks Bottom"),
+    QUADREL_GRID_FIELD(VtStart, "Tick Marks Top/Bottom Minimum"),
+    QUADREL_GRID_FIELD(VtEnd, "Tick Marks Top/Bottom Maximum"),
+    QUADREL_GRID_FIELD(VtSpacing, "Tick Marks Top/Bottom Spacing"),
+    QUADREL_GRID_FIELD(BorderSize, "Border size around grid"),
+    QUADREL_GRID_FIELD(CutLeft, "Cutting Marks Left"),
+    QUADREL_GRID_FIELD(CutRight, "Cutting Marks Right"),
+    QUADREL_GRID_FIELD(CutTop, "Cutting Marks Top"),
+    QUADREL_GRID_FIELD(CutBottom, "Cutting Marks Bottom"),
+    QUADREL_GRID_FIELD(NorthArrowCorner, "North Arrow corner"),
+    QUADREL_GRID_FIELD(NorthArrowSize, "North Arrow Size"),
+    QUADREL_GRID_FIELD(NorthArrowDistance, "North Arrow Distance from map edge"),
+    QUADREL_GRID_FIELD(TitleBlockFlag, "Title Block Plot"),
+    QUADREL_GRID_FIELD(TitleBlockType, "Title Block Type"),
 }};
 
 #undef QUADREL_GRID_FIELD
@@ -33,10 +55,10 @@ const std::array<GridFieldInfo, GridFieldCount> GridFields{{
 GridSet BlankGridSet() {
     GridSet set = NewGridSet();
     set.Description.clear();
-    for (auto field : {&GridSet::YMin, &GridSet::YMax, &GridSet::YGrid, &GridSet::YScale,
-                       &GridSet::XMin, &GridSet::XMax, &GridSet::XGrid, &GridSet::XScale,
-                       &GridSet::HtLengthLeft, &GridSet::HtLengthRight, &GridSet::VtLengthTop,
-                       &GridSet::VtLengthBottom}) {
+    for (auto field :
+         {&GridSet::YMin, &GridSet::YMax, &GridSet::YGrid, &GridSet::YScale, &GridSet::XMin,
+          &GridSet::XMax, &GridSet::XGrid, &GridSet::XScale, &GridSet::HtLengthLeft,
+          &GridSet::HtLengthRight, &GridSet::VtLengthTop, &GridSet::VtLengthBottom}) {
         (set.*field).clear();
     }
     return set;
@@ -64,7 +86,9 @@ GridSet NewGridSet() {
     return set;
 }
 
-GridSetStore::GridSetStore() { GridSets[0] = BlankGridSet(); }
+GridSetStore::GridSetStore() {
+    GridSets[0] = BlankGridSet();
+}
 
 bool GridSetStore::GridSetsChanged() const {
     if (GridLineCount == 0) return false;

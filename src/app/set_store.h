@@ -70,6 +70,8 @@ using GridFieldPointer = std::string GridSet::*;
 struct GridFieldInfo {
     GridFieldPointer Field;
     std::string_view Name;
+    // How the data entry form names the field, for messages a person reads.
+    std::string_view Label;
 };
 
 // All 38 fields in data file order, for code that treats them alike

@@ -19,6 +19,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "app/atomic_file.h"
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/path_text.h"
@@ -49,7 +50,8 @@ constexpr std::string_view UsageText =
     "       quadrel plot --grid FILE [--set N] [--title FILE] [--title-set M]\n"
     "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N] [--crs CODE]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
-    "                      [--format dxf|pdf|svg|png]... [--index] [--crs CODE]\n"
+    "                      [--format dxf|pdf|svg|png]... [--dpi N] [--index]\n"
+    "                      [--crs CODE]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -69,7 +71,8 @@ constexpr std::string_view UsageText =
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
     "           written all the same. Each --format adds one file per set (default\n"
-    "           dxf); pdf also writes series.pdf, one page per set drawn. --index\n"
+    "           dxf); pdf also writes series.pdf, one page per set drawn; png is\n"
+    "           drawn at N dpi (default 150). --index\n"
     "           also writes index.dxf (with pdf, index.pdf, also the first page of\n"
     "           series.pdf): each set drawn as the outline of its map limits over a\n"
     "           coordinate grid, on one page of at most 36 by 24 inches.\n"
@@ -77,6 +80,11 @@ constexpr std::string_view UsageText =
     "           as NAME.png.aux.xml: AUTHORITY:CODE, letters, digits and _ . - only,\n"
     "           the authority starting with a letter (EPSG:32633, ESRI:102100).\n"
     "           Without it no coordinate system is claimed.\n"
+    "\n"
+    "An output is never one of the input files, and never anything but a regular\n"
+    "file (or a link to one, whose file is replaced); a file replaced keeps its\n"
+    "mode and owner. An input must be a regular file with lines of at most 4096\n"
+    "bytes.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
     "file error stopped the command (for series: any set), or the command line was\n"
@@ -89,6 +97,17 @@ public:
 };
 
 using Options = std::multimap<std::string, std::string>;
+
+constexpr std::string_view Prefix = "quadrel: ";
+
+// Every message of the command line starts with the program's name, so that
+// it can be told from others in a script's output; a numbered message loses
+// the blanks that place it in the message area.
+void Tell(std::ostream& err, std::string_view text) {
+    text.remove_prefix(std::min(text.find_first_not_of(' '), text.size()));
+    if (text.rfind(Prefix, 0) != 0) err << Prefix;
+    err << text << '\n';
+}
 
 // "--name value" and "--name=value" options after the subcommand; every
 // option but a flag takes a value (a flag's is empty) and may be given once,
@@ -134,7 +153,7 @@ class Session {
 public:
     explicit Session(std::ostream& err) : err_(err) {
         platform.OnError = [this](const std::string& text) {
-            err_ << text << '\n';
+            Tell(err_, text);
             ++ErrorsReported;
         };
     }
@@ -178,16 +197,14 @@ int ParseSetNumber(const std::string& option, const std::string& text) {
 // SOURCE_DATE_EPOCH (seconds since 1970, UTC) when set, so that a drawing
 // can be made again byte for byte, else today's.
 std::string DrawingDate() {
-    try {
-        if (auto day = SourceDateEpochDay()) return *day;
-    } catch (const SourceDateError& error) {
-        throw UsageError(error.what());
-    }
+    // A malformed SOURCE_DATE_EPOCH is said in one line: the usage would not
+    // help.
+    if (auto day = SourceDateEpochDay()) return *day;
     const std::time_t now = std::time(nullptr);
     // The command line runs on one thread: the shared result of localtime
     // is read at once.
     const std::tm* today = std::localtime(&now);
-    if (today == nullptr) throw UsageError("today's date is not known");
+    if (today == nullptr) throw std::runtime_error("today's date is not known");
     std::array<char, 32> text{};
     std::strftime(text.data(), text.size(), "%Y-%m-%d", today);
     return text.data();
@@ -196,7 +213,7 @@ std::string DrawingDate() {
 // The message area's text when a numbered message stopped the command.
 int StoppedByMessage(const TMGridInfo& form, const Session& session, std::ostream& err) {
     if (form.Layout.LimitsError != 0) {
-        err << form.MessageArea.Caption() << '\n';
+        Tell(err, form.MessageArea.Caption());
     } else if (session.ErrorsReported == 0) {
         err << "quadrel: the map limits could not be determined\n";
     }
@@ -339,9 +356,20 @@ bool CreateOutput(Session& session, const std::filesystem::path& path) {
 void ReportNoDrawing(const Session& session, std::ostream& err) {
     if (session.ErrorsReported > 0) return;
     const std::string shown = session.form.MessageArea.Caption();
-    err << (shown.find_first_not_of(' ') == std::string::npos ? "quadrel: no drawing was written"
-                                                              : shown)
-        << '\n';
+    Tell(err, shown.find_first_not_of(' ') == std::string::npos ? "no drawing was written" : shown);
+}
+
+// An output that is one of the inputs (by its name, a link or a hard link)
+// would be destroyed before the drawing is read from it.
+void RefuseInputAsOutput(const std::filesystem::path& output, const SheetChoice& choice) {
+    const auto refuse = [&output](const char* kind, const std::string& input) {
+        if (IsSameFile(output, PathFromUtf8(input))) {
+            throw std::runtime_error(Utf8Path(output) + " is the " + kind + " " + input +
+                                     "; the output must be another file");
+        }
+    };
+    refuse("grid data file", choice.Grid);
+    if (choice.Title) refuse("title block data file", *choice.Title);
 }
 
 int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {
@@ -350,11 +378,16 @@ int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const std::string usage = "dxf needs --grid FILE and --output OUT.dxf";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
+    const std::filesystem::path outputPath = PathFromUtf8(output);
+    RefuseInputAsOutput(outputPath, choice);
+    // As plot chooses its format by the extension, a drawing never lands in
+    // a file named for another kind.
+    if (PlotExtension(outputPath) != ".dxf") throw UsageError("dxf writes .dxf, not " + output);
 
     Session session(err);
     session.platform.Date = DrawingDate();
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
-    if (!CreateOutput(session, PathFromUtf8(output))) {
+    if (!CreateOutput(session, outputPath)) {
         ReportNoDrawing(session, err);
         return ExitStopped;
     }
@@ -409,7 +442,7 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
                                            std::ostream& err) {
     TMGridInfo::SheetPreview shown = session.form.PreviewDrawingInput(fileName);
     if (!shown.Input) {
-        err << shown.Reason << '\n';
+        Tell(err, shown.Reason);
         return nullptr;
     }
     auto drawn = std::make_unique<DrawnSheet>();
@@ -417,10 +450,10 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
     try {
         DrawSheet(drawn->Sheet, drawn->Input);
     } catch (const ConversionError& error) {
-        err << error.what() << '\n';
+        Tell(err, error.what());
         return nullptr;
     } catch (const DrawingError& error) {
-        err << error.what() << '\n';
+        Tell(err, error.what());
         return nullptr;
     }
     return drawn;
@@ -433,10 +466,13 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
-    if (!IsPlotExtension(PathFromUtf8(output)))
+    const std::filesystem::path outputPath = PathFromUtf8(output);
+    if (!IsPlotExtension(outputPath)) {
         throw UsageError("plot writes .pdf, .svg or .png, not " + output);
+    }
     const int dpi = ParseDpi(options);
-    const std::optional<std::string> crs = CrsOption(options, PlotExtension(output) == ".png");
+    const std::optional<std::string> crs = CrsOption(options, PlotExtension(outputPath) == ".png");
+    RefuseInputAsOutput(outputPath, choice);
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
         return ExitStopped;
@@ -447,17 +483,23 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
-    plots.WriteSheet(drawn->Page(), PathFromUtf8(output), dpi);
-    if (crs) WriteCrsFile(PathFromUtf8(output), *crs);
+    plots.WriteSheet(drawn->Page(), outputPath, dpi);
+    if (crs) WriteCrsFile(outputPath, *crs);
     out << output << '\n';
     return ExitSuccess;
 }
 
-// What a series keeps from set to set: the plot writers, and what the pages
-// of series.pdf are drawn from again when it is written (the drawn sheets
-// themselves would grow with the series).
+// What a series keeps from set to set: what every set is drawn with, the
+// plot writers, and what the pages of series.pdf are drawn from again when
+// it is written (the drawn sheets themselves would grow with the series).
+struct SeriesFormat;
 struct SeriesRun {
     const PlotWriters& Plots;
+    SheetChoice Choice;
+    std::filesystem::path Dir;
+    std::string Date;
+    int Dpi = DefaultPlotDpi;
+    std::vector<const SeriesFormat*> Formats;
     std::vector<DrawingInput> Pages;
     std::optional<std::string> Crs;  // named beside each PNG
     // The sets drawn, for the index, and the index once laid out, which
@@ -490,7 +532,7 @@ bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream
                SeriesRun& run) {
     std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, Utf8Path(path), err);
     if (!drawn) return false;
-    run.Plots.WriteSheet(drawn->Page(), path, DefaultPlotDpi);
+    run.Plots.WriteSheet(drawn->Page(), path, run.Dpi);
     if (run.Crs && PlotExtension(path) == ".png") WriteCrsFile(path, *run.Crs);
     if (PlotExtension(path) == ".pdf") run.Pages.push_back(std::move(drawn->Input));
     return true;
@@ -531,27 +573,31 @@ std::vector<const SeriesFormat*> ChosenFormats(const Options& options, const Plo
 }
 
 // The lines of a report as one line, "; " between them, without the
-// blanks that start a numbered message.
+// program's name and the blanks that start a numbered message.
 std::string OneLine(const std::string& report) {
     std::istringstream lines(report);
     std::string joined;
     std::string last;
     for (std::string line; std::getline(lines, line);) {
-        const auto start = line.find_first_not_of(' ');
+        std::string_view said(line);
+        said.remove_prefix(std::min(said.find_first_not_of(' '), said.size()));
+        if (said.rfind(Prefix, 0) == 0) said.remove_prefix(Prefix.size());
         // A fault met twice on the way (showing the set, then drawing it)
         // is told once.
-        if (start == std::string::npos || line.substr(start) == last) continue;
-        last = line.substr(start);
+        if (said.empty() || said == last) continue;
+        last = said;
         if (!joined.empty()) joined += "; ";
         joined += last;
     }
     return joined;
 }
 
-// A set that `series` could not draw, and why.
+// A set that `series` could not draw in every format, and why.
 struct SeriesFailure {
     int Set = 0;
     std::string Name;
+    std::string Written;  // the formats that were, ", " between them
+    std::string Failed;   // the formats that were not
     std::string Reasons;
 };
 
@@ -568,32 +614,90 @@ void KeepForIndex(SeriesRun& run, int set, const GridSet& grid, const MapLayout&
     run.Drawn.push_back({set, Trim(grid.Description), ExtentsOf(layout)});
 }
 
+// Draws one set in every chosen format, each tried whatever became of the
+// others; what went wrong, if anything. A set written in every format is
+// kept for the index.
+std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::string& name,
+                                           std::ostream& out) {
+    std::ostringstream setErr;
+    SeriesFailure failure{set, name, {}, {}, {}};
+    const auto add = [](std::string& list, std::string_view format) {
+        list += (list.empty() ? "" : ", ") + std::string(format);
+    };
+    bool shown = false;
+    // Whatever stops one set, the others are drawn all the same.
+    try {
+        Session session(setErr);
+        session.platform.Date = run.Date;
+        run.Choice.Set = set;
+        shown = !ShowSheet(session, run.Choice, setErr);
+        for (const SeriesFormat* format : run.Formats) {
+            if (!shown) break;
+            const std::filesystem::path path =
+                run.Dir / PathFromUtf8(name + std::string(format->Extension));
+            bool written = false;
+            try {
+                RefuseInputAsOutput(path, run.Choice);
+                written = format->Write(session, path, setErr, run);
+            } catch (const std::exception& error) {
+                Tell(setErr, error.what());
+            }
+            if (written) out << Utf8Path(path) << '\n';
+            add(written ? failure.Written : failure.Failed, format->Name);
+        }
+        if (shown && failure.Failed.empty()) {
+            KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
+        }
+    } catch (const std::exception& error) {
+        Tell(setErr, error.what());
+        shown = false;
+    }
+    // Passing other sets on the way may have reported their faults; they
+    // are listed with those sets.
+    if (shown && failure.Failed.empty()) return std::nullopt;
+    if (!shown) failure.Written.clear();
+    failure.Reasons = OneLine(setErr.str());
+    return failure;
+}
+
+void ListSeriesFailure(const SeriesFailure& failure, std::ostream& err) {
+    err << Prefix << "set " << failure.Set << " (" << failure.Name << ") ";
+    if (failure.Written.empty()) {
+        err << "was not drawn";
+    } else {
+        err << "was written as " << failure.Written << " but not as " << failure.Failed;
+    }
+    err << ": " << failure.Reasons << '\n';
+}
+
 // index.dxf of the sets drawn and, with PDF plots, index.pdf, whose page
 // also opens series.pdf. Whether it was written; the reason on `err`.
-bool WriteSeriesIndex(SeriesRun& run, const std::filesystem::path& dir, bool pdf, std::ostream& out,
-                      std::ostream& err) {
+bool WriteSeriesIndex(SeriesRun& run, bool pdf, std::ostream& out, std::ostream& err) {
     try {
         IndexSheet index = PlanIndexSheet(run.Drawn, run.Axes);
-        CreateIndexFile(dir / "index.dxf", index);
-        out << Utf8Path(dir / "index.dxf") << '\n';
+        const std::filesystem::path drawing = run.Dir / "index.dxf";
+        RefuseInputAsOutput(drawing, run.Choice);
+        CreateIndexFile(drawing, index);
+        out << Utf8Path(drawing) << '\n';
         if (pdf) {
             SheetRecorder sheet;
             DrawIndexSheet(sheet, index);
-            run.Plots.WriteSheet({&sheet, &index.Layout, {}}, dir / "index.pdf", DefaultPlotDpi);
-            out << Utf8Path(dir / "index.pdf") << '\n';
+            const std::filesystem::path plot = run.Dir / "index.pdf";
+            RefuseInputAsOutput(plot, run.Choice);
+            run.Plots.WriteSheet({&sheet, &index.Layout, {}}, plot, DefaultPlotDpi);
+            out << Utf8Path(plot) << '\n';
             run.Index = std::move(index);
         }
         return true;
     } catch (const std::exception& error) {
-        err << "quadrel: the index of the series was not written: " << error.what() << '\n';
+        err << Prefix << "the index of the series was not written: " << error.what() << '\n';
         return false;
     }
 }
 
 // series.pdf: the index's page when there is one, then the sets' pages.
 // Whether it was written (or there was nothing to write).
-bool WriteSeriesBook(const SeriesRun& run, const std::filesystem::path& dir, std::ostream& out,
-                     std::ostream& err) {
+bool WriteSeriesBook(const SeriesRun& run, std::ostream& out, std::ostream& err) {
     if (run.Pages.empty()) return true;
     const std::size_t front = run.Index ? 1 : 0;
     // One sheet in memory at a time, drawn again as its page comes.
@@ -608,105 +712,92 @@ bool WriteSeriesBook(const SeriesRun& run, const std::filesystem::path& dir, std
                                    DrawSheet(sheet, page);
                                    return PlotPage{&sheet, &page.Layout, {}};
                                }};
-    const std::filesystem::path book = dir / "series.pdf";
+    const std::filesystem::path book = run.Dir / "series.pdf";
     try {
+        RefuseInputAsOutput(book, run.Choice);
         run.Plots.WritePages(pages, book);
         out << Utf8Path(book) << '\n';
         return true;
     } catch (const std::exception& error) {
         // The sets that were not drawn are still to be listed.
-        err << "quadrel: " << Utf8Path(book) << " was not written: " << error.what() << '\n';
+        err << Prefix << Utf8Path(book) << " was not written: " << error.what() << '\n';
         return false;
     }
 }
 
-int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
-              bool showProgress, const PlotWriters& plots) {
-    const auto options = ParseOptions(
-        arguments, {"--grid", "--title", "--title-set", "--dir", "--format", "--crs", "--index"},
-        {"--format"}, {"--index"});
-    const std::string usage = "series needs --grid FILE and --dir DIR";
-    SheetChoice choice = ReadSheetChoice(options, usage);
-    const std::filesystem::path dir = PathFromUtf8(RequiredOption(options, "--dir", usage));
-    const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
-    const auto chosen = [&formats](std::string_view name) {
-        return std::any_of(formats.begin(), formats.end(),
-                           [name](const SeriesFormat* f) { return f->Name == name; });
-    };
-    SeriesRun run{plots, {}, CrsOption(options, chosen("png")), {}, {}, {}};
-    std::error_code notThere;
-    if (!std::filesystem::is_directory(dir, notThere)) {
-        err << "quadrel: " << Utf8Path(dir) << " is no folder\n";
-        return ExitStopped;
-    }
-    const std::string date = DrawingDate();
-
-    // The sets and their descriptions, as the file gives them; a file or a
-    // title set that cannot be read stops the whole series at once. What
-    // reading reports about single sets is told with those sets below.
-    std::ostringstream probeErr;
-    Session probe(probeErr);
+// The sets of the grid data file, read once; a file or a title set that
+// cannot be read stops the whole series at once. What reading reports about
+// single sets is told with those sets.
+std::optional<int> ProbeSeries(Session& probe, std::ostringstream& probeErr,
+                               const SheetChoice& choice, std::ostream& err) {
     probe.platform.OpenAnswers.emplace_back(PathFromUtf8(choice.Grid));
     probe.form.ButtonGetFileName.Click();
     if (!probe.form.Store.GridFileLoaded) {
         err << probeErr.str();
         return StoppedByMessage(probe.form, probe, err);
     }
-    const int setCount = probe.form.Store.GridSetCount;
-    if (setCount == 0) {
-        err << "quadrel: " << choice.Grid << " holds no grid set\n";
+    if (probe.form.Store.GridSetCount == 0) {
+        Tell(err, choice.Grid + " holds no grid set");
         return ExitStopped;
     }
-    if (choice.Title) {
-        probeErr.str("");
-        if (const auto stopped = OpenTitleSet(probe, *choice.Title, choice.TitleSet, probeErr)) {
-            err << probeErr.str();
-            return *stopped;
-        }
+    if (!choice.Title) return std::nullopt;
+    probeErr.str("");
+    const auto stopped = OpenTitleSet(probe, *choice.Title, choice.TitleSet, probeErr);
+    if (stopped) err << probeErr.str();
+    return stopped;
+}
+
+int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
+              bool showProgress, const PlotWriters& plots) {
+    const auto options = ParseOptions(
+        arguments,
+        {"--grid", "--title", "--title-set", "--dir", "--format", "--dpi", "--crs", "--index"},
+        {"--format"}, {"--index"});
+    const std::string usage = "series needs --grid FILE and --dir DIR";
+    const std::vector<const SeriesFormat*> formats = ChosenFormats(options, plots);
+    const auto chosen = [&formats](std::string_view name) {
+        return std::any_of(formats.begin(), formats.end(),
+                           [name](const SeriesFormat* f) { return f->Name == name; });
+    };
+    SeriesRun run{plots,
+                  ReadSheetChoice(options, usage),
+                  PathFromUtf8(RequiredOption(options, "--dir", usage)),
+                  {},
+                  ParseDpi(options),
+                  formats,
+                  {},
+                  CrsOption(options, chosen("png")),
+                  {},
+                  {},
+                  {}};
+    std::error_code notThere;
+    if (!std::filesystem::is_directory(run.Dir, notThere)) {
+        Tell(err, Utf8Path(run.Dir) + " is no folder");
+        return ExitStopped;
     }
+    run.Date = DrawingDate();
+
+    std::ostringstream probeErr;
+    Session probe(probeErr);
+    if (const auto stopped = ProbeSeries(probe, probeErr, run.Choice, err)) return *stopped;
 
     // Each set is drawn by a fresh run of the forms, exactly as dxf --set
     // draws it; what goes wrong is kept for the list at the end.
     std::vector<SeriesFailure> failures;
+    const int setCount = probe.form.Store.GridSetCount;
     for (int set = 1; set <= setCount; ++set) {
         const std::string& description =
             probe.form.Store.GridSets[static_cast<std::size_t>(set - 1)].Description;
         const std::string name = SeriesFileStem(set, description);
         if (showProgress) {
-            err << "quadrel: set " << set << " of " << setCount << ": " << name << '\n';
+            err << Prefix << "set " << set << " of " << setCount << ": " << name << '\n';
         }
-        std::ostringstream setErr;
-        bool written = false;
-        // Whatever stops one set, the others are drawn all the same.
-        try {
-            Session session(setErr);
-            session.platform.Date = date;
-            choice.Set = set;
-            written = !ShowSheet(session, choice, setErr);
-            for (const SeriesFormat* format : formats) {
-                if (!written) break;
-                const std::filesystem::path path =
-                    dir / PathFromUtf8(name + std::string(format->Extension));
-                written = format->Write(session, path, setErr, run);
-                if (written) out << Utf8Path(path) << '\n';
-            }
-            if (written) KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
-        } catch (const std::exception& error) {
-            setErr << error.what() << '\n';
-            written = false;
-        }
-        // Passing other sets on the way may have reported their faults;
-        // they are listed with those sets.
-        if (!written) failures.push_back({set, name, OneLine(setErr.str())});
+        if (auto failure = DrawSeriesSet(run, set, name, out)) failures.push_back(*failure);
     }
-
     const bool indexWritten =
-        options.count("--index") == 0 || WriteSeriesIndex(run, dir, chosen("pdf"), out, err);
-    const bool bookWritten = WriteSeriesBook(run, dir, out, err);
-    for (const SeriesFailure& failure : failures) {
-        err << "quadrel: set " << failure.Set << " (" << failure.Name
-            << ") was not drawn: " << failure.Reasons << '\n';
-    }
+        options.count("--index") == 0 || WriteSeriesIndex(run, chosen("pdf"), out, err);
+    const bool bookWritten = WriteSeriesBook(run, out, err);
+    for (const SeriesFailure& failure : failures) ListSeriesFailure(failure, err);
     return failures.empty() && indexWritten && bookWritten ? ExitSuccess : ExitStopped;
 }
 

@@ -4,9 +4,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <memory>
 #include <streambuf>
-#include <system_error>
 
 #include "app/atomic_file.h"
 #include "app/text_encoding.h"
@@ -14,14 +12,9 @@
 namespace quadrel {
 namespace {
 
-struct FileCloser {
-    void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FileHandle = std::unique_ptr<std::FILE, FileCloser>;
-
 // A read-only stream buffer over a C file that, unlike std::filebuf, does
-// not mistake a read error for the end of the file: it throws FileError,
-// which the stream passes on because its exception mask includes badbit.
+// not mistake a read error for the end of the file: it throws FileError
+// straight to the reader, which takes the bytes from the buffer itself.
 class DataFileBuffer : public std::streambuf {
 public:
     DataFileBuffer(std::FILE* file, const std::filesystem::path& path) : file_(file), path_(path) {}
@@ -47,18 +40,33 @@ private:
     std::array<char, 64 * 1024> buffer_{};
 };
 
+// Takes the next line, without its "\n"; false at the end of the stream
+// before a line end (a line not complete).
+bool TakeLine(std::streambuf& in, std::string& line, std::size_t number) {
+    line.clear();
+    for (;;) {
+        const auto next = in.sbumpc();
+        if (next == std::streambuf::traits_type::eof()) return false;
+        if (next == '\n') return true;
+        if (line.size() == MaxDataLineBytes) {
+            throw DataLineTooLong("line " + std::to_string(number) + " is longer than " +
+                                  std::to_string(MaxDataLineBytes) +
+                                  " bytes, which no data file has");
+        }
+        line.push_back(static_cast<char>(next));
+    }
+}
+
 }  // namespace
 
 std::vector<std::string> ReadDataLines(std::istream& in, std::size_t usableLines) {
     std::vector<std::string> lines;
     std::string line;
-    while (lines.size() <= usableLines) {
-        if (!std::getline(in, line)) break;
-        // Reaching the end before a line end: the line is not complete.
-        if (in.eof()) break;
+    std::streambuf* bytes = in.rdbuf();
+    if (bytes == nullptr) throw FileError("Cannot read the data: there is no stream");
+    while (lines.size() <= usableLines && TakeLine(*bytes, line, lines.size() + 1)) {
         lines.push_back(std::move(line));
     }
-    if (in.bad()) throw FileError("Cannot read the data: the stream failed");
 
     const std::size_t usable = std::min(lines.size(), usableLines);
     bool valid = true;
@@ -77,25 +85,14 @@ std::vector<std::string> ReadDataLines(std::istream& in, std::size_t usableLines
 
 void ReadDataFile(const std::filesystem::path& path,
                   const std::function<void(std::istream&)>& read) {
-    std::error_code ignored;
-    if (std::filesystem::is_directory(path, ignored)) {
-        throw FileError(FileErrorText("Cannot open", path, std::strerror(EISDIR)));
-    }
-    errno = 0;
-#ifdef _WIN32
-    // The UTF-16 name: a narrow one would be taken in the ANSI code page.
-    FileHandle file(::_wfopen(path.c_str(), L"rb"));
-#else
-    FileHandle file(std::fopen(path.c_str(), "rb"));
-#endif
-    if (!file) {
-        const int error = errno != 0 ? errno : ENOENT;
-        throw FileError(FileErrorText("Cannot open", path, std::strerror(error)));
-    }
+    const ReadableFile file = OpenRegularFile(path);
     DataFileBuffer buffer(file.get(), path);
     std::istream in(&buffer);
-    in.exceptions(std::ios::badbit);
-    read(in);
+    try {
+        read(in);
+    } catch (const DataLineTooLong& error) {
+        throw DataLineTooLong(FileErrorText("Cannot read", path, error.what()));
+    }
 }
 
 }  // namespace quadrel

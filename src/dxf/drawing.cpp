@@ -33,6 +33,29 @@ void WritePlacedNorthArrow(DrawingSink& sink, const DrawingInput& input) {
     WriteNorthArrow(sink, place.X0, place.Y0, input.Layout.XUnitsPerInch, size);
 }
 
+// Keeps nothing; refuses what the writer and the recorder refuse.
+class SheetCheckSink final : public DrawingSink {
+public:
+    void WriteText(std::string_view layer, std::string_view /*text*/, double x, double y, double z,
+                   int /*decimals*/, double height, double rotation) override {
+        RequireFinite({x, y, z, height, rotation});
+        CountEntity(layer);
+    }
+    void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
+                   std::string_view layer, int /*decimals*/) override {
+        RequireFinite({x1, y1, z1, x2, y2, z2});
+        CountEntity(layer);
+    }
+    void BeginPolyline(std::string_view layer) override { CountEntity(layer); }
+    void WriteVertex(double x, double y, double z, std::string_view layer,
+                     int /*decimals*/) override {
+        CountEntity(layer);
+        RequireFinite({x, y, z});
+    }
+    void EndPolyline(std::string_view /*layer*/) override {}
+    void WriteComment(std::string_view /*text*/) override {}
+};
+
 }  // namespace
 
 SheetExtents ExtentsOf(const MapLayout& layout) {
@@ -47,6 +70,13 @@ void DrawSheet(DrawingSink& sink, const DrawingInput& input) {
     WritePlacedNorthArrow(sink, input);
     WriteTickMarks(sink, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
                    input.DecimalSeparator);
+}
+
+void CheckSheet(const DrawingInput& input) {
+    const SheetExtents extents = ExtentsOf(input.Layout);
+    RequireFinite({extents.XMin, extents.YMin, extents.XMax, extents.YMax});
+    SheetCheckSink sink;
+    DrawSheet(sink, input);
 }
 
 void WriteDrawing(DxfWriter& writer, const DrawingInput& input) {

@@ -42,6 +42,11 @@ SheetExtents ExtentsOf(const MapLayout& layout);
 // and DrawingError for a drawing that cannot be made.
 void DrawSheet(DrawingSink& sink, const DrawingInput& input);
 
+// Draws the sheet into a sink that keeps nothing, so that a sheet the
+// writer would refuse is refused before a file name is asked for. Throws as
+// DrawSheet does.
+void CheckSheet(const DrawingInput& input);
+
 // Writes the whole drawing into an opened writer: header, tables, the
 // sheet, end of file. Throws as DrawSheet does.
 void WriteDrawing(DxfWriter& writer, const DrawingInput& input);

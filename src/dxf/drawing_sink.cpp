@@ -1,5 +1,7 @@
 #include "dxf/drawing_sink.h"
 
+#include <algorithm>
+#include <cmath>
 #include <string>
 
 namespace quadrel {
@@ -8,6 +10,12 @@ void RefuseNonFiniteValue() {
     throw DrawingError(
         "The drawing holds a value that is not a finite number; check the "
         "scales, limits and borders of the grid set.");
+}
+
+void RequireFinite(std::initializer_list<double> values) {
+    if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); })) {
+        RefuseNonFiniteValue();
+    }
 }
 
 void DrawingSink::WriteRectangle(double x1, double y1, double x2, double y2,

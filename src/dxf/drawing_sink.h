@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <stdexcept>
 #include <string_view>
 
@@ -27,6 +28,8 @@ inline constexpr int RectangleDecimals = 3;
 // The refusal of a value that is not a finite number, which no drawing can
 // hold.
 [[noreturn]] void RefuseNonFiniteValue();
+// Refuses the drawing unless every value is a finite number.
+void RequireFinite(std::initializer_list<double> values);
 
 class DrawingSink {
 public:

@@ -12,11 +12,11 @@ auto ConvertField(const GridSet& set, GridFieldPointer field, Convert convert) {
     try {
         return convert(set.*field);
     } catch (const ConversionError& error) {
-        std::string name = "?";
+        std::string label = "?";
         for (const auto& info : GridFields) {
-            if (info.Field == field) name = info.Name;
+            if (info.Field == field) label = info.Label;
         }
-        throw ConversionError(std::string(error.what()) + " (grid set field " + name + ")");
+        throw ConversionError(std::string(error.what()) + " (" + label + ")");
     }
 }
 

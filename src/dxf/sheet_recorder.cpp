@@ -6,16 +6,6 @@
 #include <stdexcept>
 
 namespace quadrel {
-namespace {
-
-void RequireFinite(std::initializer_list<double> values) {
-    if (!std::all_of(values.begin(), values.end(), [](double v) { return std::isfinite(v); })) {
-        RefuseNonFiniteValue();
-    }
-}
-
-}  // namespace
-
 std::uint16_t SheetRecorder::LayerIndex(std::string_view layer) {
     // A sheet has a handful of layers.
     const auto known = std::find(layers_.begin(), layers_.end(), layer);

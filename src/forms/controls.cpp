@@ -75,9 +75,17 @@ void Edit::SetText(std::string text) {
 }
 
 void Edit::Type(std::string_view text) {
-    std::string typed(MaxLength > 0 ? FirstCharacters(text, MaxLength) : text);
+    std::string kept(text);
+    // Dropped before the length is counted, so a pasted text that fits
+    // without them is kept whole.
+    const bool refused = std::erase_if(kept, [this](char c) {
+                             return RefusedCharacters.find(c) != std::string::npos;
+                         }) > 0;
+    std::string typed(MaxLength > 0 ? FirstCharacters(kept, MaxLength) : kept);
     if (UpperCaseInput) typed = UpperCase(typed);
     SetText(std::move(typed));
+    // After the text is shown, so that a view marks the edit as it stands.
+    if (refused) Run(OnRefused);
 }
 
 void Edit::Click() {

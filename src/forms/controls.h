@@ -88,16 +88,21 @@ public:
     // A write from code: an equal text raises nothing; a different one is
     // stored, observers are told, then OnChange runs.
     void SetText(std::string text);
-    // What a person's editing produced: the maximum length and the
-    // upper-case rule apply, then as SetText.
+    // What a person's editing produced: the refused characters are dropped,
+    // the maximum length and the upper-case rule apply, then as SetText;
+    // OnRefused runs last when a character was dropped.
     void Type(std::string_view text);
     // A person's click into the edit.
     void Click();
 
     std::size_t MaxLength = 0;  // characters; 0: no limit
     bool UpperCaseInput = false;
+    // Characters that typing and pasting may not put into the text.
+    std::string RefusedCharacters;
     EventHandler OnChange;
     EventHandler OnClick;
+    // Tells why typed characters were dropped.
+    EventHandler OnRefused;
 
 private:
     std::string text_;

@@ -33,7 +33,7 @@ std::filesystem::path FolderOf(const std::filesystem::path& file) {
 bool SaveDataFile(Platform& platform, const FileDialogOptions& dialog,
                   const std::function<void(const std::filesystem::path&)>& write) {
     const auto path = platform.SaveFileDialog(dialog);
-    if (!path) return true;
+    if (!path) return false;
     try {
         write(*path);
     } catch (const FileError& error) {

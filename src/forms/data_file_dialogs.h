@@ -24,8 +24,10 @@ FileDialogOptions DrawingFileDialog(std::string_view description,
 // The folder of a file that was read: where the dialog that saves it starts.
 std::filesystem::path FolderOf(const std::filesystem::path& file);
 
-// Asks for a file name and hands it to `write`. True when written, and when
-// the user cancelled; false when `write` threw FileError, which is reported.
+// Asks for a file name and hands it to `write`. True when written; false
+// when the user cancelled (the sets are not saved, so the exit flow keeps
+// the program open like a failed write) or `write` threw FileError, which
+// is reported.
 bool SaveDataFile(Platform& platform, const FileDialogOptions& dialog,
                   const std::function<void(const std::filesystem::path&)>& write);
 

@@ -1,5 +1,6 @@
 #include "forms/form.h"
 
+#include "app/messages.h"
 #include "app/numbers.h"
 
 namespace quadrel {
@@ -10,6 +11,11 @@ void Form::Dispatch(const EventHandler& handler) const {
     } catch (const ConversionError& error) {
         platform_.ReportError(error.what());
     }
+}
+
+void Form::StoredInDataFile(Edit& edit) const {
+    edit.RefusedCharacters = "/";
+    edit.OnRefused = [this] { platform_.ReportError(std::string(SlashRefusedText)); };
 }
 
 }  // namespace quadrel

@@ -46,6 +46,11 @@ protected:
     // alone: its message goes to the platform's error report.
     void Dispatch(const EventHandler& handler) const;
 
+    // For an edit whose text a data file stores: a "/" would start the
+    // line's comment there and cut the text short on the next read, so
+    // typing may not put one in, and the error report says why.
+    void StoredInDataFile(Edit& edit) const;
+
     // An event handler that calls `method` on `form` inside the guard.
     template <typename F>
     EventHandler Guarded(F& form, void (F::*method)()) const {

@@ -64,7 +64,10 @@ TitleSet TTitleBlockForm::ShownTitleSet() {
 
 void TTitleBlockForm::SetUpControls() {
     const auto edits = FieldEdits();
-    for (std::size_t k = 0; k < edits.size(); ++k) edits[k]->MaxLength = FieldMaxLengths[k];
+    for (std::size_t k = 0; k < edits.size(); ++k) {
+        edits[k]->MaxLength = FieldMaxLengths[k];
+        StoredInDataFile(*edits[k]);
+    }
 
     const auto labels = FieldLabels();
     for (std::size_t k = 0; k < labels.size(); ++k) labels[k]->SetCaption(FieldLabelCaptions[k]);

@@ -87,8 +87,8 @@ public:
     void BitBtnDownClick();
 
     // Writes the title block data file after asking for its name (the exit
-    // flow's writer). True when written, nothing to write, or cancelled;
-    // false when the file could not be written (reported).
+    // flow's writer). True when written or nothing to write; false when the
+    // user cancelled or the file could not be written (reported).
     bool WriteTitleDataFile();
 
     // Where the save dialog starts; the main form keeps it equal to its own.

@@ -21,9 +21,19 @@ void TMGridInfo::Connect(TTitleBlockForm& titleBlockForm, TFormReallyDeleteSet& 
     writeGridTitleFiles_ = &writeGridTitleFiles;
 }
 
+EventHandler TMGridInfo::FieldEvent(void (TMGridInfo::*handler)()) {
+    // The report describes the fields as they were determined; once one
+    // changes it would describe another sheet. Taken away first, so that a
+    // handler stopped by a text that is no number takes it away too.
+    return [this, guarded = Guarded(*this, handler)] {
+        TakeAwayLimitsReport();
+        guarded();
+    };
+}
+
 void TMGridInfo::BindHandlers() {
     const auto change = [this](Edit& edit, void (TMGridInfo::*handler)()) {
-        edit.OnChange = Guarded(*this, handler);
+        edit.OnChange = FieldEvent(handler);
     };
     change(EditDescription, &TMGridInfo::EditDescriptionChange);
     change(EditImpMet, &TMGridInfo::EditImpMetChange);
@@ -62,16 +72,16 @@ void TMGridInfo::BindHandlers() {
     change(EditDistMapEdge, &TMGridInfo::EditDistMapEdgeChange);
     change(EditTitleBlockType, &TMGridInfo::EditTitleBlockTypeChange);
 
-    EditImpMet.OnClick = Guarded(*this, &TMGridInfo::EditImpMetClick);
-    EditYAdd.OnClick = Guarded(*this, &TMGridInfo::EditYAddClick);
-    EditXAdd.OnClick = Guarded(*this, &TMGridInfo::EditXAddClick);
-    EditTitleBlockType.OnClick = Guarded(*this, &TMGridInfo::EditTitleBlockTypeClick);
+    EditImpMet.OnClick = FieldEvent(&TMGridInfo::EditImpMetClick);
+    EditYAdd.OnClick = FieldEvent(&TMGridInfo::EditYAddClick);
+    EditXAdd.OnClick = FieldEvent(&TMGridInfo::EditXAddClick);
+    EditTitleBlockType.OnClick = FieldEvent(&TMGridInfo::EditTitleBlockTypeClick);
 
-    RBUpperLeft.OnClick = Guarded(*this, &TMGridInfo::RBUpperLeftClick);
-    RBUpperRight.OnClick = Guarded(*this, &TMGridInfo::RBUpperRightClick);
-    RBLowerLeft.OnClick = Guarded(*this, &TMGridInfo::RBLowerLeftClick);
-    RBLowerRight.OnClick = Guarded(*this, &TMGridInfo::RBLowerRightClick);
-    RGTitleBlock.OnClick = Guarded(*this, &TMGridInfo::RGTitleBlockClick);
+    RBUpperLeft.OnClick = FieldEvent(&TMGridInfo::RBUpperLeftClick);
+    RBUpperRight.OnClick = FieldEvent(&TMGridInfo::RBUpperRightClick);
+    RBLowerLeft.OnClick = FieldEvent(&TMGridInfo::RBLowerLeftClick);
+    RBLowerRight.OnClick = FieldEvent(&TMGridInfo::RBLowerRightClick);
+    RGTitleBlock.OnClick = FieldEvent(&TMGridInfo::RGTitleBlockClick);
 
     const auto click = [this](Button& button, void (TMGridInfo::*handler)()) {
         button.OnClick = Guarded(*this, handler);

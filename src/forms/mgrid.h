@@ -50,7 +50,8 @@ public:
     GridSetStore Store;
     MapLayout Layout;
     // The limits report of the last successful determination; empty when
-    // the last determination failed or none has run.
+    // the last determination failed or none has run, and taken away when a
+    // field changes or another set is shown.
     std::optional<LimitsReport> LimitsReportShown;
     // Told whenever the report is painted or taken away.
     std::function<void()> OnLimitsReportChanged;
@@ -237,8 +238,8 @@ public:
     SheetPreview PreviewDrawingInput(std::string fileName);
 
     // Writes the grid data file after asking for its name (the exit flow's
-    // writer). True when written or when there was nothing to write or the
-    // user cancelled; false when the file could not be written (reported).
+    // writer). True when written or when there was nothing to write; false
+    // when the user cancelled or the file could not be written (reported).
     bool WriteGridDataFile();
 
 private:
@@ -275,6 +276,10 @@ private:
     DrawingInput OutputInput(GridSet grid, const MapLayout& layout, TitleBlockChoice titleBlock,
                              std::string fileName) const;
     void SetLimitsReport(std::optional<LimitsReport> report);
+    // Once the form shows another sheet than the report describes.
+    void TakeAwayLimitsReport();
+    // A field's change or click handler, inside the guard.
+    EventHandler FieldEvent(void (TMGridInfo::*handler)());
     void EnableBothActions();
     void EnableOutput();
     void DisableOutput();

@@ -2,6 +2,7 @@
 // files, Determine Limits, help, and the exit flow's grid writer.
 #include <array>
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "app/atomic_file.h"
@@ -66,6 +67,68 @@ private:
     TMGridInfo& form_;
 };
 
+// The limits and scales, in the order they have always been read; limits
+// the wrong way round are swapped and negative scales made positive. The
+// edits show one decimal; the determination goes on with the values as read.
+void ReadLimitsAndScales(TMGridInfo& form, LimitsEdits& edits, LimitsInput& input, char separator) {
+    input.XMax = ToDouble(edits.Text(form.EditXMax), separator);
+    input.XMin = ToDouble(edits.Text(form.EditXMin), separator);
+    input.YMax = ToDouble(edits.Text(form.EditYMax), separator);
+    input.YMin = ToDouble(edits.Text(form.EditYMin), separator);
+    input.XScale = ToDouble(edits.Text(form.EditXScale), separator);
+    input.YScale = ToDouble(edits.Text(form.EditYScale), separator);
+    const auto order = [&edits](double& min, double& max, Edit& minEdit, Edit& maxEdit,
+                                GridFieldPointer minField, GridFieldPointer maxField) {
+        if (min <= max) return;
+        std::swap(min, max);
+        edits.Correct(minEdit, minField, FormatFixed(min, LimitDecimals));
+        edits.Correct(maxEdit, maxField, FormatFixed(max, LimitDecimals));
+    };
+    order(input.XMin, input.XMax, form.EditXMin, form.EditXMax, &GridSet::XMin, &GridSet::XMax);
+    order(input.YMin, input.YMax, form.EditYMin, form.EditYMax, &GridSet::YMin, &GridSet::YMax);
+    const auto positive = [&edits](double& scale, Edit& edit, GridFieldPointer field) {
+        if (scale >= 0) return;
+        scale = -scale;
+        edits.Correct(edit, field, FormatFixed(scale, LimitDecimals));
+    };
+    positive(input.XScale, form.EditXScale, &GridSet::XScale);
+    positive(input.YScale, form.EditYScale, &GridSet::YScale);
+}
+
+// A grid spacing never typed (a sheet typed from scratch) is filled as the
+// edit fills one that is cleared: ten grid lines across the limits.
+void FillEmptySpacings(TMGridInfo& form, LimitsEdits& edits, const LimitsInput& input) {
+    const auto fill = [&edits](Edit& edit, GridFieldPointer field, double min, double max) {
+        if (!Trim(edits.Text(edit)).empty()) return;
+        edits.Correct(edit, field, FormatFixed((max - min) * 0.1, LimitDecimals));
+    };
+    fill(form.EditXGrid, &GridSet::XGrid, input.XMin, input.XMax);
+    fill(form.EditYGrid, &GridSet::YGrid, input.YMin, input.YMax);
+}
+
+// The four cutting borders: an empty one is 0, a negative one made positive.
+void ReadCuts(TMGridInfo& form, LimitsEdits& edits, LimitsInput& input, char separator) {
+    const std::array<std::tuple<Edit*, GridFieldPointer, double*>, 4> cuts{{
+        {&form.EditCutLeft, &GridSet::CutLeft, &input.CutLeft},
+        {&form.EditCutRight, &GridSet::CutRight, &input.CutRight},
+        {&form.EditCutTop, &GridSet::CutTop, &input.CutTop},
+        {&form.EditCutBottom, &GridSet::CutBottom, &input.CutBottom},
+    }};
+    for (const auto& [edit, field, value] : cuts) {
+        const std::string text = edits.Text(*edit);
+        if (text.empty()) {
+            edits.Correct(*edit, field, FormatFixed(0.0, CutDecimals));
+            *value = 0.0;
+            continue;
+        }
+        *value = ToDouble(text, separator);
+        if (*value < 0) {
+            *value = -*value;
+            edits.Correct(*edit, field, FormatFixed(*value, CutDecimals));
+        }
+    }
+}
+
 }  // namespace
 
 LimitsOutcome DetermineLayout(TMGridInfo& form, LimitsEdits& edits, MapLayout& layout,
@@ -87,74 +150,21 @@ LimitsOutcome DetermineLayout(TMGridInfo& form, LimitsEdits& edits, MapLayout& l
 
     LimitsInput input;
     input.Metric = layout.Metric;
-    input.XMax = ToDouble(edits.Text(form.EditXMax), separator);
-    input.XMin = ToDouble(edits.Text(form.EditXMin), separator);
-    input.YMax = ToDouble(edits.Text(form.EditYMax), separator);
-    input.YMin = ToDouble(edits.Text(form.EditYMin), separator);
-    input.XScale = ToDouble(edits.Text(form.EditXScale), separator);
-    input.YScale = ToDouble(edits.Text(form.EditYScale), separator);
-
-    // The edits show one decimal; the determination goes on with the values
-    // as read.
-    if (input.XMin > input.XMax) {
-        std::swap(input.XMin, input.XMax);
-        edits.Correct(form.EditXMin, &GridSet::XMin, FormatFixed(input.XMin, LimitDecimals));
-        edits.Correct(form.EditXMax, &GridSet::XMax, FormatFixed(input.XMax, LimitDecimals));
-    }
-    if (input.YMin > input.YMax) {
-        std::swap(input.YMin, input.YMax);
-        edits.Correct(form.EditYMin, &GridSet::YMin, FormatFixed(input.YMin, LimitDecimals));
-        edits.Correct(form.EditYMax, &GridSet::YMax, FormatFixed(input.YMax, LimitDecimals));
-    }
+    ReadLimitsAndScales(form, edits, input, separator);
     layout.XMin = input.XMin;
     layout.XMax = input.XMax;
     layout.YMin = input.YMin;
     layout.YMax = input.YMax;
-
-    if (input.XScale < 0) {
-        input.XScale = -input.XScale;
-        edits.Correct(form.EditXScale, &GridSet::XScale, FormatFixed(input.XScale, LimitDecimals));
-    }
-    if (input.YScale < 0) {
-        input.YScale = -input.YScale;
-        edits.Correct(form.EditYScale, &GridSet::YScale, FormatFixed(input.YScale, LimitDecimals));
-    }
     layout.XScale = input.XScale;
     layout.YScale = input.YScale;
+    FillEmptySpacings(form, edits, input);
 
     input.BorderSize = ToDouble(edits.Text(form.EditBorderSize), separator);
     layout.BorderSize = input.BorderSize;
-
     input.PlotTitleBlock = form.RGTitleBlock.ItemIndex() == TitleBlockPlotItem;
     const std::string titleBlockType = edits.Text(form.EditTitleBlockType);
     input.TitleBlockType = titleBlockType;
-
-    const std::array<std::pair<Edit*, GridFieldPointer>, 4> cuts{{
-        {&form.EditCutLeft, &GridSet::CutLeft},
-        {&form.EditCutRight, &GridSet::CutRight},
-        {&form.EditCutTop, &GridSet::CutTop},
-        {&form.EditCutBottom, &GridSet::CutBottom},
-    }};
-    std::array<double, 4> cutValues{};
-    for (std::size_t i = 0; i < cuts.size(); ++i) {
-        auto [edit, field] = cuts[i];
-        const std::string text = edits.Text(*edit);
-        if (text.empty()) {
-            edits.Correct(*edit, field, FormatFixed(0.0, CutDecimals));
-            cutValues[i] = 0.0;
-            continue;
-        }
-        double value = ToDouble(text, separator);
-        if (value < 0) {
-            value = -value;
-            edits.Correct(*edit, field, FormatFixed(value, CutDecimals));
-        }
-        cutValues[i] = value;
-    }
-    input.CutLeft = cutValues[0];
-    input.CutRight = cutValues[1];
-    input.CutTop = cutValues[2];
-    input.CutBottom = cutValues[3];
+    ReadCuts(form, edits, input, separator);
 
     outcome.Sheet = ComputeMapLayout(layout, input);
     return outcome;
@@ -182,6 +192,10 @@ void TMGridInfo::DetermineLimitsButtonClick() {
 void TMGridInfo::SetLimitsReport(std::optional<LimitsReport> report) {
     LimitsReportShown = std::move(report);
     if (OnLimitsReportChanged) OnLimitsReportChanged();
+}
+
+void TMGridInfo::TakeAwayLimitsReport() {
+    if (LimitsReportShown) SetLimitsReport(std::nullopt);
 }
 
 void TMGridInfo::ButtonGetFileNameClick() {

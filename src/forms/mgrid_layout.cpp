@@ -17,6 +17,7 @@ void TMGridInfo::SetUpControls() {
     BitBtnDown.SetHint("Previous set");
     LabelDescription.SetCaption("Description");
     EditDescription.MaxLength = 60;
+    StoredInDataFile(EditDescription);
     LabelImpMet.SetCaption("Imperial or Metric (I/M)");
     EditImpMet.UpperCaseInput = true;
     ButtonAddSet.SetCaption("Add Set");
@@ -38,6 +39,7 @@ void TMGridInfo::SetUpControls() {
     // Grid rows.
     LabelYAxisTitle.SetCaption("Y-Axis");
     EditYAxisTitle.MaxLength = 30;
+    StoredInDataFile(EditYAxisTitle);
     EditYAdd.SetText("0");
     EditYAdd.SetHint("1=Add grid spacing directly to the minimum Y-Axis.");
     EditYConst.SetText("0.0");
@@ -45,6 +47,7 @@ void TMGridInfo::SetUpControls() {
 
     LabelXAxisTitle.SetCaption("X-Axis");
     EditXAxisTitle.MaxLength = 30;
+    StoredInDataFile(EditXAxisTitle);
     EditXAdd.SetText("0");
     EditXAdd.SetHint("1=Add grid spacing directly to the minimum X-Axis.");
     EditXConst.SetText("0.0");

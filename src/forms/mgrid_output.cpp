@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "app/atomic_file.h"
+#include "app/messages.h"
 #include "app/path_text.h"
 #include "dxf/drawing.h"
 #include "forms/data_file_dialogs.h"
@@ -109,19 +110,26 @@ void TMGridInfo::BitBtnCreateOutputClick() {
     DetermineLimitsButtonClick();
     if (Layout.LimitsError != 0) return;
 
-    const auto path = GetPlatform().SaveFileDialog(
-        DrawingFileDialog(EditDescription.Text(), GridFileDirectory.value_or(DataDirectory)));
-    if (!path) return;
-
-    // Checked before anything is written, so a refused drawing leaves no
-    // file behind.
+    // Whatever would stop the drawing stops it before a file name is asked
+    // for, so no dialog is answered in vain and no file is left behind. A
+    // text that is no number goes on to the event guard's report.
     const std::optional<TitleBlockChoice> titleBlock = ChosenTitleBlock(EditTitleBlockType.Text());
     if (!titleBlock) {
         ShowMessageCode(Messages::TitleBlockTypeInvalid, "Title Block Type");
         return;
     }
+    DrawingInput input = OutputInput(EditedGridSet(), Layout, *titleBlock, "");
+    try {
+        CheckSheet(input);
+    } catch (const DrawingError& error) {
+        GetPlatform().ReportError(error.what());
+        return;
+    }
 
-    const DrawingInput input = OutputInput(EditedGridSet(), Layout, *titleBlock, Utf8Path(*path));
+    const auto path = GetPlatform().SaveFileDialog(
+        DrawingFileDialog(EditDescription.Text(), GridFileDirectory.value_or(DataDirectory)));
+    if (!path) return;
+    input.FileName = Utf8Path(*path);
     try {
         CreateDrawingFile(*path, input);
     } catch (const FileError& error) {
@@ -152,10 +160,19 @@ void TMGridInfo::FormCloseQuery(bool& canClose) {
     const bool gridChanged = Store.GridSetsChanged();
     const bool titleChanged = titleBlockForm_->Store.TitleSetsChanged();
     dialog.Offer(gridChanged, titleChanged);
-    if (gridChanged || titleChanged) GetPlatform().ShowModal(dialog);
+    // A changed kind left without an answer is dropped only when the user
+    // says so; Cancel shows the dialog again with the answers given kept.
+    while (gridChanged || titleChanged) {
+        GetPlatform().ShowModal(dialog);
+        const std::optional<std::string> question = dialog.UnansweredQuestion();
+        if (!question || GetPlatform().AskOkCancel(*question, std::string(UnansweredSaveCaption))) {
+            break;
+        }
+    }
 
-    // A file that could not be written keeps the program open, so that no
-    // set is lost; both writers get their chance first.
+    // A save dialog cancelled or a file that could not be written keeps the
+    // program open, so that no set is lost; both writers get their chance
+    // first.
     if (dialog.GridChosen() && !WriteGridDataFile()) canClose = false;
     if (dialog.TitleChosen() && !titleBlockForm_->WriteTitleDataFile()) canClose = false;
 }

@@ -133,6 +133,8 @@ void TMGridInfo::ShowNorthArrowCorner() {
 
 void TMGridInfo::ShowGridSet() {
     if (SetsInUse() == 0) return;
+    // A set shown is described by the next determination, not the last.
+    TakeAwayLimitsReport();
     GridSet& set = ShownSet();
     const GridSet beforeShowing = set;
 

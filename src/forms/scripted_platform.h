@@ -35,6 +35,10 @@ public:
     std::vector<std::string> Errors;
     std::vector<std::string> HelpRequests;  // "file command data"
     std::optional<int> ExitStatus;
+    // All of the above but the beeps, in the order shown: "open: title",
+    // "save: title", "modal: form", "question: caption: text",
+    // "error: text", "help: file command data", "exit: status".
+    std::vector<std::string> Shown;
 
     void Beep() override;
     std::optional<std::filesystem::path> OpenFileDialog(const FileDialogOptions& options) override;

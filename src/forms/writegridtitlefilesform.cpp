@@ -1,5 +1,7 @@
 #include "forms/writegridtitlefilesform.h"
 
+#include "app/messages.h"
+
 namespace quadrel {
 namespace {
 
@@ -7,6 +9,10 @@ constexpr int YesItem = 0;
 
 bool ChosenYes(const RadioGroup& group) {
     return group.Visible() && group.ItemIndex() == YesItem;
+}
+
+bool Unanswered(const RadioGroup& group) {
+    return group.Visible() && group.ItemIndex() < 0;
 }
 
 }  // namespace
@@ -36,6 +42,13 @@ bool TFormWriteGridTitleFiles::GridChosen() const {
 
 bool TFormWriteGridTitleFiles::TitleChosen() const {
     return ChosenYes(RG_AddTitle);
+}
+
+std::optional<std::string> TFormWriteGridTitleFiles::UnansweredQuestion() const {
+    const bool grid = Unanswered(RG_AddGrid);
+    const bool title = Unanswered(RG_AddTitle);
+    if (!grid && !title) return std::nullopt;
+    return UnansweredSaveQuestion(grid, title);
 }
 
 }  // namespace quadrel

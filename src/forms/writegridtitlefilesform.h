@@ -2,6 +2,9 @@
 // files to write.
 #pragma once
 
+#include <optional>
+#include <string>
+
 #include "forms/controls.h"
 #include "forms/form.h"
 
@@ -20,6 +23,10 @@ public:
     // A "Yes" in a group that this exit flow offered.
     bool GridChosen() const;
     bool TitleChosen() const;
+    // The question to ask when the dialog was closed with an offered group
+    // left without Yes or No: whether to quit without saving that kind (one
+    // question for both). Nothing when every offered group has its answer.
+    std::optional<std::string> UnansweredQuestion() const;
 };
 
 }  // namespace quadrel

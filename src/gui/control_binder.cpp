@@ -13,6 +13,7 @@
 #include <QSignalBlocker>
 #include <QTimer>
 #include <QToolTip>
+#include <algorithm>
 #include <exception>
 
 #include "gui/button_keys.h"
@@ -144,7 +145,15 @@ void ControlBinder::Bind(QLineEdit& widget, Edit& edit) {
     });
     QPointer<QLineEdit> guard(&widget);
     auto resync = [guard, &edit] {
-        if (guard && guard->text() != ToQString(edit.Text())) guard->setText(ToQString(edit.Text()));
+        if (!guard) return;
+        const QString kept = ToQString(edit.Text());
+        if (guard->text() == kept) return;
+        // The cursor stays where the person was typing, less what was not
+        // taken (a refused "/").
+        const int cursor =
+            guard->cursorPosition() - static_cast<int>(guard->text().size() - kept.size());
+        guard->setText(kept);
+        guard->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(kept.size())));
     };
     QObject::connect(&widget, &QLineEdit::textEdited, this, [this, guard, &edit, resync](const QString& text) {
         Act(QStringLiteral("Typing into %1").arg(ToQString(edit.Name())), [&] {

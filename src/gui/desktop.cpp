@@ -4,7 +4,6 @@
 #include <QGuiApplication>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QSaveFile>
 #include <QTimer>
 #include <algorithm>
 #include <map>
@@ -12,6 +11,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "gui/atomic_file_device.h"
 #include "gui/desktop_session.h"
 #include "gui/qt_text.h"
 #include "gui/sheet_plot.h"
@@ -59,7 +59,8 @@ private:
 
 // Qt's notes that are no fault of Quadrel's: a command run from a script or a
 // service has no session folders, and the offscreen platform cannot size or
-// raise windows. They would read like faults of the command.
+// raise windows. They would read like faults of the command. The rest
+// start with the program's name, as every message of the command line does.
 void QuietenQtNotes() {
     static const QtMessageHandler qtHandler = qInstallMessageHandler(
         [](QtMsgType type, const QMessageLogContext& context, const QString& message) {
@@ -67,7 +68,8 @@ void QuietenQtNotes() {
                 message.startsWith(QStringLiteral("This plugin does not support"))) {
                 return;
             }
-            if (qtHandler != nullptr) qtHandler(type, context, message);
+            if (qtHandler != nullptr)
+                qtHandler(type, context, QStringLiteral("quadrel: ") + message);
         });
 }
 
@@ -119,11 +121,11 @@ std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::st
 // Saves a picture through a temporary file, so that a failed write leaves
 // no half-written file.
 void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
-    QSaveFile file(ToQString(path.u8string()));
-    if (!file.open(QIODevice::WriteOnly) || !picture.save(&file, "PNG") || !file.commit()) {
-        throw std::runtime_error("cannot write " + path.string() + ": " +
-                                 file.errorString().toStdString());
+    AtomicFileDevice file(path);
+    if (!picture.save(&file, "PNG")) {
+        throw std::runtime_error("cannot write " + path.string() + ": the PNG cannot be made");
     }
+    file.Commit();
 }
 
 int RunScreenshots(const std::map<std::string, std::string>& options, std::ostream& out) {
@@ -132,7 +134,7 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
         if (found == options.end()) {
             throw DesktopUsageError("screenshots needs --grid FILE, --title FILE and --dir DIR");
         }
-        return ToPath(QString::fromStdString(found->second));
+        return std::filesystem::path(found->second);
     };
     const auto grid = required("--grid");
     const auto title = required("--title");
@@ -190,10 +192,10 @@ int RunWindow(const std::map<std::string, std::string>& options) {
     // Opened from within the event loop: the title file's dialog is modal.
     QTimer::singleShot(0, [&session, &options] {
         if (const auto grid = options.find("--grid"); grid != options.end()) {
-            session.OpenGridFile(ToPath(QString::fromStdString(grid->second)));
+            session.OpenGridFile(std::filesystem::path(grid->second));
         }
         if (const auto title = options.find("--title"); title != options.end()) {
-            session.OpenTitleFile(ToPath(QString::fromStdString(title->second)));
+            session.OpenTitleFile(std::filesystem::path(title->second));
         }
     });
     return QApplication::exec();

@@ -6,7 +6,6 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -14,7 +13,7 @@
 #include <string>
 
 #include "dxf/world_file.h"
-#include "gui/qt_text.h"
+#include "gui/atomic_file_device.h"
 #include "gui/sheet_painter.h"
 
 namespace quadrel {
@@ -32,24 +31,11 @@ std::string Named(const std::filesystem::path& path, const std::string& reason) 
     return "cannot write " + path.string() + ": " + reason;
 }
 
-// A file written in full before it replaces `path`.
-class PlotFile {
-public:
-    explicit PlotFile(const std::filesystem::path& path)
-        : path_(path), file_(ToQString(path.u8string())) {
-        if (!file_.open(QIODevice::WriteOnly)) {
-            throw PlotError(Named(path, file_.errorString().toStdString()));
-        }
-    }
-    QSaveFile& Device() { return file_; }
-    void Commit() {
-        if (!file_.commit()) throw PlotError(Named(path_, file_.errorString().toStdString()));
-    }
-
-private:
-    std::filesystem::path path_;
-    QSaveFile file_;
-};
+// A size in a message: whole numbers while they are readable; limits near
+// the largest double give sizes that no integer holds.
+std::string SizeText(double value) {
+    return value < 1e9 ? std::to_string(std::llround(value)) : "over a billion";
+}
 
 void Require(const PlotPage& sheet) {
     if (sheet.Sheet == nullptr || sheet.Layout == nullptr) {
@@ -68,8 +54,8 @@ QSizeF VectorPageInches(const MapLayout& layout, const std::filesystem::path& pa
     const QSizeF inches = SheetSizeInches(layout);
     constexpr double MaxInches = std::numeric_limits<int>::max() / double(VectorDotsPerInch);
     if (inches.width() > MaxInches || inches.height() > MaxInches) {
-        throw PlotError(Named(path, "the sheet is " + std::to_string(std::lround(inches.width())) +
-                                        " by " + std::to_string(std::lround(inches.height())) +
+        throw PlotError(Named(path, "the sheet is " + SizeText(inches.width()) + " by " +
+                                        SizeText(inches.height()) +
                                         " inches, too large for a page"));
     }
     return inches;
@@ -84,10 +70,10 @@ void WriteSvg(const PlotPage& sheet, const std::filesystem::path& path) {
     const QSizeF inches = VectorPageInches(*sheet.Layout, path);
     const QSize dots(static_cast<int>(std::lround(inches.width() * VectorDotsPerInch)),
                      static_cast<int>(std::lround(inches.height() * VectorDotsPerInch)));
-    PlotFile file(path);
+    AtomicFileDevice file(path);
     {
         QSvgGenerator generator;
-        generator.setOutputDevice(&file.Device());
+        generator.setOutputDevice(&file);
         generator.setResolution(VectorDotsPerInch);
         generator.setSize(dots);
         generator.setViewBox(QRect(QPoint(0, 0), dots));
@@ -107,10 +93,11 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
     const double height = std::ceil(inches.height() * dpi);
     if (width > MaxPictureSide || height > MaxPictureSide || width * height > MaxPicturePixels) {
         throw PlotError(Named(path, "the sheet at " + std::to_string(dpi) + " dpi would be " +
-                                        std::to_string(static_cast<long long>(width)) + " by " +
-                                        std::to_string(static_cast<long long>(height)) +
-                                        " pixels; choose a lower resolution"));
+                                        SizeText(width) + " by " + SizeText(height) +
+                                        " pixels, too large for a picture; choose a lower "
+                                        "resolution"));
     }
+    AtomicFileDevice file(path);
     QImage picture(static_cast<int>(width), static_cast<int>(height), QImage::Format_RGB32);
     if (picture.isNull()) throw PlotError(Named(path, "not enough memory for the picture"));
     picture.fill(Qt::white);
@@ -123,9 +110,9 @@ void WritePng(const PlotPage& sheet, const std::filesystem::path& path, int dpi)
         QPainter painter(&picture);
         PaintOnto(painter, sheet, QRectF(picture.rect()));
     }
-    PlotFile file(path);
-    if (!picture.save(&file.Device(), "PNG"))
+    if (!picture.save(&file, "PNG")) {
         throw PlotError(Named(path, "the PNG cannot be made"));
+    }
     file.Commit();
     WriteWorldFile(path, WorldFileOf(ExtentsOf(*sheet.Layout), sheet.Offset, picture.width(),
                                      picture.height()));
@@ -171,9 +158,9 @@ void WritePdfPages(const PlotPageSource& sheets, const std::filesystem::path& pa
     if (sheets.Count == 0) throw PlotError(Named(path, "there is no sheet to plot"));
     const PlotPage first = sheets.Page(0);
     Require(first);
-    PlotFile file(path);
+    AtomicFileDevice file(path);
     {
-        QPdfWriter writer(&file.Device());
+        QPdfWriter writer(&file);
         writer.setCreator(QStringLiteral("Quadrel"));
         writer.setResolution(VectorDotsPerInch);
         writer.setPageMargins(QMarginsF(0, 0, 0, 0));

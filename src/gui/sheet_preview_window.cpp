@@ -94,26 +94,29 @@ void SheetPreviewWindow::showEvent(QShowEvent* event) {
     Refresh();
 }
 
-void SheetPreviewWindow::Refresh() {
-    quiet_.stop();
-    QString reason;
+QString SheetPreviewWindow::DrawShownSheet(const std::string& fileName, SheetRecorder& sheet,
+                                           MapLayout& layout, MapOffset& offset) const {
     try {
-        TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(PreviewFileName);
-        if (preview.Input) {
-            SheetRecorder drawn;
-            DrawSheet(drawn, *preview.Input);
-            const MapOffset offset = LabelOffsetOf(*preview.Input);
-            sheet_ = std::move(drawn);
-            layout_ = preview.Input->Layout;
-            offset_ = offset;
-        } else {
-            reason = ToQString(preview.Reason);
-        }
+        TMGridInfo::SheetPreview preview = form_.PreviewDrawingInput(fileName);
+        if (!preview.Input) return ToQString(preview.Reason);
+        SheetRecorder drawn;
+        DrawSheet(drawn, *preview.Input);
+        offset = LabelOffsetOf(*preview.Input);
+        sheet = std::move(drawn);
+        layout = preview.Input->Layout;
     } catch (const std::exception& error) {
         // A text that is no number met by the drawing, a drawing refused as
         // too large: said here, like the forms' own reasons.
-        reason = QString::fromUtf8(error.what());
+        return QString::fromUtf8(error.what());
     }
+    return {};
+}
+
+void SheetPreviewWindow::Refresh() {
+    quiet_.stop();
+    MapLayout layout;
+    const QString reason = DrawShownSheet(PreviewFileName, sheet_, layout, offset_);
+    if (reason.isEmpty()) layout_ = layout;
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
@@ -161,12 +164,22 @@ void SheetPreviewWindow::ExportSheet() {
     dialog.setDirectory(ToQString(form_.DataDirectory.u8string()));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return;
     const QString chosen = dialog.selectedFiles().front();
-    try {
-        WritePlot({&sheet_, &*layout_, offset_}, ToPath(chosen));
-        status_->setText(QStringLiteral("Exported to %1").arg(chosen));
-    } catch (const std::exception& error) {
-        QMessageBox::warning(this, windowTitle(), QString::fromUtf8(error.what()));
+    // Drawn again with the chosen file's name below the title block, as a
+    // plot from the command line names its file.
+    SheetRecorder named;
+    MapLayout layout;
+    MapOffset offset;
+    QString failure = DrawShownSheet(ToPath(chosen).string(), named, layout, offset);
+    if (failure.isEmpty()) {
+        try {
+            WritePlot({&named, &layout, offset}, ToPath(chosen));
+            status_->setText(QStringLiteral("Exported to %1").arg(chosen));
+            return;
+        } catch (const std::exception& error) {
+            failure = QString::fromUtf8(error.what());
+        }
     }
+    QMessageBox::warning(this, windowTitle(), failure);
 }
 
 void SheetPreviewWindow::PrintSheetOnPaper() {

@@ -8,6 +8,7 @@
 #include <QTimer>
 #include <QWidget>
 #include <optional>
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -51,6 +52,11 @@ protected:
 
 private:
     void Changed();
+    // Draws the sheet of what the forms show now, with `fileName` below the
+    // title block, into `sheet`, `layout` and `offset`; the reason when it
+    // cannot be drawn (then all three are left as they were).
+    QString DrawShownSheet(const std::string& fileName, SheetRecorder& sheet, MapLayout& layout,
+                           MapOffset& offset) const;
     void ExportSheet();
     void PrintSheetOnPaper();
     void ShowSheetStatus();

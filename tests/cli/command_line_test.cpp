@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
+#include <sys/stat.h>
 #include <sys/wait.h>
 #endif
 
@@ -144,15 +145,38 @@ TEST_F(CommandLineTest, DxfDrawsTheChosenSetsAndPrintsThePath) {
     }
 }
 
+// A command that cannot be done and why: it must stop with status 2, print
+// nothing, and say the reason on standard error in lines that start with
+// the program's name.
+struct StoppedCommand {
+    Arguments arguments;
+    std::string reason;  // part of standard error
+};
+
+void ExpectStopped(const std::vector<StoppedCommand>& cases) {
+    for (const auto& c : cases) {
+        const Result result = Quadrel(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.reason;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        std::istringstream lines(result.err);
+        for (std::string line; std::getline(lines, line) && line.rfind("usage:", 0) != 0;) {
+            EXPECT_EQ(line.rfind("quadrel: ", 0), 0U) << line;
+        }
+    }
+}
+
+// Every message starts with the program's name; an input is never
+// replaced by an output, whatever name leads to it.
 TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoDrawing) {
     const std::string noMinimum = dir.Write("nomin.dat", testing::GridSetText("x", "  ")).string();
     const std::string badNumber =
         dir.Write("bad.dat", testing::GridSetText("x", "12abc 1000 100 1000 0 0.0")).string();
     const std::string out = In("out.dxf");
-    const struct {
-        Arguments arguments;
-        std::string reason;  // part of standard error
-    } cases[] = {
+    fs::create_hard_link(title, In("hard.dxf"));
+    const std::string gridText = testing::TempDir::Read(grid);
+    const std::string titleText = testing::TempDir::Read(title);
+    ExpectStopped({
         {{"samples", "--dir=" + In("missing")}, "QDLGrid.SAM"},
         {{"limits", "--grid", In("absent.dat")}, "absent.dat"},
         {{"limits", "--grid", dir.Write("empty.dat", "").string()}, "holds no grid set"},
@@ -164,18 +188,39 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         {{"dxf", "--grid", grid, "--title", title, "--title-set", "5", "--output", out},
          "--title-set 5 is out of range"},
         {{"dxf", "--grid", grid, "--output", In("missing/s.dxf")}, In("missing/s.dxf")},
-    };
-    for (const auto& c : cases) {
-        const Result result = Quadrel(c.arguments);
-        EXPECT_EQ(result.status, 2) << c.reason;
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
-    }
+        {{"dxf", "--grid", grid, "--output", grid}, "is the grid data file"},
+        {{"dxf", "--grid", grid, "--title", title, "--output", In("hard.dxf")},
+         In("hard.dxf") + " is the title block data file " + title},
+        {{"dxf", "--grid", grid, "--output", In("sheet.pdf")}, "dxf writes .dxf, not"},
+    });
+    EXPECT_EQ(testing::TempDir::Read(grid), gridText);
+    EXPECT_EQ(testing::TempDir::Read(title), titleText);
+    // A malformed date is one line naming it, not the usage.
     SetSourceDateEpoch("yesterday");
     const Result result = Quadrel({"dxf", "--grid", grid, "--output", out});
     EXPECT_EQ(result.status, 2);
-    EXPECT_NE(result.err.find("SOURCE_DATE_EPOCH"), std::string::npos) << result.err;
+    EXPECT_EQ(result.err,
+              "quadrel: SOURCE_DATE_EPOCH must be a whole number of seconds, not 'yesterday'\n");
     EXPECT_FALSE(fs::exists(out));
+}
+
+// A symbolic link to an input is that input too, and a FIFO is neither
+// written nor read (it would wait for ever).
+TEST_F(CommandLineTest, LinksToInputsAndFifosAreRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no FIFOs, and its C++ library here makes no symbolic links";
+#else
+    fs::create_symlink(grid, In("soft.DXF"));
+    ASSERT_EQ(::mkfifo(In("pipe.dxf").c_str(), 0600), 0);
+    const std::string gridText = testing::TempDir::Read(grid);
+    ExpectStopped({
+        {{"dxf", "--grid", grid, "--output", In("soft.DXF")}, "is the grid data file"},
+        {{"dxf", "--grid", grid, "--output", In("pipe.dxf")}, "it is a FIFO, not a regular file"},
+        {{"limits", "--grid", In("pipe.dxf")}, "it is a FIFO, not a data file"},
+    });
+    EXPECT_EQ(testing::TempDir::Read(grid), gridText);
+    EXPECT_TRUE(fs::is_fifo(In("pipe.dxf")));
+#endif
 }
 
 TEST_F(CommandLineTest, LimitsGivenEitherWayRoundDrawTheSameTicks) {
@@ -305,24 +350,38 @@ TEST_F(CommandLineTest, SeriesDrawsASetExactlyAsDxfDrawsIt) {
     EXPECT_EQ(testing::TempDir::Read(drawn), fromSeries);
 }
 
-// Whatever a plot writer throws, the other sets are drawn, and the sets not
-// drawn are listed even when series.pdf itself fails.
+// Whatever a plot writer throws, the other sets and formats are drawn, and
+// the sets not drawn (or not in every format) are listed even when
+// series.pdf itself fails.
 TEST_F(CommandLineTest, SeriesGoesOnPastAFailedPlot) {
     const struct {
         const char* name;
         const char* failingSheet;  // the file WriteSheet fails on
         bool pagesFail;
+        Arguments formats;
+        std::size_t pages;  // of series.pdf
         std::vector<const char*> says;
     } cases[] = {
         {"a sheet",
          "03-C.pdf",
          false,
-         {"series.pdf\n", "set 2 (02-Bad) was not drawn: '12abc'",
-          "set 3 (03-C) was not drawn: std::bad_alloc"}},
+         {"--format", "pdf"},
+         1,
+         {"series.pdf\n", "quadrel: set 2 (02-Bad) was not drawn: '12abc'",
+          "quadrel: set 3 (03-C) was not drawn: std::bad_alloc"}},
         {"the book",
          "",
          true,
+         {"--format", "pdf"},
+         2,
          {"series.pdf was not written: disk full", "set 2 (02-Bad) was not drawn: '12abc'"}},
+        {"one format of a set",
+         "03-C.png",
+         false,
+         {"--format", "dxf", "--format", "pdf", "--format", "png", "--dpi", "75"},
+         2,
+         {"03-C.dxf\n", "03-C.pdf\n", "series.pdf\n",
+          "quadrel: set 3 (03-C) was written as dxf, pdf but not as png: std::bad_alloc\n"}},
     };
     const auto sets =
         dir.Write("sets.dat", testing::GridSetText("A") +
@@ -340,19 +399,23 @@ TEST_F(CommandLineTest, SeriesGoesOnPastAFailedPlot) {
             return texts;
         };
         PlotWriters plots;
-        plots.WriteSheet = [&](const PlotPage& page, const fs::path& path, int) {
+        plots.WriteSheet = [&](const PlotPage& page, const fs::path& path, int dpi) {
             if (path.filename() == c.failingSheet) throw std::bad_alloc();
-            sheets.push_back(textsOf(page));
+            if (path.extension() == ".pdf") sheets.push_back(textsOf(page));
+            if (path.extension() == ".png") {
+                EXPECT_EQ(dpi, 75);
+            }
         };
         plots.WritePages = [&](const PlotPageSource& source, const fs::path&) {
             for (std::size_t i = 0; i < source.Count; ++i) pages.push_back(textsOf(source.Page(i)));
             if (c.pagesFail) throw std::runtime_error("disk full");
         };
-        const Result result = Quadrel(
-            {"series", "--grid", sets.string(), "--dir", out.string(), "--format", "pdf"}, plots);
+        Arguments command{"series", "--grid", sets.string(), "--dir", out.string()};
+        command.insert(command.end(), c.formats.begin(), c.formats.end());
+        const Result result = Quadrel(command, plots);
         EXPECT_EQ(result.status, 2);
         EXPECT_EQ(pages, sheets);
-        EXPECT_EQ(pages.size(), c.pagesFail ? 2U : 1U);
+        EXPECT_EQ(pages.size(), c.pages);
         for (const char* said : c.says) {
             EXPECT_NE((result.out + result.err).find(said), std::string::npos) << result.err;
         }

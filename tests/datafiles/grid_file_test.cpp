@@ -1,8 +1,12 @@
 #include "datafiles/grid_file.h"
 
 #include <gtest/gtest.h>
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 #include <algorithm>
+#include <filesystem>
 #include <string>
 #include <tuple>
 #include <utility>
@@ -10,6 +14,7 @@
 
 #include "app/atomic_file.h"
 #include "data_file_checks.h"
+#include "datafiles/data_lines.h"
 #include "support/error_of.h"
 #include "support/temp_dir.h"
 
@@ -139,15 +144,42 @@ TEST(GridFileReading, EncodingIsDecidedForTheWholeFileNotPerLine) {
     EXPECT_EQ(full.GridSets[49].Description, "Caf\xC3\xA9");
 }
 
-TEST(DataFileReading, FileThatCannotBeOpenedNamesPathAndReason) {
+// Whatever stands at the path, reading ends at once: a file that is no
+// regular file is refused before a byte is read (a FIFO without a writer
+// would wait for ever, /dev/zero never ends), and a line longer than any
+// data file holds stops the reading there (a gigabyte without a line end).
+TEST(DataFileReading, WhatIsNoDataFileIsRefusedAtOnceNamingPathAndReason) {
     testing::TempDir dir;
-    for (const auto& [path, reason] : {std::pair{dir / "missing.dat", "No such file or directory"},
-                                       std::pair{dir.Path(), "Is a directory"}}) {
-        const std::string expected = FileErrorText("Cannot open", path, reason);
+    const std::string longLine(MaxDataLineBytes + 1, 'x');
+    dir.Write("long.dat", SetText("a") + longLine + "\n");
+    std::filesystem::resize_file(dir.Write("sparse.dat", ""), 1ULL << 30);
+    struct Case {
+        std::filesystem::path path;
+        const char* action;
+        std::string reason;
+    };
+    std::vector<Case> cases = {
+        {dir / "missing.dat", "Cannot open", "No such file or directory"},
+        {dir.Path(), "Cannot open", "Is a directory"},
+        {dir / "long.dat", "Cannot read", "line 17 is longer than 4096 bytes"},
+        {dir / "sparse.dat", "Cannot read", "line 1 is longer than 4096 bytes"},
+    };
+#ifndef _WIN32
+    // Windows has neither FIFOs nor /dev/zero; the folder stands for them there.
+    ASSERT_EQ(::mkfifo((dir / "fifo").c_str(), 0600), 0);
+    cases.push_back({dir / "fifo", "Cannot open", "it is a FIFO, not a data file"});
+    cases.push_back({"/dev/zero", "Cannot open", "it is a character device, not a data file"});
+#endif
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path.string());
         GridSetStore grid;
         TitleSetStore title;
-        EXPECT_EQ(testing::ErrorOf<FileError>([&] { ReadGridFile(path, grid); }), expected);
-        EXPECT_EQ(testing::ErrorOf<FileError>([&] { ReadTitleFile(path, title); }), expected);
+        const auto starts = [&](const std::string& message) {
+            EXPECT_EQ(message.rfind(FileErrorText(c.action, c.path, c.reason), 0), 0U) << message;
+        };
+        starts(testing::ErrorOf<FileError>([&] { ReadGridFile(c.path, grid); }));
+        starts(testing::ErrorOf<FileError>([&] { ReadTitleFile(c.path, title); }));
+        EXPECT_EQ(grid.GridSetCount, 0);
     }
 }
 

@@ -78,7 +78,7 @@ TEST(WriteTickMarks, WhatDrawsNoTicksAndLoopsThatAlwaysEnd) {
     }
     const std::string message =
         testing::ErrorOf<ConversionError>([] { DrawTicks(LeftTicks("1", "HtSpacing=")); });
-    EXPECT_NE(message.find("HtSpacing"), std::string::npos) << message;
+    EXPECT_NE(message.find("(Tick Marks Left/Right Spacing)"), std::string::npos) << message;
     // Every value a grid line: nothing drawn, yet the steps are counted.
     EXPECT_THROW(DrawTicks(LeftTicks("1", "HtStart=0 HtEnd=100000000 YGrid=1")), DrawingError);
     // A step too small to change the value (1e17 + 1 is 1e17): one tick.

@@ -4,7 +4,11 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <functional>
+#include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "forms/data_file_text.h"
 #include "support/app_fixture.h"
@@ -47,21 +51,6 @@ protected:
     std::string offered;
 };
 
-TEST_F(CreateOutputTest, DeterminesTheLimitsFirstAndAsksForAFileOnlyWhenTheyHold) {
-    EnterValidSheet();
-    form.EditYMin.SetText("");
-    PressCreateOutput();
-    EXPECT_EQ(form.Layout.LimitsError, 4);
-    EXPECT_TRUE(platform.SaveDialogs.empty());
-
-    form.EditYMin.Type("0");
-    PressCreateOutput();  // the dialog is cancelled
-    ASSERT_EQ(platform.SaveDialogs.size(), 1U);
-    EXPECT_EQ(platform.SaveDialogs[0].InitialDirectory, dir.Path());
-    EXPECT_EQ(dir.FileCount(), 0U);
-    EXPECT_TRUE(platform.Questions.empty());
-}
-
 TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWritten) {
     const struct {
         int item;
@@ -97,20 +86,6 @@ TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWri
     EXPECT_EQ(platform.Questions.size(), 3U);
 }
 
-// A text typed into an edit that only the drawing reads. (A folder that does
-// not exist and a drawing too dense are refused the same way through the
-// command line; the old file kept, by the drawing file tests.)
-TEST_F(CreateOutputTest, DrawingThatFailsIsReportedAndAsksNothing) {
-    EnterValidSheet();
-    form.EditSize.SetText("big");
-    platform.SaveAnswers.emplace_back(dir / "sheet.dxf");
-    PressCreateOutput();
-    ASSERT_EQ(platform.Errors.size(), 1U);
-    EXPECT_NE(platform.Errors[0].find("NorthArrowSize"), std::string::npos) << platform.Errors[0];
-    EXPECT_EQ(dir.FileCount(), 0U);
-    EXPECT_TRUE(platform.Questions.empty());
-}
-
 // ---- Leaving the program ----
 
 TEST_F(CreateOutputTest, FailedSaveAfterOutputKeepsTheProgramRunningUntilASaveSucceeds) {
@@ -128,30 +103,6 @@ TEST_F(CreateOutputTest, FailedSaveAfterOutputKeepsTheProgramRunningUntilASaveSu
     EXPECT_EQ(platform.ExitStatus, 1);
 }
 
-// (The close box asking first, and closing with nothing changed, the window
-// tests prove.)
-TEST_F(CreateOutputTest, CloseOffersOnlyWhatChanged) {
-    form.EditDescription.Type("x");
-    ConfirmExitChoosing(None, None);
-    bool canClose = false;
-    form.FormCloseQuery(canClose);
-    EXPECT_TRUE(canClose);
-    EXPECT_EQ(offered, "grid");
-    EXPECT_TRUE(platform.SaveDialogs.empty());  // no choice: nothing written
-}
-
-TEST_F(CreateOutputTest, NoForGridAndYesForTitleWritesOnlyTheTitleFile) {
-    form.EditDescription.Type("x");
-    titleForm.EditCompany1.Type("Acme");
-    ConfirmExitChoosing(No, Yes);
-    platform.SaveAnswers.emplace_back(dir / "titles.dat");
-    form.Close();
-    EXPECT_EQ(offered, "gridtitle");
-    EXPECT_EQ(platform.SaveDialogs.size(), 1U);
-    EXPECT_TRUE(fs::exists(dir / "titles.dat"));
-    EXPECT_EQ(platform.ExitStatus, 0);
-}
-
 TEST_F(CreateOutputTest, ChoicesOfAnEarlierExitAndOfHiddenGroupsWriteNothing) {
     platform.OpenAnswers = {dir.Write("grid.dat", testing::GridFileText(1)),
                             dir.Write("titles.dat", testing::TitleFileText(1))};
@@ -160,8 +111,9 @@ TEST_F(CreateOutputTest, ChoicesOfAnEarlierExitAndOfHiddenGroupsWriteNothing) {
     titleForm.EditOffice.Type("changed");
     ConfirmExitChoosing(Yes, Yes);  // the grid is as read: its group hidden
     platform.SaveAnswers.emplace_back(dir / "missing" / "titles.dat");
-    form.Close();                     // the save fails: the program stays
-    ConfirmExitChoosing(None, None);  // offered again, and nothing chosen this time
+    form.Close();                              // the save fails: the program stays
+    ConfirmExitChoosing(None, None);           // offered again, and nothing chosen this time
+    platform.OkCancelAnswers.push_back(true);  // quit without saving them
     form.Close();
     EXPECT_EQ(platform.SaveDialogs.size(), 1U);
     EXPECT_EQ(platform.ExitStatus, 0);
@@ -222,6 +174,128 @@ TEST_F(CreateOutputTest, WhatShowingCorrectsIsNoChangeButTypingStillIs) {
     }
     form.ButtonAddSet.Click();
     EXPECT_TRUE(form.Store.GridSetsChanged());
+}
+
+// ---- The exit flow, case by case ----
+
+const std::string ExitQuestion = "question: Exit program notice...: Exit program now?";
+const std::string WriteDialog = "modal: TFormWriteGridTitleFiles";
+const std::string SaveDrawing = "save: Select the AutoCAD .dxf to create...";
+const std::string SaveGrid = "save: Find or create the grid data file you want...";
+const std::string SaveTitle = "save: Find or create the title block data file you want...";
+
+std::string Unanswered(const std::string& kinds) {
+    return "question: Write Grid and/or Title Block files...: You chose neither Yes nor No for "
+           "the changed " +
+           kinds + ".\nQuit without saving them? (Cancel goes back to the choice.)";
+}
+
+struct ExitCase {
+    const char* name;
+    std::function<void(testing::ScriptedForms&)> act;
+    std::vector<bool> okCancel;
+    std::vector<std::pair<int, int>> choices;  // grid and title item, each showing of the dialog
+    std::vector<const char*> saveAs;           // names in the folder; nullptr cancels
+    std::vector<std::string> shown;
+    std::optional<int> exitStatus;
+    std::vector<std::string> files;  // in the folder afterwards
+};
+
+void CloseChangingGrid(testing::ScriptedForms& f) {
+    f.form.EditDescription.Type("x");
+    f.form.Close();
+}
+
+void CloseChangingBoth(testing::ScriptedForms& f) {
+    f.titleForm.EditCompany1.Type("Acme");
+    CloseChangingGrid(f);
+}
+
+void CreateOutput(testing::ScriptedForms& f) {
+    f.EnterValidSheet();
+    f.PressCreateOutput();
+}
+
+// Each case: what is done, the answers (OK or Cancel to the questions, the
+// dialog's choices each time it shows, the names given to the save dialogs),
+// then what was shown, the exit status and the files made.
+// clang-format off
+const ExitCase ExitCases[] = {
+    {"a cancelled save dialog keeps the program open", CloseChangingGrid,
+     {true}, {{Yes, None}}, {nullptr},
+     {ExitQuestion, WriteDialog, SaveGrid}, {}, {}},
+    {"and after Create output no exit either", CreateOutput,
+     {true}, {{Yes, None}}, {"sheet.dxf", nullptr},
+     {SaveDrawing, ExitQuestion, WriteDialog, SaveGrid}, {}, {"sheet.dxf"}},
+    {"a changed kind left unanswered is asked about; OK quits without it", CloseChangingGrid,
+     {true, true}, {{None, None}}, {},
+     {ExitQuestion, WriteDialog, Unanswered("grid sets"), "exit: 0"}, 0, {}},
+    {"both unanswered: one question; Cancel goes back to the dialog", CloseChangingBoth,
+     {true, false}, {{None, None}, {No, Yes}}, {"titles.dat"},
+     {ExitQuestion, WriteDialog, Unanswered("grid sets and title sets"), WriteDialog, SaveTitle,
+      "exit: 0"}, 0, {"titles.dat"}},
+    {"an explicit No is not asked again", CloseChangingBoth,
+     {true, true}, {{No, None}}, {},
+     {ExitQuestion, WriteDialog, Unanswered("title sets"), "exit: 0"}, 0, {}},
+    {"nothing changed: nothing offered", [](auto& f) { f.form.Close(); },
+     {true}, {}, {},
+     {ExitQuestion, "exit: 0"}, 0, {}},
+    {"a grid spacing never typed is filled before the drawing", [](auto& f) {
+         f.EnterValidSheet(false);
+         f.PressCreateOutput();
+         EXPECT_EQ(f.form.EditXGrid.Text(), "100.0");
+         EXPECT_EQ(f.form.Store.Current().YGrid, "50.0");
+     },
+     {false}, {}, {"sheet.dxf"},
+     {SaveDrawing, ExitQuestion}, {}, {"sheet.dxf"}},
+    {"a sheet that cannot be drawn is refused before the dialog, by the field's label",
+     [](auto& f) {
+         f.form.EditSize.Type("big");
+         CreateOutput(f);
+     },
+     {}, {}, {"sheet.dxf"},
+     {"error: 'big' is not a valid floating point value (North Arrow Size)"}, {}, {}},
+    {"a missing field: no dialog", [](auto& f) {
+         f.EnterValidSheet();
+         f.form.EditYMin.Type("");
+         f.PressCreateOutput();
+     },
+     {}, {}, {"sheet.dxf"},
+     {}, {}, {}},
+    {"a cancelled drawing dialog: no file, no question", CreateOutput,
+     {}, {}, {nullptr},
+     {SaveDrawing}, {}, {}},
+};
+// clang-format on
+
+TEST(ExitFlow, NothingTypedIsLostWithoutAskingAndNothingIsAskedInVain) {
+    for (const ExitCase& c : ExitCases) {
+        SCOPED_TRACE(c.name);
+        testing::TempDir dir;
+        testing::ScriptedForms f;
+        f.form.DataDirectory = dir.Path();
+        f.platform.OkCancelAnswers.assign(c.okCancel.begin(), c.okCancel.end());
+        for (const auto& [grid, title] : c.choices) {
+            f.platform.ModalAnswers.emplace_back([grid, title](Form& shown) {
+                auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
+                if (grid != None) dialog.RG_AddGrid.SetItemIndex(grid);
+                if (title != None) dialog.RG_AddTitle.SetItemIndex(title);
+                return ModalResultCancel;  // closed with the close box
+            });
+        }
+        for (const char* name : c.saveAs) {
+            f.platform.SaveAnswers.emplace_back(name ? std::optional(dir / name) : std::nullopt);
+        }
+        c.act(f);
+        EXPECT_EQ(f.platform.Shown, c.shown);
+        EXPECT_EQ(f.platform.ExitStatus, c.exitStatus);
+        std::vector<std::string> files;
+        for (const auto& entry : fs::directory_iterator(dir.Path())) {
+            files.push_back(entry.path().filename().string());
+        }
+        std::sort(files.begin(), files.end());
+        EXPECT_EQ(files, c.files);
+    }
 }
 
 }  // namespace

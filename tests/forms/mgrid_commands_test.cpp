@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -114,6 +115,42 @@ TEST_F(CommandsTest, FirstMissingFieldIsMarkedAndReportedAndNoReportIsLeft) {
     }
     EXPECT_EQ(form.MessageArea.Caption(), " - 0013: X-Scale MUST be filled in! XScale");
     EXPECT_TRUE(platform.Errors.empty()) << platform.Errors.front();
+}
+
+// The report describes the sheet it was determined for, never another one.
+TEST_F(CommandsTest, TheLimitsReportGoesWhenTheFormShowsAnotherSheet) {
+    platform.OpenAnswers.emplace_back(dir.Write("grid.dat", testing::GridFileText(3)));
+    form.ButtonGetFileName.Click();
+    int told = 0;
+    form.OnLimitsReportChanged = [&told] { ++told; };
+    const auto confirm = [this] {
+        platform.ModalAnswers.emplace_back([](Form&) { return ModalResultOk; });
+    };
+    const struct {
+        const char* what;
+        std::function<void()> act;
+        bool kept;
+    } steps[] = {
+        {"an arrow", [&] { form.BitBtnDown.Click(); }, false},
+        {"Add Set", [&] { form.ButtonAddSet.Click(); }, false},
+        {"Delete Set", [&] { confirm(), form.ButtonDeleteSet.Click(); }, false},
+        {"a typed field", [&] { form.EditBorderSize.Type("0.5"); }, false},
+        {"a text that is no number", [&] { form.EditXMin.Type("x"); }, false},
+        {"a click into I/M", [&] { form.EditImpMet.Click(); }, false},
+        {"a corner", [&] { form.RBLowerLeft.Click(); }, false},
+        {"the title block choice", [&] { form.RGTitleBlock.SetItemIndex(0); }, false},
+        {"a title text", [&] { titleForm.EditOffice.Type("x"); }, true},
+        {"Delete Set cancelled", [&] { form.ButtonDeleteSet.Click(); }, true},
+    };
+    for (const auto& step : steps) {
+        form.EditXMin.Type("0");
+        PressDetermineLimits();
+        ASSERT_TRUE(form.LimitsReportShown) << step.what;
+        told = 0;
+        step.act();
+        EXPECT_EQ(form.LimitsReportShown.has_value(), step.kept) << step.what;
+        EXPECT_EQ(told, step.kept ? 0 : 1) << step.what;
+    }
 }
 
 // ---- The data files read and written back whole ----

@@ -5,7 +5,9 @@
 
 #include <string>
 #include <utility>
+#include <vector>
 
+#include "app/messages.h"
 #include "support/app_fixture.h"
 
 namespace quadrel {
@@ -63,6 +65,24 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 using MainFormTest = AppFixture;
+
+// A "/" in a stored text would start the comment of its data line and cut
+// the text short on the next read.
+TEST_F(MainFormTest, TextsADataFileStoresDoNotTakeASlashAndSayWhy) {
+    std::vector<Edit*> stored{&form.EditDescription, &form.EditYAxisTitle, &form.EditXAxisTitle};
+    for (Edit* edit : titleForm.FieldEdits()) stored.push_back(edit);
+    for (Edit* edit : stored) {
+        platform.Errors.clear();
+        edit->Type("3/4 N/S");
+        EXPECT_EQ(edit->Text(), "34 NS") << edit->Name();
+        EXPECT_EQ(platform.Errors, std::vector<std::string>{std::string(SlashRefusedText)})
+            << edit->Name();
+        edit->Type("34 NS");  // nothing dropped, nothing said
+        EXPECT_EQ(platform.Errors.size(), 1U) << edit->Name();
+    }
+    EXPECT_EQ(form.Store.Current().XAxisTitle, "34 NS");
+    EXPECT_EQ(titleForm.ShownTitleSet().PreparedBy, "34 NS");
+}
 
 TEST_F(MainFormTest, ClicksStoreTheirChoice) {
     const struct {

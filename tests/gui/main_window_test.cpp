@@ -64,17 +64,33 @@ TEST_F(WindowTest, TypingKeyByKeyShowsAndStoresWhatTheFormKeeps) {
     EXPECT_TRUE(unansweredBoxes.empty());
 }
 
-TEST_F(WindowTest, ATextThatIsNoNumberYetMarksTheEditInsteadOfABox) {
-    auto& edit = Widget<QLineEdit>("EditXMin");
+// What an edit cannot take while a person types (a text that is no number
+// yet, a "/" in a text a data file stores) marks the edit: no box, no
+// message, until the next keystroke it takes.
+TEST_F(WindowTest, WhatAnEditCannotTakeMarksItInsteadOfABox) {
+    const struct {
+        const char* edit;
+        QString keys;
+        QString tip;         // part of the mark's tool tip
+        QString shown;       // the edit's text while marked
+        std::string stored;  // after one more "5"
+    } cases[] = {
+        {"EditXMin", "-", "'-'", "-", "-5"},
+        {"EditDescription", "Pit/", "\"/\" cannot be typed here", "Pit", "Pit5"},
+    };
     const QString messageBefore = session->MainWindow.MessageArea().text();
-    TypeInto("EditXMin", "-");
-    EXPECT_TRUE(edit.property("quadrelConversionError").toBool());
-    EXPECT_TRUE(edit.toolTip().contains(u'-')) << edit.toolTip().toStdString();
-    EXPECT_TRUE(unansweredBoxes.empty());
-
-    TypeInto("EditXMin", "5", false);
-    EXPECT_FALSE(edit.property("quadrelConversionError").toBool());
+    for (const auto& c : cases) {
+        auto& edit = Widget<QLineEdit>(c.edit);
+        TypeInto(c.edit, c.keys);
+        EXPECT_TRUE(edit.property("quadrelConversionError").toBool()) << c.edit;
+        EXPECT_TRUE(edit.toolTip().contains(c.tip)) << edit.toolTip().toStdString();
+        EXPECT_EQ(edit.text(), c.shown);
+        TypeInto(c.edit, "5", false);
+        EXPECT_FALSE(edit.property("quadrelConversionError").toBool()) << c.edit;
+        EXPECT_EQ(edit.text().toStdString(), c.stored);
+    }
     EXPECT_EQ(session->App.MGridInfo.Store.Current().XMin, "-5");
+    EXPECT_EQ(session->App.MGridInfo.Store.Current().Description, "Pit5");
     EXPECT_EQ(session->MainWindow.MessageArea().text(), messageBefore);
     EXPECT_TRUE(unansweredBoxes.empty());
 }

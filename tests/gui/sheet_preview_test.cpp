@@ -1,18 +1,24 @@
 // The sheet as the preview and the plots show it: pages at true scale, ink
 // where the recorded sheet has lines and texts, and a preview that follows
 // the forms without ever changing them.
+#include <sys/stat.h>
+
 #include <QFile>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTest>
+#include <optional>
 #include <sstream>
 
+#include "app/file_size_limit.h"
 #include "app/messages.h"
 #include "cli/command_line.h"
 #include "dxf/grid.h"
 #include "dxf/title_block_a.h"
 #include "gui/desktop.h"
+#include "gui/sheet_plot.h"
 #include "gui/window_fixture.h"
+#include "support/error_of.h"
 
 namespace quadrel::testing {
 namespace {
@@ -133,6 +139,16 @@ TEST_F(SheetPreviewTest, PlotsAreTheSheetAtTrueScaleWithInkWhereTheSheetHasIt) {
         << sheet.TextOf(title);
 }
 
+TEST_F(SheetPreviewTest, ExportNamesTheChosenFileBelowTheTitleBlock) {
+    OpenPreview();
+    const auto path = dir / "exported.svg";
+    WhenModal(ChooseFile(path));
+    Click("PreviewExport");
+    const std::string svg = TempDir::Read(path);
+    EXPECT_NE(svg.find(">" + path.string() + "<"), std::string::npos);
+    EXPECT_EQ(svg.find("file name of the drawing"), std::string::npos);
+}
+
 TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouchingTheForms) {
     SheetPreviewWindow& preview = OpenPreview();
     const std::size_t before = preview.Sheet().Entities().size();
@@ -191,6 +207,62 @@ TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouch
         EXPECT_EQ(Widget<QLineEdit>(c.edit).text(), shown) << c.edit;
         TypeInto(c.edit, original);
     }
+}
+
+// A plot is put in place only when every byte was written: on a full disk
+// (here a file grown past the size allowed) the old file stays, nothing is
+// left beside it, and the reason is the system's; a FIFO is refused and left
+// alone; a sheet of absurd size is "too large"; a name that is no UTF-8 is
+// written with exactly its bytes.
+TEST_F(SheetPreviewTest, PlotsAreWrittenWholeOrNotAtAll) {
+    SheetPreviewWindow& preview = OpenPreview();
+    MapLayout huge = *preview.SheetLayout();
+    huge.PlotXMax = 1e308;
+    ASSERT_EQ(::mkfifo((dir / "fifo.svg").c_str(), 0600), 0);
+    const struct {
+        std::string name;
+        std::string refusal;  // part of the message; empty when written
+        const MapLayout* layout = nullptr;
+        rlim_t sizeLimit = 0;
+    } cases[] = {
+        {"sheet.pdf", "File too large", nullptr, 2000},
+        {"sheet.svg", "File too large", nullptr, 2000},
+        {"sheet.png", "File too large", nullptr, 2000},
+        {"series.pdf", "File too large", nullptr, 2000},
+        {"fifo.svg", "it is a FIFO, not a regular file"},
+        {"big.pdf", "over a billion by ", &huge},
+        {"big.png", "pixels, too large for a picture", &huge},
+        {"bad\xff\xfe.pdf", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::filesystem::path path = dir / c.name;
+        if (c.name != "fifo.svg") dir.Write(c.name, "old plot");
+        const std::size_t files = dir.FileCount();
+        const PlotPage page{&preview.Sheet(), c.layout ? c.layout : &*preview.SheetLayout(), {}};
+        const auto write = [&] {
+            std::optional<FileSizeLimit> limit;
+            if (c.sizeLimit > 0) limit.emplace(c.sizeLimit);
+            if (c.name == "series.pdf") {
+                WritePdfPages({2, [&](std::size_t) { return page; }}, path);
+            } else {
+                WritePlot(page, path);
+            }
+        };
+        if (c.refusal.empty()) {
+            write();
+            EXPECT_EQ(TempDir::Read(path).rfind("%PDF", 0), 0U);
+        } else {
+            const std::string message = ErrorOf<std::runtime_error>(write);
+            EXPECT_NE(message.find(c.refusal), std::string::npos) << message;
+            EXPECT_NE(message.find(path.string()), std::string::npos) << message;
+            if (c.name != "fifo.svg") {
+                EXPECT_EQ(TempDir::Read(path), "old plot");
+            }
+        }
+        EXPECT_EQ(dir.FileCount(), files);
+    }
+    EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.svg"));
 }
 
 }  // namespace

@@ -8,24 +8,24 @@
 
 namespace quadrel::testing {
 
-class AppFixture : public ::testing::Test {
-protected:
+struct ScriptedForms {
     ScriptedPlatform platform;
     QuadrelApplication app{platform};
     TMGridInfo& form = app.MGridInfo;
     TTitleBlockForm& titleForm = app.TitleBlockForm;
 
     // Types an imperial sheet at 100 feet per inch: X 0..1000 by 250, Y
-    // 0..500 by 100, no border, no cuts, no title block.
-    void EnterValidSheet() {
+    // 0..500 by 100, no border, no cuts, no title block. Without spacings
+    // the two grid spacing edits are left as they came up, empty.
+    void EnterValidSheet(bool withSpacings = true) {
         form.EditImpMet.Type("I");
         form.EditYMin.Type("0");
         form.EditYMax.Type("500");
-        form.EditYGrid.Type("100");
+        if (withSpacings) form.EditYGrid.Type("100");
         form.EditYScale.Type("100");
         form.EditXMin.Type("0");
         form.EditXMax.Type("1000");
-        form.EditXGrid.Type("250");
+        if (withSpacings) form.EditXGrid.Type("250");
         form.EditXScale.Type("100");
         form.EditBorderSize.Type("0.0");
         for (Edit* cut :
@@ -40,5 +40,7 @@ protected:
         form.BitBtnCreateOutput.Click();
     }
 };
+
+class AppFixture : public ::testing::Test, public ScriptedForms {};
 
 }  // namespace quadrel::testing
