@@ -126,15 +126,6 @@ struct AtomicFileWriter::Temporary {
     }
 };
 
-std::string FileErrorText(std::string_view action, const fs::path& path, std::string_view reason) {
-    std::string text(action);
-    text += " \"";
-    text += Utf8Path(path);
-    text += "\": ";
-    text += reason;
-    return text;
-}
-
 AtomicFileWriter::AtomicFileWriter(fs::path target, FileSync sync, TemporaryKind kind)
     : target_(std::move(target)), sync_(sync), kind_(kind) {}
 
@@ -190,12 +181,6 @@ void AtomicFileWriter::Commit() {
     }
     temporary.Name.clear();
     temporary_.reset();
-}
-
-void WriteFileAtomically(const fs::path& target, std::string_view content) {
-    AtomicFileWriter file(target, FileSync::ToDisk);
-    file.Write(content);
-    file.Commit();
 }
 
 namespace {
