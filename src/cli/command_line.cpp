@@ -22,6 +22,7 @@
 #include "app/messages.h"
 #include "app/numbers.h"
 #include "app/source_date.h"
+#include "cli/check_command.h"
 #include "cli/terminal.h"
 #include "dxf/drawing.h"
 #include "forms/application.h"
@@ -47,6 +48,7 @@ constexpr std::string_view UsageText =
     "                    --output OUT.pdf|OUT.svg|OUT.png [--dpi N]\n"
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
     "                      [--format dxf|pdf|svg|png]...\n"
+    "       quadrel check --grid FILE [--set N] [--title FILE] [--title-set M] [--json]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -65,7 +67,12 @@ constexpr std::string_view UsageText =
     "           characters a file name cannot hold) and prints the paths; sets that\n"
     "           cannot be drawn are listed with the reason at the end, the others are\n"
     "           written all the same. Each --format adds one file per set (default\n"
-    "           dxf); pdf also writes series.pdf, one page per set drawn.\n"
+    "           dxf); pdf also writes series.pdf, one page per set drawn. Then the\n"
+    "           sets whose sheets have conflicts (see check) and how many.\n"
+    "  check    draws the sheet as dxf does, without writing it, and prints each\n"
+    "           conflict: texts over texts, the north arrow, title block rules or\n"
+    "           the grid border, anything outside the sheet, texts under 1 mm tall;\n"
+    "           with --json as a JSON list. Exit status 1 when there are conflicts.\n"
     "\n"
     "Exit status: 0 on success; 2 when a numbered message, a conversion error or a\n"
     "file error stopped the command (for series: any set), or the command line was\n"
@@ -395,6 +402,19 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
     return drawn;
 }
 
+int RunCheck(std::vector<std::string> arguments, std::ostream& out, std::ostream& err) {
+    const bool json = TakeFlag(arguments, "--json");
+    const auto options = ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set"});
+    const SheetChoice choice = ReadSheetChoice(options, "check needs --grid FILE");
+
+    Session session(err);
+    session.platform.Date = DrawingDate();
+    if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
+    const auto drawn = DrawShownSheet(session, CheckedDrawingName(choice.Grid), err);
+    if (!drawn) return ExitStopped;
+    return ReportSheetCheck(CheckSheet(drawn->Sheet, drawn->Input.Layout), json, out);
+}
+
 int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const PlotWriters& plots) {
     const auto options =
@@ -587,6 +607,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
     // Each set is drawn by a fresh run of the forms, exactly as dxf --set
     // draws it; what goes wrong is kept for the list at the end.
     std::vector<SeriesFailure> failures;
+    SeriesConflicts conflicts;
     for (int set = 1; set <= setCount; ++set) {
         const std::string& description =
             probe.form.Store.GridSets[static_cast<std::size_t>(set - 1)].Description;
@@ -607,6 +628,10 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
                 const std::filesystem::path path = dir / (name + std::string(format->Extension));
                 written = format->Write(session, path, setErr, run);
                 if (written) out << path.string() << '\n';
+            }
+            const std::string drawing = (dir / (name + ".dxf")).string();
+            if (const auto drawn = written ? DrawShownSheet(session, drawing, setErr) : nullptr) {
+                conflicts.Add(set, name, drawn->Sheet, drawn->Input.Layout);
             }
         } catch (const std::exception& error) {
             setErr << error.what() << '\n';
@@ -637,6 +662,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
         }
     }
 
+    conflicts.Print(out);
     for (const SeriesFailure& failure : failures) {
         err << "quadrel: set " << failure.Set << " (" << failure.Name
             << ") was not drawn: " << failure.Reasons << '\n';
@@ -688,6 +714,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         if (command == "limits") return RunLimits(arguments, out, err);
         if (command == "dxf") return RunDxf(arguments, out, err);
         if (command == "plot") return RunPlot(arguments, out, err, plots);
+        if (command == "check") return RunCheck(arguments, out, err);
         if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err), plots);
         throw UsageError("unknown command '" + command + "'");
     } catch (const UsageError& error) {
