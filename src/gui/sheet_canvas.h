@@ -5,8 +5,10 @@
 #include <QTransform>
 #include <QWidget>
 #include <optional>
+#include <vector>
 
 #include "dxf/drawing.h"
+#include "dxf/sheet_check.h"
 #include "dxf/sheet_recorder.h"
 
 namespace quadrel {
@@ -18,6 +20,9 @@ public:
     // `sheet` stays owned by the caller. A stale sheet is greyed.
     void Show(const SheetRecorder* sheet, const SheetExtents& extents, bool stale);
     void Fit();
+    // The sheet check's conflicts, outlined over a current sheet; nothing for
+    // none. `conflicts` stays owned by the caller.
+    void ShowConflicts(const std::vector<SheetConflict>* conflicts);
     // Drawing units to widget pixels.
     const QTransform& View() const { return view_; }
     // Paintings so far, for measuring how soon a change is seen.
@@ -35,6 +40,7 @@ private:
     const SheetRecorder* sheet_ = nullptr;
     SheetExtents extents_;
     bool stale_ = false;
+    const std::vector<SheetConflict>* conflicts_ = nullptr;
     QTransform view_;
     // Until a person zooms or pans, the sheet follows the window's size.
     bool fitted_ = true;

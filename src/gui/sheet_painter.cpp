@@ -107,6 +107,10 @@ QTransform TextFrame(const SheetPoint& at, double height, double rotationDegrees
     return QTransform(c, n, n, -c, at.X, at.Y);
 }
 
+// The smallest outline of a conflict's place on the device, in pixels.
+constexpr double SmallestConflictMark = 9.0;
+const QColor ConflictColour(220, 0, 0);
+
 }  // namespace
 
 QTransform FitSheet(const SheetExtents& extents, const QRectF& target) {
@@ -207,6 +211,34 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
         painter.setTransform(
             TextFrame(sheet.PointsOf(entity).front(), entity.Height, entity.Rotation) * toDevice);
         painter.drawText(QPointF(0, 0), ToQString(sheet.TextOf(entity)));
+    }
+    painter.restore();
+}
+
+void PaintConflicts(QPainter& painter, const std::vector<SheetConflict>& conflicts,
+                    const QTransform& toDevice) {
+    painter.save();
+    painter.setTransform(QTransform());
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(ConflictColour);
+    pen.setCosmetic(true);
+    pen.setWidthF(2);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    for (const SheetConflict& conflict : conflicts) {
+        if (conflict.First.Kind == SheetItemKind::Text) {
+            QPolygonF box;
+            for (const SheetPoint& p : conflict.FirstBox) box << toDevice.map(QPointF(p.X, p.Y));
+            painter.drawPolygon(box);
+        }
+        const SheetExtents& region = conflict.Region;
+        QRectF place = toDevice.mapRect(
+            QRectF(QPointF(region.XMin, region.YMin), QPointF(region.XMax, region.YMax)));
+        const QPointF middle = place.center();
+        place.setWidth(std::max(place.width(), SmallestConflictMark));
+        place.setHeight(std::max(place.height(), SmallestConflictMark));
+        place.moveCenter(middle);
+        painter.drawRect(place);
     }
     painter.restore();
 }

@@ -1,5 +1,6 @@
 #include "gui/sheet_preview_window.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -47,11 +48,15 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     export_->setObjectName(QStringLiteral("PreviewExport"));
     print_ = new QPushButton(QStringLiteral("Print..."));
     print_->setObjectName(QStringLiteral("PreviewPrint"));
+    showOverlaps_ = new QCheckBox(QStringLiteral("Show overlaps"));
+    showOverlaps_->setObjectName(QStringLiteral("PreviewShowOverlaps"));
+    showOverlaps_->setChecked(true);
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("PreviewStatus"));
     tools->addWidget(fit);
     tools->addWidget(export_);
     tools->addWidget(print_);
+    tools->addWidget(showOverlaps_);
     tools->addWidget(status_, 1);
     column->addLayout(tools);
     canvas_ = new SheetCanvas;
@@ -66,6 +71,7 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     connect(fit, &QPushButton::clicked, canvas_, &SheetCanvas::Fit);
     connect(export_, &QPushButton::clicked, this, [this] { ExportSheet(); });
     connect(print_, &QPushButton::clicked, this, [this] { PrintSheetOnPaper(); });
+    connect(showOverlaps_, &QCheckBox::toggled, this, [this] { ShowOverlaps(); });
 
     quiet_.setSingleShot(true);
     quiet_.setInterval(QuietMilliseconds);
@@ -102,6 +108,7 @@ void SheetPreviewWindow::Refresh() {
             DrawSheet(drawn, *preview.Input);
             sheet_ = std::move(drawn);
             layout_ = preview.Input->Layout;
+            conflicts_ = CheckSheet(sheet_, *layout_);
         } else {
             reason = ToQString(preview.Reason);
         }
@@ -113,12 +120,17 @@ void SheetPreviewWindow::Refresh() {
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
+    ShowOverlaps();
     // A greyed sheet is no longer what the forms show: it is not to be
     // exported or printed as if it were.
     const bool current = layout_.has_value() && reason.isEmpty();
     export_->setEnabled(current);
     print_->setEnabled(current);
     ShowSheetStatus();
+}
+
+void SheetPreviewWindow::ShowOverlaps() {
+    canvas_->ShowConflicts(showOverlaps_->isChecked() ? &conflicts_ : nullptr);
 }
 
 void SheetPreviewWindow::ShowSheetStatus() {
@@ -129,10 +141,13 @@ void SheetPreviewWindow::ShowSheetStatus() {
     try {
         const QSizeF inches = SheetSizeInches(*layout_);
         status_->setText(
-            QStringLiteral("Sheet %1 by %2 in, %3 entities")
+            QStringLiteral("Sheet %1 by %2 in, %3 entities, %4 %5")
                 .arg(inches.width(), 0, 'f', 2)
                 .arg(inches.height(), 0, 'f', 2)
-                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size()))));
+                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size())))
+                .arg(QLocale().toString(static_cast<qlonglong>(conflicts_.size())))
+                .arg(conflicts_.size() == 1 ? QStringLiteral("conflict")
+                                            : QStringLiteral("conflicts")));
     } catch (const PlotError& error) {
         status_->setText(QString::fromUtf8(error.what()));
     }

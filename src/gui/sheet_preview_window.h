@@ -12,11 +12,13 @@
 #include <vector>
 
 #include "dxf/drawing.h"
+#include "dxf/sheet_check.h"
 #include "gui/sheet_canvas.h"
 #include "dxf/sheet_recorder.h"
 #include "forms/controls.h"
 #include "layout/map_layout.h"
 
+class QCheckBox;
 class QPushButton;
 
 namespace quadrel {
@@ -41,6 +43,8 @@ public:
     // Why the sheet as the forms show it now cannot be drawn; empty when it can.
     QString Reason() const { return reason_->text(); }
     SheetCanvas& Canvas() { return *canvas_; }
+    // The sheet check's conflicts of that sheet, found with each drawing.
+    const std::vector<SheetConflict>& Conflicts() const { return conflicts_; }
 
     // How long the forms must be quiet before the sheet is drawn again.
     static constexpr int QuietMilliseconds = 50;
@@ -53,16 +57,19 @@ private:
     void ExportSheet();
     void PrintSheetOnPaper();
     void ShowSheetStatus();
+    void ShowOverlaps();
 
     TMGridInfo& form_;
     SheetRecorder sheet_;
     std::optional<MapLayout> layout_;
+    std::vector<SheetConflict> conflicts_;
     QTimer quiet_;
     SheetCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* reason_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* print_ = nullptr;
+    QCheckBox* showOverlaps_ = nullptr;
     std::vector<std::pair<Control*, Control::ObserverId>> observed_;
 };
 
