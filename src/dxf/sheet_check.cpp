@@ -162,7 +162,9 @@ private:
     const SheetRecorder& sheet_;
     PaperFrame paper_;
     std::vector<CheckedItem> items_;
-    std::map<std::size_t, std::array<SheetPoint, 4>> drawnBoxes_;  // by text entity
+    // The texts' entities in drawing order, and their boxes in drawing units.
+    std::vector<std::size_t> textEntities_;
+    std::vector<std::array<SheetPoint, 4>> textBoxes_;
     // A text meeting several segments of one owner: the bounds of it all.
     std::map<std::pair<std::size_t, std::size_t>, std::pair<Bounds, SheetItemKind>> lineHits_;
     std::optional<Bounds> arrow_;
@@ -171,8 +173,9 @@ private:
 };
 
 void SheetChecker::Report(std::size_t first, std::size_t second, SheetConflict conflict) {
-    if (const auto box = drawnBoxes_.find(first); box != drawnBoxes_.end()) {
-        conflict.FirstBox = box->second;
+    const auto text = std::lower_bound(textEntities_.begin(), textEntities_.end(), first);
+    if (text != textEntities_.end() && *text == first) {
+        conflict.FirstBox = textBoxes_[static_cast<std::size_t>(text - textEntities_.begin())];
     }
     found_.emplace_back(std::make_pair(first, second), std::move(conflict));
 }
@@ -180,7 +183,8 @@ void SheetChecker::Report(std::size_t first, std::size_t second, SheetConflict c
 void SheetChecker::AddText(std::size_t index, const SheetEntity& entity) {
     const auto drawn = TextBox(sheet_, entity);
     if (!drawn) return;
-    drawnBoxes_.emplace(index, *drawn);
+    textEntities_.push_back(index);
+    textBoxes_.push_back(*drawn);
     CheckedItem item;
     item.IsText = true;
     item.Owner = index;
@@ -333,11 +337,14 @@ std::vector<SheetConflict> SheetChecker::Run() {
                            [this](std::size_t i, std::size_t j) { CheckPair(i, j); });
     ReportLineHits();
 
-    std::stable_sort(found_.begin(), found_.end(),
-                     [](const auto& a, const auto& b) { return a.first < b.first; });
+    // The conflicts are large; their places in the order are sorted instead.
+    std::vector<std::pair<std::pair<std::size_t, std::size_t>, std::size_t>> order;
+    order.reserve(found_.size());
+    for (std::size_t i = 0; i < found_.size(); ++i) order.emplace_back(found_[i].first, i);
+    std::sort(order.begin(), order.end());
     std::vector<SheetConflict> conflicts;
     conflicts.reserve(found_.size());
-    for (auto& [order, conflict] : found_) conflicts.push_back(std::move(conflict));
+    for (const auto& [key, index] : order) conflicts.push_back(std::move(found_[index].second));
     return conflicts;
 }
 
