@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -46,17 +47,28 @@ std::vector<std::string> Lines(const SheetRecorder& sheet) {
     return lines;
 }
 
+// A sheet drawn for a case, and the lines its conflicts give.
+struct SheetCase {
+    const char* what;
+    std::function<void(SheetRecorder&)> draw;
+    std::vector<std::string> lines;
+};
+
+void ExpectConflicts(std::span<const SheetCase> cases) {
+    for (const SheetCase& c : cases) {
+        SheetRecorder sheet;
+        c.draw(sheet);
+        EXPECT_EQ(Lines(sheet), c.lines) << c.what;
+    }
+}
+
 // The ink of "19850.0" ends 5.63 of its heights right of its insertion
 // point, so a text that starts there, whose ink begins a little later, does
 // not meet it.
 TEST(SheetCheck, InkMeetingInkIsAConflictAndTextsThatOnlyStandCloseAreNot) {
     const double run = InkOfText("19850.0").Right * 5;  // units
     ASSERT_NEAR(run, 28.15, 0.01);
-    const struct {
-        const char* what;
-        std::function<void(SheetRecorder&)> draw;
-        std::vector<std::string> lines;
-    } cases[] = {
+    const SheetCase cases[] = {
         {"end to end",
          [&](SheetRecorder& s) {
              Text(s, "19850.0", 100, 100), Text(s, "19850.0", 100 + run, 100);
@@ -88,11 +100,7 @@ TEST(SheetCheck, InkMeetingInkIsAConflictAndTextsThatOnlyStandCloseAreNot) {
          [](SheetRecorder& s) { Text(s, "   ", 100, 100), Text(s, "ABC", 100, 100); },
          {}},
     };
-    for (const auto& c : cases) {
-        SheetRecorder sheet;
-        c.draw(sheet);
-        EXPECT_EQ(Lines(sheet), c.lines) << c.what;
-    }
+    ExpectConflicts(cases);
 }
 
 // A title block's cell from u 4.1 to 4.3 and v 1.3 to 1.5 inches, its rules
@@ -103,11 +111,7 @@ void Cell(SheetRecorder& sheet) {
 }
 
 TEST(SheetCheck, TextsLeavingTheirCellOrMeetingTheArrowTheBorderOrTheEdgeAreNamed) {
-    const struct {
-        const char* what;
-        std::function<void(SheetRecorder&)> draw;
-        std::vector<std::string> lines;
-    } cases[] = {
+    const SheetCase cases[] = {
         {"in its cell",
          [](SheetRecorder& s) { Cell(s), Text(s, "1", 416, 68, 0, "Title_Block_A"); },
          {}},
@@ -146,11 +150,7 @@ TEST(SheetCheck, TextsLeavingTheirCellOrMeetingTheArrowTheBorderOrTheEdgeAreName
          },
          {"north arrow outside the sheet at 1.00, -0.10 in (0.014 x 0.200 in outside)"}},
     };
-    for (const auto& c : cases) {
-        SheetRecorder sheet;
-        c.draw(sheet);
-        EXPECT_EQ(Lines(sheet), c.lines) << c.what;
-    }
+    ExpectConflicts(cases);
 }
 
 // A text's paper height is measured along the direction it stands up in,
