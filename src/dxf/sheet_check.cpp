@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <map>
 #include <numbers>
+#include <tuple>
 #include <utility>
 
 #include "dxf/box_index.h"
@@ -70,10 +71,10 @@ std::optional<SheetItemKind> LineKind(std::string_view layer, std::size_t vertic
     return std::nullopt;
 }
 
-// The four corners of a text's ink in drawing units, counter-clockwise;
-// nothing for a text without ink.
-std::optional<std::array<SheetPoint, 4>> TextBox(const SheetRecorder& sheet,
-                                                 const SheetEntity& entity) {
+}  // namespace
+
+std::optional<std::array<SheetPoint, 4>> TextOutline(const SheetRecorder& sheet,
+                                                     const SheetEntity& entity) {
     const TextInk ink = InkOfText(sheet.TextOf(entity));
     if (!(ink.Right > ink.Left) || !(entity.Height > 0)) return std::nullopt;
     const double radians = entity.Rotation * std::numbers::pi / 180.0;
@@ -86,6 +87,8 @@ std::optional<std::array<SheetPoint, 4>> TextBox(const SheetRecorder& sheet,
     return std::array<SheetPoint, 4>{corner(ink.Left, ink.Bottom), corner(ink.Right, ink.Bottom),
                                      corner(ink.Right, ink.Top), corner(ink.Left, ink.Top)};
 }
+
+namespace {
 
 // A line's ink on paper: a strip of the line's width along it; nothing for
 // a line of no length.
@@ -122,14 +125,17 @@ std::optional<Bounds> OutsidePart(const Bounds& box, const PaperFrame& paper) {
     return outside;
 }
 
-SheetConflict Located(SheetConflict conflict, const Bounds& where, const PaperFrame& paper) {
-    conflict.X = (where.X0 + where.X1) / 2;
-    conflict.Y = (where.Y0 + where.Y1) / 2;
-    conflict.Width = where.Width();
-    conflict.Height = where.Height();
-    conflict.Region = paper.ToDrawing(where);
-    return conflict;
-}
+// A conflict as the check finds it: small, so that a sheet of many
+// conflicts is sorted and kept cheaply; its names are looked up at the end.
+struct Found {
+    std::size_t First = 0;   // the entity
+    std::size_t Second = 0;  // the entity, or First when Second is no item
+    ConflictKind Kind = ConflictKind::Over;
+    SheetItemKind FirstKind = SheetItemKind::Text;
+    SheetItemKind SecondKind = SheetItemKind::Text;
+    Bounds Where;  // sheet inches
+    double Millimetres = 0;
+};
 
 // The paper height of a text: its height along the direction it stands up
 // in, each axis at its own scale.
@@ -157,34 +163,43 @@ private:
     void CheckTextOverLine(const CheckedItem& text, const CheckedItem& line);
     bool AreBoldCopies(const CheckedItem& a, const CheckedItem& b) const;
     void ReportLineHits();
-    void Report(std::size_t first, std::size_t second, SheetConflict conflict);
+    SheetItem ItemOf(std::size_t entity, SheetItemKind kind) const;
+    SheetConflict Named(const Found& found) const;
 
     const SheetRecorder& sheet_;
     PaperFrame paper_;
     std::vector<CheckedItem> items_;
-    // The texts' entities in drawing order, and their boxes in drawing units.
-    std::vector<std::size_t> textEntities_;
-    std::vector<std::array<SheetPoint, 4>> textBoxes_;
     // A text meeting several segments of one owner: the bounds of it all.
     std::map<std::pair<std::size_t, std::size_t>, std::pair<Bounds, SheetItemKind>> lineHits_;
     std::optional<Bounds> arrow_;
     std::size_t arrowOwner_ = 0;
-    std::vector<std::pair<std::pair<std::size_t, std::size_t>, SheetConflict>> found_;
+    std::vector<Found> found_;
 };
 
-void SheetChecker::Report(std::size_t first, std::size_t second, SheetConflict conflict) {
-    const auto text = std::lower_bound(textEntities_.begin(), textEntities_.end(), first);
-    if (text != textEntities_.end() && *text == first) {
-        conflict.FirstBox = textBoxes_[static_cast<std::size_t>(text - textEntities_.begin())];
-    }
-    found_.emplace_back(std::make_pair(first, second), std::move(conflict));
+SheetItem SheetChecker::ItemOf(std::size_t entity, SheetItemKind kind) const {
+    if (kind != SheetItemKind::Text) return {kind, {}, {}};
+    return TextItem(sheet_, sheet_.Entities()[entity]);
+}
+
+SheetConflict SheetChecker::Named(const Found& found) const {
+    SheetConflict conflict;
+    conflict.Kind = found.Kind;
+    conflict.First = ItemOf(found.First, found.FirstKind);
+    if (found.Kind != ConflictKind::TooSmall)
+        conflict.Second = ItemOf(found.Second, found.SecondKind);
+    conflict.FirstEntity = found.First;
+    conflict.X = (found.Where.X0 + found.Where.X1) / 2;
+    conflict.Y = (found.Where.Y0 + found.Where.Y1) / 2;
+    conflict.Width = found.Where.Width();
+    conflict.Height = found.Where.Height();
+    conflict.TextMillimetres = found.Millimetres;
+    conflict.Region = paper_.ToDrawing(found.Where);
+    return conflict;
 }
 
 void SheetChecker::AddText(std::size_t index, const SheetEntity& entity) {
-    const auto drawn = TextBox(sheet_, entity);
+    const auto drawn = TextOutline(sheet_, entity);
     if (!drawn) return;
-    textEntities_.push_back(index);
-    textBoxes_.push_back(*drawn);
     CheckedItem item;
     item.IsText = true;
     item.Owner = index;
@@ -194,19 +209,18 @@ void SheetChecker::AddText(std::size_t index, const SheetEntity& entity) {
 
     const double height = PaperHeight(entity, paper_) * MillimetresPerInch;
     if (height < SmallestTextMillimetres) {
-        SheetConflict conflict;
-        conflict.Kind = ConflictKind::TooSmall;
-        conflict.First = TextItem(sheet_, entity);
-        conflict.TextMillimetres = height;
         const PlanePoint at = paper_.ToPaper(sheet_.PointsOf(entity).front());
-        Report(index, index, Located(conflict, {at.X, at.Y, at.X, at.Y}, paper_));
+        found_.push_back({index,
+                          index,
+                          ConflictKind::TooSmall,
+                          SheetItemKind::Text,
+                          SheetItemKind::Sheet,
+                          {at.X, at.Y, at.X, at.Y},
+                          height});
     }
     if (const auto outside = OutsidePart(item.Box, paper_)) {
-        SheetConflict conflict;
-        conflict.Kind = ConflictKind::Outside;
-        conflict.First = TextItem(sheet_, entity);
-        conflict.Second.Kind = SheetItemKind::Sheet;
-        Report(index, index, Located(conflict, *outside, paper_));
+        found_.push_back({index, index, ConflictKind::Outside, SheetItemKind::Text,
+                          SheetItemKind::Sheet, *outside});
     }
 }
 
@@ -235,11 +249,8 @@ void SheetChecker::CheckArrowOnSheet() {
     if (!arrow_) return;
     const auto outside = OutsidePart(*arrow_, paper_);
     if (!outside) return;
-    SheetConflict conflict;
-    conflict.Kind = ConflictKind::Outside;
-    conflict.First.Kind = SheetItemKind::NorthArrow;
-    conflict.Second.Kind = SheetItemKind::Sheet;
-    Report(arrowOwner_, arrowOwner_, Located(conflict, *outside, paper_));
+    found_.push_back({arrowOwner_, arrowOwner_, ConflictKind::Outside, SheetItemKind::NorthArrow,
+                      SheetItemKind::Sheet, *outside});
 }
 
 // The copies that print a text bold: the same text, layer, height and
@@ -260,12 +271,8 @@ void SheetChecker::CheckTexts(const CheckedItem& a, const CheckedItem& b) {
     if (AreBoldCopies(a, b)) return;
     const std::vector<PlanePoint> shared = ClipConvex(a.Corners, b.Corners);
     if (shared.size() < 3 || AreaOf(shared) < LeastOverlapArea) return;
-    const SheetEntity& first = sheet_.Entities()[a.Owner];
-    const SheetEntity& second = sheet_.Entities()[b.Owner];
-    SheetConflict conflict;
-    conflict.First = TextItem(sheet_, first);
-    conflict.Second = TextItem(sheet_, second);
-    Report(a.Owner, b.Owner, Located(conflict, BoundsOf(shared), paper_));
+    found_.push_back({a.Owner, b.Owner, ConflictKind::Over, SheetItemKind::Text,
+                      SheetItemKind::Text, BoundsOf(shared)});
 }
 
 void SheetChecker::CheckTextOverLine(const CheckedItem& text, const CheckedItem& line) {
@@ -295,10 +302,8 @@ void SheetChecker::CheckPair(std::size_t i, std::size_t j) {
 
 void SheetChecker::ReportLineHits() {
     for (const auto& [owners, hit] : lineHits_) {
-        SheetConflict conflict;
-        conflict.First = TextItem(sheet_, sheet_.Entities()[owners.first]);
-        conflict.Second.Kind = hit.second;
-        Report(owners.first, owners.second, Located(conflict, hit.first, paper_));
+        found_.push_back({owners.first, owners.second, ConflictKind::Over, SheetItemKind::Text,
+                          hit.second, hit.first});
     }
 }
 
@@ -337,14 +342,12 @@ std::vector<SheetConflict> SheetChecker::Run() {
                            [this](std::size_t i, std::size_t j) { CheckPair(i, j); });
     ReportLineHits();
 
-    // The conflicts are large; their places in the order are sorted instead.
-    std::vector<std::pair<std::pair<std::size_t, std::size_t>, std::size_t>> order;
-    order.reserve(found_.size());
-    for (std::size_t i = 0; i < found_.size(); ++i) order.emplace_back(found_[i].first, i);
-    std::sort(order.begin(), order.end());
+    std::stable_sort(found_.begin(), found_.end(), [](const Found& a, const Found& b) {
+        return std::tie(a.First, a.Second) < std::tie(b.First, b.Second);
+    });
     std::vector<SheetConflict> conflicts;
     conflicts.reserve(found_.size());
-    for (const auto& [key, index] : order) conflicts.push_back(std::move(found_[index].second));
+    for (const Found& found : found_) conflicts.push_back(Named(found));
     return conflicts;
 }
 

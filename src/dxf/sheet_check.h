@@ -7,6 +7,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,9 +49,9 @@ struct SheetConflict {
     double Width = 0;
     double Height = 0;
     double TextMillimetres = 0;  // the text's height on paper
-    // For outlining on the sheet, in drawing units: the box of First when it
-    // is a text (its four corners), and the overlap's bounds.
-    std::array<SheetPoint, 4> FirstBox{};
+    // The entity of First in the recorder (the arrow's first polyline).
+    std::size_t FirstEntity = 0;
+    // The overlap's bounds in drawing units, for outlining on the sheet.
     SheetExtents Region;
 };
 
@@ -60,6 +61,12 @@ struct SheetConflict {
 // whose units per inch are not positive gives no paper to measure on, and
 // no conflict.
 std::vector<SheetConflict> CheckSheet(const SheetRecorder& sheet, const MapLayout& layout);
+
+// The corners of a text's ink in drawing units, counter-clockwise from its
+// lower left as the text reads, as the check measures it; nothing for a
+// text without ink.
+std::optional<std::array<SheetPoint, 4>> TextOutline(const SheetRecorder& sheet,
+                                                     const SheetEntity& text);
 
 // "Grid "LATITUDE" over HTicks "19850.0" at 0.41, 3.95 in (overlap 0.08 x
 // 0.10 in)".

@@ -55,7 +55,8 @@ void SheetCanvas::paintEvent(QPaintEvent* /*event*/) {
     if (sheet_ == nullptr) return;
     PaintSheet(painter, *sheet_, extents_, view_, stale_ ? StaleStyle : SheetPaintStyle{});
     // A greyed sheet is no longer what the forms show, nor are its conflicts.
-    if (conflicts_ != nullptr && !stale_) PaintConflicts(painter, *conflicts_, view_);
+    if (conflicts_ != nullptr && !stale_) PaintConflicts(painter, *sheet_, *conflicts_, view_);
+    if (afterPaint_) afterPaint_();
 }
 
 void SheetCanvas::wheelEvent(QWheelEvent* event) {

@@ -4,7 +4,9 @@
 
 #include <QTransform>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <utility>
 #include <vector>
 
 #include "dxf/drawing.h"
@@ -23,6 +25,8 @@ public:
     // The sheet check's conflicts, outlined over a current sheet; nothing for
     // none. `conflicts` stays owned by the caller.
     void ShowConflicts(const std::vector<SheetConflict>* conflicts);
+    // Runs after each painting.
+    void SetAfterPaint(std::function<void()> afterPaint) { afterPaint_ = std::move(afterPaint); }
     // Drawing units to widget pixels.
     const QTransform& View() const { return view_; }
     // Paintings so far, for measuring how soon a change is seen.
@@ -41,6 +45,7 @@ private:
     SheetExtents extents_;
     bool stale_ = false;
     const std::vector<SheetConflict>* conflicts_ = nullptr;
+    std::function<void()> afterPaint_;
     QTransform view_;
     // Until a person zooms or pans, the sheet follows the window's size.
     bool fitted_ = true;

@@ -216,8 +216,8 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
     painter.restore();
 }
 
-void PaintConflicts(QPainter& painter, const std::vector<SheetConflict>& conflicts,
-                    const QTransform& toDevice) {
+void PaintConflicts(QPainter& painter, const SheetRecorder& sheet,
+                    const std::vector<SheetConflict>& conflicts, const QTransform& toDevice) {
     painter.save();
     painter.setTransform(QTransform());
     const QRectF visible = VisibleDrawingRect(painter, toDevice);
@@ -245,9 +245,14 @@ void PaintConflicts(QPainter& painter, const std::vector<SheetConflict>& conflic
             continue;
         }
         places.push_back(place);
-        if (conflict.First.Kind != SheetItemKind::Text) continue;
+        if (conflict.First.Kind != SheetItemKind::Text ||
+            conflict.FirstEntity >= sheet.Entities().size()) {
+            continue;
+        }
+        const auto outline = TextOutline(sheet, sheet.Entities()[conflict.FirstEntity]);
+        if (!outline) continue;
         QPolygonF box;
-        for (const SheetPoint& p : conflict.FirstBox) box << toDevice.map(QPointF(p.X, p.Y));
+        for (const SheetPoint& p : *outline) box << toDevice.map(QPointF(p.X, p.Y));
         // A box no larger than the mark adds nothing to it.
         const QRectF bounds = box.boundingRect();
         if (std::max(bounds.width(), bounds.height()) <= SmallestConflictMark) continue;

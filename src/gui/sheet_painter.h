@@ -43,7 +43,7 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
 // Outlines each conflict of the sheet check in red: the offending text's box
 // and the place where it meets the other item, never smaller than a few
 // pixels, so that a slight overlap is seen at any zoom.
-void PaintConflicts(QPainter& painter, const std::vector<SheetConflict>& conflicts,
-                    const QTransform& toDevice);
+void PaintConflicts(QPainter& painter, const SheetRecorder& sheet,
+                    const std::vector<SheetConflict>& conflicts, const QTransform& toDevice);
 
 }  // namespace quadrel

@@ -9,9 +9,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
@@ -28,6 +30,12 @@ constexpr int WindowHeight = 650;
 // What the title block shows in place of the drawing's file name, which is
 // chosen only when the drawing is created.
 constexpr const char* PreviewFileName = "(file name of the drawing)";
+
+// Asks the window to check the sheet it shows.
+QEvent::Type CheckEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
 
 
 }  // namespace
@@ -72,6 +80,13 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     connect(export_, &QPushButton::clicked, this, [this] { ExportSheet(); });
     connect(print_, &QPushButton::clicked, this, [this] { PrintSheetOnPaper(); });
     connect(showOverlaps_, &QCheckBox::toggled, this, [this] { ShowOverlaps(); });
+    // The check of a new sheet waits until the sheet is painted, so that a
+    // sheet of many conflicts is seen without waiting for them.
+    canvas_->SetAfterPaint([this] {
+        if (checkDue_ && !std::exchange(checkPosted_, true)) {
+            QCoreApplication::postEvent(this, new QEvent(CheckEvent()));
+        }
+    });
 
     quiet_.setSingleShot(true);
     quiet_.setInterval(QuietMilliseconds);
@@ -108,7 +123,8 @@ void SheetPreviewWindow::Refresh() {
             DrawSheet(drawn, *preview.Input);
             sheet_ = std::move(drawn);
             layout_ = preview.Input->Layout;
-            conflicts_ = CheckSheet(sheet_, *layout_);
+            conflicts_.clear();
+            checkDue_ = true;
         } else {
             reason = ToQString(preview.Reason);
         }
@@ -126,6 +142,20 @@ void SheetPreviewWindow::Refresh() {
     const bool current = layout_.has_value() && reason.isEmpty();
     export_->setEnabled(current);
     print_->setEnabled(current);
+    ShowSheetStatus();
+}
+
+bool SheetPreviewWindow::event(QEvent* event) {
+    if (event->type() != CheckEvent()) return QWidget::event(event);
+    checkPosted_ = false;
+    if (std::exchange(checkDue_, false)) CheckSheetShown();
+    return true;
+}
+
+void SheetPreviewWindow::CheckSheetShown() {
+    if (!layout_) return;
+    conflicts_ = CheckSheet(sheet_, *layout_);
+    ShowOverlaps();
     ShowSheetStatus();
 }
 

@@ -13,9 +13,9 @@
 
 #include "dxf/drawing.h"
 #include "dxf/sheet_check.h"
-#include "gui/sheet_canvas.h"
 #include "dxf/sheet_recorder.h"
 #include "forms/controls.h"
+#include "gui/sheet_canvas.h"
 #include "layout/map_layout.h"
 
 class QCheckBox;
@@ -43,7 +43,9 @@ public:
     // Why the sheet as the forms show it now cannot be drawn; empty when it can.
     QString Reason() const { return reason_->text(); }
     SheetCanvas& Canvas() { return *canvas_; }
-    // The sheet check's conflicts of that sheet, found with each drawing.
+    // The sheet check's conflicts of that sheet. The check follows each
+    // drawing as soon as the new sheet is painted, so that a sheet of many
+    // conflicts is seen without waiting for them; until then there are none.
     const std::vector<SheetConflict>& Conflicts() const { return conflicts_; }
 
     // How long the forms must be quiet before the sheet is drawn again.
@@ -51,6 +53,7 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Changed();
@@ -58,12 +61,15 @@ private:
     void PrintSheetOnPaper();
     void ShowSheetStatus();
     void ShowOverlaps();
+    void CheckSheetShown();
 
     TMGridInfo& form_;
     SheetRecorder sheet_;
     std::optional<MapLayout> layout_;
     std::vector<SheetConflict> conflicts_;
     QTimer quiet_;
+    bool checkDue_ = false;     // the sheet shown has not been checked
+    bool checkPosted_ = false;  // the check is on its way
     SheetCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* reason_ = nullptr;
