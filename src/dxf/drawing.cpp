@@ -1,8 +1,8 @@
 #include "dxf/drawing.h"
 
-#include "dxf/field_values.h"
 #include "dxf/grid.h"
 #include "dxf/north_arrow.h"
+#include "dxf/sheet.h"
 #include "dxf/tick_marks.h"
 #include "dxf/title_block_a.h"
 #include "dxf/title_block_b.h"
@@ -23,14 +23,11 @@ void WriteTitleBlock(DrawingSink& sink, const DrawingInput& input) {
     }
 }
 
-void WritePlacedNorthArrow(DrawingSink& sink, const DrawingInput& input) {
-    const double size = FieldNumber(input.Grid, &GridSet::NorthArrowSize, input.DecimalSeparator);
-    if (!(size > 0)) return;
-    const double distance =
-        FieldNumber(input.Grid, &GridSet::NorthArrowDistance, input.DecimalSeparator);
-    const NorthArrowPlacement place =
-        PlaceNorthArrow(input.Grid.NorthArrowCorner, size, distance, input.Layout);
-    WriteNorthArrow(sink, place.X0, place.Y0, input.Layout.XUnitsPerInch, size);
+void WritePlacedNorthArrow(DrawingSink& sink, const Sheet& sheet, const MapLayout& layout) {
+    if (!(sheet.NorthArrowSize > 0)) return;
+    const Point foot = PlaceNorthArrow(sheet.NorthArrowCorner, sheet.NorthArrowSize,
+                                       sheet.NorthArrowDistance, layout);
+    WriteNorthArrow(sink, foot, layout.XUnitsPerInch, sheet.NorthArrowSize);
 }
 
 }  // namespace
@@ -40,13 +37,12 @@ SheetExtents ExtentsOf(const MapLayout& layout) {
 }
 
 void DrawSheet(DrawingSink& sink, const DrawingInput& input) {
-    const MapLayout& layout = input.Layout;
+    // Every number is read before the first entity is drawn.
+    const Sheet sheet = ReadSheet(input.Grid, input.DecimalSeparator);
     WriteTitleBlock(sink, input);
-    WriteGrid(sink, input.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
-              layout.BorderSize, GridTitleDecimals, input.DecimalSeparator);
-    WritePlacedNorthArrow(sink, input);
-    WriteTickMarks(sink, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
-                   input.DecimalSeparator);
+    WriteGrid(sink, sheet.Grid, input.Layout, GridTitleDecimals);
+    WritePlacedNorthArrow(sink, sheet, input.Layout);
+    WriteTickMarks(sink, sheet, input.Layout);
 }
 
 void WriteDrawing(DxfWriter& writer, const DrawingInput& input) {
