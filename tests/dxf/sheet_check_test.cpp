@@ -30,13 +30,13 @@ MapLayout TestLayout() {
 // Texts 0.1 inch tall: 5 units upright, 10 units when turned by 90 degrees.
 void Text(SheetRecorder& sheet, std::string_view text, double x, double y, double rotation = 0,
           std::string_view layer = "Grid") {
-    sheet.WriteText(layer, text, x, y, 0, 1, rotation == 0 ? 5 : 10, rotation);
+    sheet.WriteText({layer, 1}, {x, y}, text, rotation == 0 ? 5 : 10, rotation);
 }
 
 void Polyline(SheetRecorder& sheet, std::string_view layer, std::vector<SheetPoint> points) {
-    sheet.BeginPolyline(layer);
-    for (const SheetPoint& p : points) sheet.WriteVertex(p.X, p.Y, 0, layer, 3);
-    sheet.EndPolyline(layer);
+    sheet.BeginPolyline({layer, 3});
+    for (const SheetPoint& p : points) sheet.WriteVertex({p.X, p.Y});
+    sheet.EndPolyline();
 }
 
 std::vector<std::string> Lines(const SheetRecorder& sheet) {
@@ -106,8 +106,8 @@ TEST(SheetCheck, InkMeetingInkIsAConflictAndTextsThatOnlyStandCloseAreNot) {
 // A title block's cell from u 4.1 to 4.3 and v 1.3 to 1.5 inches, its rules
 // 0.35 mm wide like a fine pen's.
 void Cell(SheetRecorder& sheet) {
-    for (const double x : {410.0, 430.0}) sheet.WriteLine(x, 65, 0, x, 75, 0, "Title_Block_A", 3);
-    for (const double y : {65.0, 75.0}) sheet.WriteLine(410, y, 0, 430, y, 0, "Title_Block_A", 3);
+    for (const double x : {410.0, 430.0}) sheet.WriteLine({"Title_Block_A", 3}, {x, 65}, {x, 75});
+    for (const double y : {65.0, 75.0}) sheet.WriteLine({"Title_Block_A", 3}, {410, y}, {430, y});
 }
 
 TEST(SheetCheck, TextsLeavingTheirCellOrMeetingTheArrowTheBorderOrTheEdgeAreNamed) {
@@ -167,7 +167,7 @@ TEST(SheetCheck, TextsUnderAMillimetreTallOnPaperAreTooSmall) {
     };
     for (const auto& c : cases) {
         SheetRecorder sheet;
-        sheet.WriteText("Grid", "7501000.0", 100, 100, 0, 1, c.height, c.rotation);
+        sheet.WriteText({"Grid", 1}, {100, 100}, "7501000.0", c.height, c.rotation);
         const auto lines = Lines(sheet);
         EXPECT_EQ(lines.empty() ? std::string() : lines.front(), c.line ? std::string(c.line) : "")
             << c.height << " at " << c.rotation;
@@ -177,7 +177,7 @@ TEST(SheetCheck, TextsUnderAMillimetreTallOnPaperAreTooSmall) {
 TEST(SheetCheck, JsonNamesBothItemsAndEscapesTheirTexts) {
     SheetRecorder sheet;
     Text(sheet, "Say \"hi\"\\\t", 100, 100);
-    sheet.WriteText("Grid", "tiny", 100, 100, 0, 1, 1, 0);
+    sheet.WriteText({"Grid", 1}, {100, 100}, "tiny", 1, 0);
     const std::string json = ConflictsJson(CheckSheet(sheet, TestLayout()));
     EXPECT_EQ(
         json,
