@@ -121,7 +121,7 @@ TEST(DrawSheet, NamesTheFirstFieldThatIsNoNumberInTheOrderItIsRead) {
         const auto named = std::find_if(GridFields.begin(), GridFields.end(),
                                         [&](const GridFieldInfo& f) { return f.Name == c.field; });
         ASSERT_NE(named, GridFields.end()) << c.field;
-        EXPECT_NE(message.find(std::string("(") + named->Label + ")"), std::string::npos)
+        EXPECT_NE(message.find("(" + std::string(named->Label) + ")"), std::string::npos)
             << c.changes << ": " << message;
         EXPECT_TRUE(sheet.Entities().empty()) << c.changes;
     }
