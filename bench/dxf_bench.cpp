@@ -24,6 +24,7 @@
 #include "dxf/dxf_writer.h"
 #include "dxf/grid.h"
 #include "dxf/north_arrow.h"
+#include "dxf/sheet.h"
 #include "dxf/tick_marks.h"
 #include "dxf/title_block.h"
 #include "dxf/title_block_a.h"
@@ -150,13 +151,11 @@ void WriteStressDrawing(DxfWriter& writer, const std::filesystem::path& path,
     writer.WriteTables();
     quadrel::WriteTitleBlockA(writer, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
     quadrel::WriteTitleBlockB(writer, layout.BorderWidthUnits, layout.XUnitsPerInch, layout, texts);
-    quadrel::WriteGrid(writer, input.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
-                       layout.BorderSize, 1, input.DecimalSeparator);
-    const quadrel::NorthArrowPlacement arrow =
-        quadrel::PlaceNorthArrow(input.Grid.NorthArrowCorner, 1.0, 0, layout);
-    quadrel::WriteNorthArrow(writer, arrow.X0, arrow.Y0, layout.XUnitsPerInch, 1.0);
-    quadrel::WriteTickMarks(writer, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
-                            input.DecimalSeparator);
+    const quadrel::Sheet sheet = quadrel::ReadSheet(input.Grid, input.DecimalSeparator);
+    quadrel::WriteGrid(writer, sheet.Grid, layout, 1);
+    const quadrel::Point arrow = quadrel::PlaceNorthArrow(sheet.NorthArrowCorner, 1.0, 0, layout);
+    quadrel::WriteNorthArrow(writer, arrow, layout.XUnitsPerInch, 1.0);
+    quadrel::WriteTickMarks(writer, sheet, layout);
     writer.EndDrawing();
 }
 

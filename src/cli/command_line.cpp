@@ -25,6 +25,7 @@
 #include "app/path_text.h"
 #include "app/source_date.h"
 #include "app/text.h"
+#include "cli/check_command.h"
 #include "cli/terminal.h"
 #include "dxf/crs_file.h"
 #include "dxf/drawing.h"
@@ -52,6 +53,7 @@ constexpr std::string_view UsageText =
     "       quadrel series --grid FILE [--title FILE] [--title-set M] --dir DIR\n"
     "                      [--format dxf|pdf|svg|png]... [--dpi N] [--index]\n"
     "                      [--crs CODE]\n"
+    "       quadrel check --grid FILE [--set N] [--title FILE] [--title-set M] [--json]\n"
     "\n"
     "  samples  writes the sample data files QDLGrid.SAM and QDLTitle.SAM into DIR\n"
     "           (default: the current directory)\n"
@@ -75,7 +77,12 @@ constexpr std::string_view UsageText =
     "           drawn at N dpi (default 150). --index\n"
     "           also writes index.dxf (with pdf, index.pdf, also the first page of\n"
     "           series.pdf): each set drawn as the outline of its map limits over a\n"
-    "           coordinate grid, on one page of at most 36 by 24 inches.\n"
+    "           coordinate grid, on one page of at most 36 by 24 inches. Then the\n"
+    "           sets whose sheets have conflicts (see check) and how many.\n"
+    "  check    draws the sheet as dxf does, without writing it, and prints each\n"
+    "           conflict: texts over texts, the north arrow, title block rules or\n"
+    "           the grid border, anything outside the sheet, texts under 1 mm tall;\n"
+    "           with --json as a JSON list. Exit status 1 when there are conflicts.\n"
     "  --crs    names the coordinate system of PNG plots, written for GIS programs\n"
     "           as NAME.png.aux.xml: AUTHORITY:CODE, letters, digits and _ . - only,\n"
     "           the authority starting with a letter (EPSG:32633, ESRI:102100).\n"
@@ -459,6 +466,19 @@ std::unique_ptr<DrawnSheet> DrawShownSheet(Session& session, const std::string& 
     return drawn;
 }
 
+int RunCheck(std::vector<std::string> arguments, std::ostream& out, std::ostream& err) {
+    const bool json = TakeFlag(arguments, "--json");
+    const auto options = ParseOptions(arguments, {"--grid", "--set", "--title", "--title-set"});
+    const SheetChoice choice = ReadSheetChoice(options, "check needs --grid FILE");
+
+    Session session(err);
+    session.platform.Date = DrawingDate();
+    if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
+    const auto drawn = DrawShownSheet(session, CheckedDrawingName(choice.Grid), err);
+    if (!drawn) return ExitStopped;
+    return ReportSheetCheck(CheckSheet(drawn->Sheet, drawn->Input.Layout), json, out);
+}
+
 int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err,
             const PlotWriters& plots) {
     const auto options = ParseOptions(
@@ -507,6 +527,7 @@ struct SeriesRun {
     std::vector<IndexEntry> Drawn;
     IndexAxes Axes;
     std::optional<IndexSheet> Index;
+    SeriesConflicts Conflicts;  // of the sets drawn, told after the files
 };
 
 // An output format of `series`: a set shown on the forms is written to a
@@ -647,6 +668,10 @@ std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::s
         }
         if (shown && failure.Failed.empty()) {
             KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
+            const std::string drawing = Utf8Path(run.Dir / PathFromUtf8(name + ".dxf"));
+            if (const auto drawn = DrawShownSheet(session, drawing, setErr)) {
+                run.Conflicts.Add(set, name, drawn->Sheet, drawn->Input.Layout);
+            }
         }
     } catch (const std::exception& error) {
         Tell(setErr, error.what());
@@ -769,6 +794,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
                   CrsOption(options, chosen("png")),
                   {},
                   {},
+                  {},
                   {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(run.Dir, notThere)) {
@@ -797,6 +823,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
     const bool indexWritten =
         options.count("--index") == 0 || WriteSeriesIndex(run, chosen("pdf"), out, err);
     const bool bookWritten = WriteSeriesBook(run, out, err);
+    run.Conflicts.Print(out);
     for (const SeriesFailure& failure : failures) ListSeriesFailure(failure, err);
     return failures.empty() && indexWritten && bookWritten ? ExitSuccess : ExitStopped;
 }
@@ -845,6 +872,7 @@ int RunCommandLine(const std::vector<std::string>& arguments, std::ostream& out,
         if (command == "limits") return RunLimits(arguments, out, err);
         if (command == "dxf") return RunDxf(arguments, out, err);
         if (command == "plot") return RunPlot(arguments, out, err, plots);
+        if (command == "check") return RunCheck(arguments, out, err);
         if (command == "series") return RunSeries(arguments, out, err, IsTerminal(err), plots);
         // A mistyped command needs its name, not the whole usage.
         err << "quadrel: unknown command '" << command << "'; quadrel --help lists the commands\n";

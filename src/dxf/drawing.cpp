@@ -1,8 +1,10 @@
 #include "dxf/drawing.h"
 
-#include "dxf/field_values.h"
+#include <string>
+
 #include "dxf/grid.h"
 #include "dxf/north_arrow.h"
+#include "dxf/sheet.h"
 #include "dxf/tick_marks.h"
 #include "dxf/title_block_a.h"
 #include "dxf/title_block_b.h"
@@ -23,37 +25,38 @@ void WriteTitleBlock(DrawingSink& sink, const DrawingInput& input) {
     }
 }
 
-void WritePlacedNorthArrow(DrawingSink& sink, const DrawingInput& input) {
-    const double size = FieldNumber(input.Grid, &GridSet::NorthArrowSize, input.DecimalSeparator);
-    if (!(size > 0)) return;
-    const double distance =
-        FieldNumber(input.Grid, &GridSet::NorthArrowDistance, input.DecimalSeparator);
-    const NorthArrowPlacement place =
-        PlaceNorthArrow(input.Grid.NorthArrowCorner, size, distance, input.Layout);
-    WriteNorthArrow(sink, place.X0, place.Y0, input.Layout.XUnitsPerInch, size);
+void WritePlacedNorthArrow(DrawingSink& sink, const Sheet& sheet, const MapLayout& layout) {
+    if (!(sheet.NorthArrowSize > 0)) return;
+    const Point foot = PlaceNorthArrow(sheet.NorthArrowCorner, sheet.NorthArrowSize,
+                                       sheet.NorthArrowDistance, layout);
+    WriteNorthArrow(sink, foot, layout.XUnitsPerInch, sheet.NorthArrowSize);
 }
 
 // Keeps nothing; refuses what the writer and the recorder refuse.
 class SheetCheckSink final : public DrawingSink {
 public:
-    void WriteText(std::string_view layer, std::string_view /*text*/, double x, double y, double z,
-                   int /*decimals*/, double height, double rotation) override {
-        RequireFinite({x, y, z, height, rotation});
-        CountEntity(layer);
+    void WriteText(const Pen& pen, Point at, std::string_view /*text*/, double height,
+                   double rotation) override {
+        RequireFinite({at.X, at.Y, height, rotation});
+        CountEntity(pen.Layer);
     }
-    void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                   std::string_view layer, int /*decimals*/) override {
-        RequireFinite({x1, y1, z1, x2, y2, z2});
-        CountEntity(layer);
+    void WriteLine(const Pen& pen, Point from, Point to) override {
+        RequireFinite({from.X, from.Y, to.X, to.Y});
+        CountEntity(pen.Layer);
     }
-    void BeginPolyline(std::string_view layer) override { CountEntity(layer); }
-    void WriteVertex(double x, double y, double z, std::string_view layer,
-                     int /*decimals*/) override {
-        CountEntity(layer);
-        RequireFinite({x, y, z});
+    void BeginPolyline(const Pen& pen) override {
+        polylineLayer_ = pen.Layer;
+        CountEntity(polylineLayer_);
     }
-    void EndPolyline(std::string_view /*layer*/) override {}
+    void WriteVertex(Point at) override {
+        CountEntity(polylineLayer_);
+        RequireFinite({at.X, at.Y});
+    }
+    void EndPolyline() override {}
     void WriteComment(std::string_view /*text*/) override {}
+
+private:
+    std::string polylineLayer_;  // named when a vertex passes the limit
 };
 
 }  // namespace
@@ -63,13 +66,12 @@ SheetExtents ExtentsOf(const MapLayout& layout) {
 }
 
 void DrawSheet(DrawingSink& sink, const DrawingInput& input) {
-    const MapLayout& layout = input.Layout;
+    // Every number is read before the first entity is drawn.
+    const Sheet sheet = ReadSheet(input.Grid, input.DecimalSeparator);
     WriteTitleBlock(sink, input);
-    WriteGrid(sink, input.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
-              layout.BorderSize, GridTitleDecimals, input.DecimalSeparator);
-    WritePlacedNorthArrow(sink, input);
-    WriteTickMarks(sink, input.Grid, layout.XUnitsPerInch, layout.YUnitsPerInch,
-                   input.DecimalSeparator);
+    WriteGrid(sink, sheet.Grid, input.Layout, GridTitleDecimals);
+    WritePlacedNorthArrow(sink, sheet, input.Layout);
+    WriteTickMarks(sink, sheet, input.Layout);
 }
 
 void CheckSheet(const DrawingInput& input) {

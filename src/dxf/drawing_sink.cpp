@@ -18,15 +18,13 @@ void RequireFinite(std::initializer_list<double> values) {
     }
 }
 
-void DrawingSink::WriteRectangle(double x1, double y1, double x2, double y2,
-                                 std::string_view layer) {
-    BeginPolyline(layer);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y2, 0, layer, RectangleDecimals);
-    WriteVertex(x2, y1, 0, layer, RectangleDecimals);
-    WriteVertex(x1, y1, 0, layer, RectangleDecimals);
-    EndPolyline(layer);
+void DrawingSink::WriteRectangle(std::string_view layer, Point corner, Point opposite) {
+    BeginPolyline({layer, RectangleDecimals});
+    for (const Point& at :
+         {corner, Point{corner.X, opposite.Y}, opposite, Point{opposite.X, corner.Y}, corner}) {
+        WriteVertex(at);
+    }
+    EndPolyline();
 }
 
 void DrawingSink::CountEntity(std::string_view layer) {

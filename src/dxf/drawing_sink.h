@@ -25,31 +25,47 @@ inline constexpr std::int64_t MaxDrawingEntities = 1'000'000;
 // Decimals of every vertex of a rectangle.
 inline constexpr int RectangleDecimals = 3;
 
+// A point of the sheet in drawing units. Sheets are flat: the file gives
+// every point a z of 0.
+struct Point {
+    double X = 0;
+    double Y = 0;
+};
+
+// What an entity is drawn with: the layer it goes on and the decimals its
+// coordinates are written with.
+struct Pen {
+    std::string_view Layer;
+    int Decimals = 0;
+};
+
 // The refusal of a value that is not a finite number, which no drawing can
 // hold.
 [[noreturn]] void RefuseNonFiniteValue();
 // Refuses the drawing unless every value is a finite number.
 void RequireFinite(std::initializer_list<double> values);
 
+// Every operation takes its arguments in one order: the pen, the points,
+// then what else it needs.
 class DrawingSink {
 public:
     virtual ~DrawingSink() = default;
 
-    virtual void WriteText(std::string_view layer, std::string_view text, double x, double y,
-                           double z, int decimals, double height, double rotation) = 0;
-    virtual void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                           std::string_view layer, int decimals) = 0;
+    // A text from its insertion point, `rotation` degrees counterclockwise.
+    virtual void WriteText(const Pen& pen, Point at, std::string_view text, double height,
+                           double rotation) = 0;
+    virtual void WriteLine(const Pen& pen, Point from, Point to) = 0;
     // A polyline is BeginPolyline, its vertices, then EndPolyline; nothing
-    // else comes between them.
-    virtual void BeginPolyline(std::string_view layer) = 0;
-    virtual void WriteVertex(double x, double y, double z, std::string_view layer,
-                             int decimals) = 0;
-    virtual void EndPolyline(std::string_view layer) = 0;
+    // else comes between them. The vertices and the end take the pen of the
+    // begin.
+    virtual void BeginPolyline(const Pen& pen) = 0;
+    virtual void WriteVertex(Point at) = 0;
+    virtual void EndPolyline() = 0;
     virtual void WriteComment(std::string_view text) = 0;
 
     // A closed outline: a polyline of five vertices, the first repeated, in
-    // argument order.
-    void WriteRectangle(double x1, double y1, double x2, double y2, std::string_view layer);
+    // argument order, each with RectangleDecimals.
+    void WriteRectangle(std::string_view layer, Point corner, Point opposite);
 
     // Texts, lines, polylines and vertices so far; comments do not count.
     std::int64_t EntityCount() const { return entityCount_; }

@@ -72,7 +72,9 @@ void DxfWriter::OpenDrawing() {
     entitiesOpen_ = false;
 }
 
-void DxfWriter::FreeMemory::operator()(char* data) const { std::free(data); }
+void DxfWriter::FreeMemory::operator()(char* data) const {
+    std::free(data);
+}
 
 std::string_view DxfWriter::Text() const {
     if (!inMemory_) throw std::logic_error("the drawing goes to a file, not into memory");
@@ -121,13 +123,13 @@ void DxfWriter::Number(double value, int decimals) {
     Raw(text);
 }
 
-void DxfWriter::FirstPoint(double x, double y, double z, int decimals) {
+void DxfWriter::FirstPoint(Point at, int decimals) {
     Raw("\r\n10\r\n");
-    Number(x, decimals);
+    Number(at.X, decimals);
     Raw("\r\n20\r\n");
-    Number(y, decimals);
+    Number(at.Y, decimals);
     Raw("\r\n30\r\n");
-    Number(z, decimals);
+    Number(0, decimals);
 }
 
 void DxfWriter::EnsureEntitiesSection() {
@@ -160,15 +162,15 @@ void DxfWriter::WriteTables() {
     tablesWritten_ = true;
 }
 
-void DxfWriter::WriteText(std::string_view layer, std::string_view text, double x, double y,
-                          double z, int decimals, double height, double rotation) {
-    CountEntity(layer);
+void DxfWriter::WriteText(const Pen& pen, Point at, std::string_view text, double height,
+                          double rotation) {
+    CountEntity(pen.Layer);
     EnsureEntitiesSection();
     Raw("0\r\nTEXT\r\n8\r\n");
-    Value(layer);
+    Value(pen.Layer);
     Raw("\r\n1\r\n");
     Value(text);
-    FirstPoint(x, y, z, decimals);
+    FirstPoint(at, pen.Decimals);
     Raw("\r\n40\r\n");
     Number(height, TextHeightDecimals);
     Raw("\r\n50\r\n");
@@ -176,41 +178,42 @@ void DxfWriter::WriteText(std::string_view layer, std::string_view text, double 
     Raw("\r\n");
 }
 
-void DxfWriter::WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                          std::string_view layer, int decimals) {
-    CountEntity(layer);
+void DxfWriter::WriteLine(const Pen& pen, Point from, Point to) {
+    CountEntity(pen.Layer);
     EnsureEntitiesSection();
     Raw("0\r\nLINE\r\n8\r\n");
-    Value(layer);
-    FirstPoint(x1, y1, z1, decimals);
+    Value(pen.Layer);
+    FirstPoint(from, pen.Decimals);
     Raw("\r\n11\r\n");
-    Number(x2, decimals);
+    Number(to.X, pen.Decimals);
     Raw("\r\n21\r\n");
-    Number(y2, decimals);
+    Number(to.Y, pen.Decimals);
     Raw("\r\n31\r\n");
-    Number(z2, decimals);
+    Number(0, pen.Decimals);
     Raw("\r\n");
 }
 
-void DxfWriter::BeginPolyline(std::string_view layer) {
-    CountEntity(layer);
+void DxfWriter::BeginPolyline(const Pen& pen) {
+    CountEntity(pen.Layer);
     EnsureEntitiesSection();
+    polylineLayer_ = pen.Layer;
+    polylineDecimals_ = pen.Decimals;
     Raw("0\r\nPOLYLINE\r\n70\r\n8\r\n8\r\n");
-    Value(layer);
+    Value(pen.Layer);
     Raw("\r\n66\r\n1\r\n");
 }
 
-void DxfWriter::WriteVertex(double x, double y, double z, std::string_view layer, int decimals) {
-    CountEntity(layer);
+void DxfWriter::WriteVertex(Point at) {
+    CountEntity(polylineLayer_);
     Raw("0\r\nVERTEX\r\n70\r\n32\r\n8\r\n");
-    Value(layer);
-    FirstPoint(x, y, z, decimals);
+    Value(polylineLayer_);
+    FirstPoint(at, polylineDecimals_);
     Raw("\r\n");
 }
 
-void DxfWriter::EndPolyline(std::string_view layer) {
+void DxfWriter::EndPolyline() {
     Raw("0\r\nSEQEND\r\n8\r\n");
-    Value(layer);
+    Value(polylineLayer_);
     Raw("\r\n");
 }
 

@@ -39,13 +39,12 @@ public:
     void OpenDrawing();
     void WriteHeader(double xmin, double ymin, double xmax, double ymax);
     void WriteTables();
-    void WriteText(std::string_view layer, std::string_view text, double x, double y, double z,
-                   int decimals, double height, double rotation) override;
-    void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                   std::string_view layer, int decimals) override;
-    void BeginPolyline(std::string_view layer) override;
-    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals) override;
-    void EndPolyline(std::string_view layer) override;
+    void WriteText(const Pen& pen, Point at, std::string_view text, double height,
+                   double rotation) override;
+    void WriteLine(const Pen& pen, Point from, Point to) override;
+    void BeginPolyline(const Pen& pen) override;
+    void WriteVertex(Point at) override;
+    void EndPolyline() override;
     void WriteComment(std::string_view text) override;
     void EndDrawing();
     // Writes the rest of the drawing and renames it into place; nothing for
@@ -77,8 +76,8 @@ private:
     // A text value in the drawing's code page.
     void Value(std::string_view text);
     void Number(double value, int decimals);
-    // The groups 10, 20 and 30 after the value before them.
-    void FirstPoint(double x, double y, double z, int decimals);
+    // The groups 10, 20 and 30 (z = 0) after the value before them.
+    void FirstPoint(Point at, int decimals);
     // Opens the one ENTITIES section on the first entity or comment after
     // the tables.
     void EnsureEntitiesSection();
@@ -96,6 +95,9 @@ private:
     std::size_t capacity_ = 0;
     bool tablesWritten_ = false;
     bool entitiesOpen_ = false;
+    // The pen of the polyline begun last, for its vertices and its end.
+    std::string polylineLayer_;
+    int polylineDecimals_ = 0;
 };
 
 // The DXF form of a text value: Windows-1252 bytes, and "\U+XXXX" for every

@@ -5,8 +5,8 @@
 
 #include <string_view>
 
-#include "app/set_store.h"
 #include "dxf/drawing_sink.h"
+#include "dxf/sheet.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -23,12 +23,10 @@ struct GridLines {
 // with add not 0, min plus multiples of it.
 GridLines GridLineRange(int add, double spacing, double min, double max);
 
-// Reads the grid values from the set's texts (converted with the decimal
-// separator; ConversionError for a text that is no number) and the drawing
-// extents from the layout. `titleDecimals` is the precision of the axis
-// titles' and cutting marks' coordinates.
-void WriteGrid(DrawingSink& sink, const GridSet& grid, const MapLayout& layout,
-               double xUnitsPerInch, double yUnitsPerInch, double borderSize, int titleDecimals,
-               char decimalSeparator);
+// Draws from the sheet's grid values and the layout's scales, border and
+// extents. `titleDecimals` is the precision of the axis titles' and cutting
+// marks' coordinates.
+void WriteGrid(DrawingSink& sink, const SheetGrid& grid, const MapLayout& layout,
+               int titleDecimals);
 
 }  // namespace quadrel

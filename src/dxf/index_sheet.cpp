@@ -20,6 +20,8 @@ constexpr double SheetLabelHeightIn = 0.2;
 constexpr double GridIntervals = 8;
 constexpr double MarginShare = 0.05;
 constexpr int IndexTitleDecimals = 1;
+// The sheets' labels are placed as their outlines are.
+constexpr Pen IndexPen{IndexLayer, RectangleDecimals};
 
 // The smallest of `steps` times a power of ten that is at least `value`.
 double RoundUp(double value, std::initializer_list<double> steps) {
@@ -80,11 +82,11 @@ void WriteSheetLabel(DrawingSink& sink, const IndexEntry& sheet, double unitsPer
                                           width / (length(number) + IndexCharacterWidth)});
     const double margin = 0.5 * numberHeight * IndexCharacterWidth;
     const double y = r.YMax - 1.5 * numberHeight;
-    sink.WriteText(IndexLayer, number, r.XMin + margin, y, 0, RectangleDecimals, numberHeight, 0);
+    sink.WriteText(IndexPen, {r.XMin + margin, y}, number, numberHeight, 0);
     if (sheet.Description.empty()) return;
     const double height = std::min(numberHeight, (width - 2 * margin) / length(sheet.Description));
-    sink.WriteText(IndexLayer, sheet.Description, r.XMin + margin, y - 0.5 * numberHeight - height,
-                   0, RectangleDecimals, height, 0);
+    sink.WriteText(IndexPen, {r.XMin + margin, y - 0.5 * numberHeight - height}, sheet.Description,
+                   height, 0);
 }
 
 }  // namespace
@@ -133,12 +135,11 @@ IndexSheet PlanIndexSheet(std::vector<IndexEntry> sheets, const IndexAxes& axes)
 
 void DrawIndexSheet(DrawingSink& sink, const IndexSheet& index) {
     const MapLayout& layout = index.Layout;
-    WriteGrid(sink, index.Grid, layout, layout.XUnitsPerInch, layout.YUnitsPerInch,
-              layout.BorderSize, IndexTitleDecimals, '.');
+    WriteGrid(sink, ReadSheetGrid(index.Grid, '.'), layout, IndexTitleDecimals);
     sink.WriteComment("=== Sheets of the series");
     for (const IndexEntry& sheet : index.Sheets) {
         const SheetExtents& r = sheet.Limits;
-        sink.WriteRectangle(r.XMin, r.YMin, r.XMax, r.YMax, IndexLayer);
+        sink.WriteRectangle(IndexLayer, {r.XMin, r.YMin}, {r.XMax, r.YMax});
         WriteSheetLabel(sink, sheet, layout.XUnitsPerInch);
     }
 }

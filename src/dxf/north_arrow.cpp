@@ -5,8 +5,8 @@
 namespace quadrel {
 namespace {
 
-constexpr int NorthArrowDecimals = 3;
-constexpr double ShaftX = 0.15;          // the shaft's x in the shape table
+constexpr Pen NorthArrowPen{NorthArrowLayer, 3};
+constexpr double ShaftX = 0.15;            // the shaft's x in the shape table
 constexpr double ArrowLengthInches = 2.3;  // for a size factor of 1
 
 // What a shape point does: opens a polyline, continues it, or ends it.
@@ -21,6 +21,7 @@ struct ShapePoint {
 using enum ShapeCode;
 
 // The arrow of size factor 1: 2.3 inches tall, 0.3 wide, shaft at x = 0.15.
+// clang-format off
 const std::array<ShapePoint, 21> NorthArrowShape{{
     {Open, 0.15, 0.0},  // shaft foot
     {Continue, 0.15, 2.3},  // arrow tip
@@ -44,11 +45,12 @@ const std::array<ShapePoint, 21> NorthArrowShape{{
     {Continue, 0.295, 0.4},
     {End, 0.295, 0.8},
 }};
+// clang-format on
 
 }  // namespace
 
-NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double distance,
-                                    const MapLayout& layout) {
+Point PlaceNorthArrow(std::string_view corner, double size, double distance,
+                      const MapLayout& layout) {
     const double length = ArrowLengthInches * size * layout.XUnitsPerInch;
     const double d = distance == 0 ? 0.5 * length : distance;
     if (corner == "UL") return {layout.XMin + d, layout.YMax - d - length};
@@ -57,15 +59,14 @@ NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double
     return {layout.XMax - d, layout.YMax - d - length};
 }
 
-void WriteNorthArrow(DrawingSink& sink, double x0, double y0, double unitsPerInch, double size) {
+void WriteNorthArrow(DrawingSink& sink, Point foot, double unitsPerInch, double size) {
     if (size == 0) return;
     sink.WriteComment("=== North Arrow ===");
     const double k = size * unitsPerInch;
     for (const ShapePoint& point : NorthArrowShape) {
-        if (point.Code == Open) sink.BeginPolyline(NorthArrowLayer);
-        sink.WriteVertex(x0 + k * (point.X - ShaftX), y0 + k * point.Y, 0, NorthArrowLayer,
-                         NorthArrowDecimals);
-        if (point.Code == End) sink.EndPolyline(NorthArrowLayer);
+        if (point.Code == Open) sink.BeginPolyline(NorthArrowPen);
+        sink.WriteVertex({foot.X + k * (point.X - ShaftX), foot.Y + k * point.Y});
+        if (point.Code == End) sink.EndPolyline();
     }
 }
 

@@ -2,7 +2,6 @@
 // doubled letter N, four polylines on the layer "North_Arrow".
 #pragma once
 
-#include <optional>
 #include <string_view>
 
 #include "dxf/drawing_sink.h"
@@ -12,19 +11,14 @@ namespace quadrel {
 
 inline constexpr std::string_view NorthArrowLayer = "North_Arrow";
 
-struct NorthArrowPlacement {
-    double X0 = 0;  // the foot of the shaft, drawing units
-    double Y0 = 0;
-};
+// The foot of the shaft, in drawing units, for an arrow of the given size
+// factor, `distance` project units inside the map edges of the corner ("UL",
+// "UR", "LR", "LL"; anything else counts as "UR"). A distance of 0 means
+// half the arrow's length.
+Point PlaceNorthArrow(std::string_view corner, double size, double distance,
+                      const MapLayout& layout);
 
-// The foot of the shaft for an arrow of the given size factor, `distance`
-// project units inside the map edges of the corner ("UL", "UR", "LR", "LL";
-// anything else counts as "UR"). A distance of 0 means half the arrow's
-// length.
-NorthArrowPlacement PlaceNorthArrow(std::string_view corner, double size, double distance,
-                                    const MapLayout& layout);
-
-// Writes nothing for a size of 0.
-void WriteNorthArrow(DrawingSink& sink, double x0, double y0, double unitsPerInch, double size);
+// The arrow rising from its foot. Writes nothing for a size of 0.
+void WriteNorthArrow(DrawingSink& sink, Point foot, double unitsPerInch, double size);
 
 }  // namespace quadrel

@@ -14,8 +14,8 @@
 namespace quadrel {
 namespace {
 
-constexpr int GeometryDecimals = 3;
-constexpr int TextDecimals = 1;
+constexpr Pen GeometryPen{ScaleBarLayer, 3};
+constexpr Pen TextPen{ScaleBarLayer, 1};
 
 constexpr double BoxWidthIn = 3.9;
 // Sheet inches the bar leaves free in its box, split between both sides.
@@ -51,13 +51,11 @@ struct Bar {
 };
 
 void WriteLabel(DrawingSink& sink, const Bar& bar, double x, double distance) {
-    sink.WriteText(ScaleBarLayer, DistanceLabel(distance), x, bar.LabelY, 0, TextDecimals,
-                   bar.TextHeight, 0);
+    sink.WriteText(TextPen, {x, bar.LabelY}, DistanceLabel(distance), bar.TextHeight, 0);
 }
 
 void WriteDivision(DrawingSink& sink, const Bar& bar, double x) {
-    sink.WriteLine(x, bar.Bottom, 0, x, bar.Bottom + bar.Height, 0, ScaleBarLayer,
-                   GeometryDecimals);
+    sink.WriteLine(GeometryPen, {x, bar.Bottom}, {x, bar.Bottom + bar.Height});
 }
 
 // Fills one half of a bar cell with horizontal lines 0.005 sheet inch
@@ -69,7 +67,7 @@ void HatchHalfCell(DrawingSink& sink, double leftX, double baseY, double length,
     const std::int64_t lines = StepCount(std::trunc(halfHeight / spacing));
     for (std::int64_t i = 1; i < lines; ++i) {
         const double y = baseY + static_cast<double>(i) * spacing;
-        sink.WriteLine(leftX, y, 0, leftX + length, y, 0, ScaleBarLayer, GeometryDecimals);
+        sink.WriteLine(GeometryPen, {leftX, y}, {leftX + length, y});
     }
 }
 
@@ -95,9 +93,9 @@ private:
 
 void WriteFrameAndCentreLine(DrawingSink& sink, const Bar& bar) {
     const double right = bar.Left + bar.Length;
-    sink.WriteRectangle(bar.Left, bar.Bottom, right, bar.Bottom + bar.Height, ScaleBarLayer);
+    sink.WriteRectangle(ScaleBarLayer, {bar.Left, bar.Bottom}, {right, bar.Bottom + bar.Height});
     const double middle = bar.Bottom + bar.Height / 2;
-    sink.WriteLine(bar.Left, middle, 0, right, middle, 0, ScaleBarLayer, GeometryDecimals);
+    sink.WriteLine(GeometryPen, {bar.Left, middle}, {right, middle});
 }
 
 // The first unit is split into halves, the rest of the bar into whole units.
@@ -127,37 +125,42 @@ void WriteDivisions(DrawingSink& sink, const Bar& bar, double uv) {
 
 }  // namespace
 
-void WriteScaleBar(DrawingSink& sink, bool metric, double boxWidth, double kx, double ky, double ft,
-                   double x0, double y0, double uh, double uv) {
+void WriteScaleBar(DrawingSink& sink, const TitleBlockFrame& frame, bool metric) {
     const UnitSystem& system = metric ? MetricUnits : ImperialUnits;
     const double r = system.BarUnitsPerInch;
+    // Lengths along and across the bar alike are in the block's units per
+    // sheet inch.
+    const double u = frame.UnitsPerInch;
+    const double boxWidth = BoxWidthIn * frame.Kx;
     Bar bar;
-    bar.Unit = uh / r;
+    bar.Unit = u / r;
     bar.Half = bar.Unit * 0.5;
     bar.Length = std::max(std::floor((boxWidth - BoxMargin) * r) * bar.Unit, bar.Half);
-    bar.TextHeight = ft * TextHeightIn;
-    bar.Height = uv * BarHeightIn;
-    const double boxUnits = uh * boxWidth;
+    bar.TextHeight = frame.Height(TextHeightIn);
+    bar.Height = u * BarHeightIn;
+    const double boxUnits = u * boxWidth;
     // A bar with no length to divide has nothing to show; neither has one
     // that would stick out of its box.
     if (!(bar.Half > 0) || !std::isfinite(bar.Length) || boxUnits < bar.Length) return;
 
     const auto caption = static_cast<double>(system.Caption.size());
     const auto word = static_cast<double>(system.UnitWord.size());
-    sink.WriteText(ScaleBarLayer, system.Caption,
-                   x0 + uh * kx * CentredStart(0, BoxWidthIn, caption, TextHeightIn),
-                   y0 + uv * ky * CentredStart(1.5, 1.75, 1, TextHeightIn), 0, TextDecimals,
-                   bar.TextHeight, 0);
-    sink.WriteText(ScaleBarLayer, system.UnitWord,
-                   x0 + uh * kx * CentredStart(0, BoxWidthIn, word, TextHeightIn),
-                   y0 + bar.TextHeight, 0, TextDecimals, bar.TextHeight, 0);
+    sink.WriteText(TextPen,
+                   {frame.X(CentredStart(0, BoxWidthIn, caption, TextHeightIn)),
+                    frame.Y(CentredStart(1.5, 1.75, 1, TextHeightIn))},
+                   system.Caption, bar.TextHeight, 0);
+    sink.WriteText(
+        TextPen,
+        {frame.X(CentredStart(0, BoxWidthIn, word, TextHeightIn)), frame.Bottom + bar.TextHeight},
+        system.UnitWord, bar.TextHeight, 0);
 
-    bar.Left = x0 + (boxUnits - bar.Length) / 2;
-    // Only the bar's position follows ky; its height stays 0.15 sheet inch.
-    bar.Bottom = y0 + uv * ky * CentredStart(0, 1.5, 1, BarHeightIn);
+    bar.Left = frame.Left + (boxUnits - bar.Length) / 2;
+    // Only the bar's position follows the block's shrinking; its height
+    // stays 0.15 sheet inch.
+    bar.Bottom = frame.Y(CentredStart(0, 1.5, 1, BarHeightIn));
     bar.LabelY = bar.Bottom + bar.Height + bar.TextHeight / 2;
     WriteFrameAndCentreLine(sink, bar);
-    WriteDivisions(sink, bar, uv);
+    WriteDivisions(sink, bar, u);
 }
 
 }  // namespace quadrel

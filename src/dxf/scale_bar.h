@@ -5,17 +5,15 @@
 #include <string_view>
 
 #include "dxf/drawing_sink.h"
+#include "dxf/title_block_frame.h"
 
 namespace quadrel {
 
 inline constexpr std::string_view ScaleBarLayer = "Scale_Bar";
 
-// boxWidth: the box width in sheet inches times kx; kx, ky: the block's
-// shrink factors; ft: drawing units per sheet inch for text heights; x0, y0:
-// the block's lower-left corner; uh, uv: units per sheet inch for horizontal
-// and vertical quantities. Writes nothing when the box is narrower than the
-// shortest bar.
-void WriteScaleBar(DrawingSink& sink, bool metric, double boxWidth, double kx, double ky, double ft,
-                   double x0, double y0, double uh, double uv);
+// Draws into the left box of the block in `frame`, 3.9 sheet inches wide
+// at full size. Writes nothing when the box is narrower than the shortest
+// bar.
+void WriteScaleBar(DrawingSink& sink, const TitleBlockFrame& frame, bool metric);
 
 }  // namespace quadrel

@@ -17,55 +17,54 @@ std::uint16_t SheetRecorder::LayerIndex(std::string_view layer) {
     return static_cast<std::uint16_t>(layers_.size() - 1);
 }
 
-SheetEntity& SheetRecorder::Add(SheetEntityKind kind, std::string_view layer) {
-    CountEntity(layer);
+SheetEntity& SheetRecorder::Add(SheetEntityKind kind, const Pen& pen) {
+    CountEntity(pen.Layer);
     polylineOpen_ = false;
     SheetEntity entity;
     entity.Kind = kind;
-    entity.Layer = LayerIndex(layer);
+    entity.Layer = LayerIndex(pen.Layer);
+    entity.Decimals = pen.Decimals;
     entity.FirstPoint = points_.size();
     return entities_.emplace_back(entity);
 }
 
-void SheetRecorder::AddPoint(double x, double y, double z) {
-    points_.push_back({x, y, z});
+void SheetRecorder::AddPoint(Point at) {
+    points_.push_back({at.X, at.Y, 0});
     ++entities_.back().PointCount;
 }
 
-void SheetRecorder::WriteText(std::string_view layer, std::string_view text, double x, double y,
-                              double z, int /*decimals*/, double height, double rotation) {
-    RequireFinite({x, y, z, height, rotation});
-    SheetEntity& entity = Add(SheetEntityKind::Text, layer);
+void SheetRecorder::WriteText(const Pen& pen, Point at, std::string_view text, double height,
+                              double rotation) {
+    RequireFinite({at.X, at.Y, height, rotation});
+    SheetEntity& entity = Add(SheetEntityKind::Text, pen);
     entity.TextStart = texts_.size();
     entity.TextLength = text.size();
     entity.Height = height;
     entity.Rotation = rotation;
     texts_ += text;
-    AddPoint(x, y, z);
+    AddPoint(at);
 }
 
-void SheetRecorder::WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                              std::string_view layer, int /*decimals*/) {
-    RequireFinite({x1, y1, z1, x2, y2, z2});
-    Add(SheetEntityKind::Line, layer);
-    AddPoint(x1, y1, z1);
-    AddPoint(x2, y2, z2);
+void SheetRecorder::WriteLine(const Pen& pen, Point from, Point to) {
+    RequireFinite({from.X, from.Y, to.X, to.Y});
+    Add(SheetEntityKind::Line, pen);
+    AddPoint(from);
+    AddPoint(to);
 }
 
-void SheetRecorder::BeginPolyline(std::string_view layer) {
-    Add(SheetEntityKind::Polyline, layer);
+void SheetRecorder::BeginPolyline(const Pen& pen) {
+    Add(SheetEntityKind::Polyline, pen);
     polylineOpen_ = true;
 }
 
-void SheetRecorder::WriteVertex(double x, double y, double z, std::string_view layer,
-                                int /*decimals*/) {
+void SheetRecorder::WriteVertex(Point at) {
     if (!polylineOpen_) throw std::logic_error("a vertex outside a polyline");
-    CountEntity(layer);
-    RequireFinite({x, y, z});
-    AddPoint(x, y, z);
+    CountEntity(LayerOf(entities_.back()));
+    RequireFinite({at.X, at.Y});
+    AddPoint(at);
 }
 
-void SheetRecorder::EndPolyline(std::string_view /*layer*/) {
+void SheetRecorder::EndPolyline() {
     polylineOpen_ = false;
 }
 

@@ -19,7 +19,7 @@ enum class SheetEntityKind : std::uint8_t { Text, Line, Polyline };
 struct SheetPoint {
     double X = 0;
     double Y = 0;
-    double Z = 0;
+    double Z = 0;  // 0: sheets are flat
 };
 
 // One entity. Its layer, points and text are held by the recorder, which
@@ -27,7 +27,8 @@ struct SheetPoint {
 // closed polyline it is drawn as.
 struct SheetEntity {
     SheetEntityKind Kind = SheetEntityKind::Line;
-    std::uint16_t Layer = 0;  // the index in Layers()
+    std::uint16_t Layer = 0;  // the recorder's number for the layer, in order of first use
+    int Decimals = 0;         // of the coordinates in the file: the pen's
     // A text has one point (its insertion point), a line two, a polyline its
     // vertices.
     std::size_t FirstPoint = 0;
@@ -45,18 +46,16 @@ struct SheetComment {
 
 class SheetRecorder final : public DrawingSink {
 public:
-    // Texts are kept as given (UTF-8); coordinates unrounded. Like the
-    // writer, the recorder refuses a drawing past MaxDrawingEntities and a
-    // value that is not finite (DrawingError); what was recorded before a
-    // refusal is incomplete.
-    void WriteText(std::string_view layer, std::string_view text, double x, double y, double z,
-                   int decimals, double height, double rotation) override;
-    void WriteLine(double x1, double y1, double z1, double x2, double y2, double z2,
-                   std::string_view layer, int decimals) override;
-    void BeginPolyline(std::string_view layer) override;
-    // Belongs to the polyline begun last; its own layer is that polyline's.
-    void WriteVertex(double x, double y, double z, std::string_view layer, int decimals) override;
-    void EndPolyline(std::string_view layer) override;
+    // Texts are kept as given (UTF-8); coordinates unrounded, with the
+    // decimals the file gives them. Like the writer, the recorder refuses a drawing past
+    // MaxDrawingEntities and a value that is not finite (DrawingError); what
+    // was recorded before a refusal is incomplete.
+    void WriteText(const Pen& pen, Point at, std::string_view text, double height,
+                   double rotation) override;
+    void WriteLine(const Pen& pen, Point from, Point to) override;
+    void BeginPolyline(const Pen& pen) override;
+    void WriteVertex(Point at) override;
+    void EndPolyline() override;
     void WriteComment(std::string_view text) override;
 
     // Forgets everything, ready for the next sheet.
@@ -64,8 +63,6 @@ public:
 
     const std::vector<SheetEntity>& Entities() const { return entities_; }
     const std::vector<SheetComment>& Comments() const { return comments_; }
-    // The layer names in the order they first occurred.
-    const std::vector<std::string>& Layers() const { return layers_; }
 
     std::string_view LayerOf(const SheetEntity& entity) const { return layers_[entity.Layer]; }
     std::span<const SheetPoint> PointsOf(const SheetEntity& entity) const {
@@ -76,8 +73,8 @@ public:
     }
 
 private:
-    SheetEntity& Add(SheetEntityKind kind, std::string_view layer);
-    void AddPoint(double x, double y, double z);
+    SheetEntity& Add(SheetEntityKind kind, const Pen& pen);
+    void AddPoint(Point at);
     std::uint16_t LayerIndex(std::string_view layer);
 
     std::vector<SheetEntity> entities_;

@@ -1,11 +1,9 @@
 #include "dxf/tick_marks.h"
 
 #include <cmath>
-#include <optional>
 #include <string>
 
 #include "app/text.h"
-#include "dxf/field_values.h"
 #include "dxf/labels.h"
 #include "dxf/steps.h"
 
@@ -15,15 +13,18 @@ namespace {
 constexpr int TickDecimals = 3;
 constexpr double TickTextInches = 0.1;
 
-enum TickType { NoTicks = 0, LabelsAbove = 1, LabelsBeside = 2, LabelsBelow = 3, TicksOnly = 4 };
+enum TickType { LabelsAbove = 1, LabelsBeside = 2, LabelsBelow = 3, TicksOnly = 4 };
 
-// One pair of opposite edges: the horizontal ticks on the left and right
-// edges mark Y values; the vertical ticks on the lower and upper edges mark
-// X values.
+// The two pairs of opposite edges: the horizontal ticks on the left and
+// right edges mark Y values; the vertical ticks on the lower and upper edges
+// mark X values.
+enum class TickDirection { Horizontal, Vertical };
+
+// One pair of edges, ready to draw.
 struct TickSide {
     std::string_view Layer;
     bool Vertical = false;
-    int Type = NoTicks;
+    int Type = 0;
     double Start = 0, End = 0, Spacing = 0;
     double Grid = 0;   // ticks on grid lines are left out
     double Const = 0;  // added to the labels
@@ -31,20 +32,6 @@ struct TickSide {
     double LowEdge = 0, HighEdge = 0;      // XMin and XMax, or YMin and YMax
     double LowLength = 0, HighLength = 0;  // drawing units: left and right, or bottom and top
 };
-
-// The fields of one pair of edges.
-struct TickFields {
-    GridFieldPointer Start, End, Spacing, Grid, Const, LowEdge, HighEdge, LowLength, HighLength;
-};
-
-constexpr TickFields HorizontalTickFields{
-    &GridSet::HtStart, &GridSet::HtEnd,  &GridSet::HtSpacing,    &GridSet::YGrid,
-    &GridSet::YConst,  &GridSet::XMin,   &GridSet::XMax,         &GridSet::HtLengthLeft,
-    &GridSet::HtLengthRight};
-constexpr TickFields VerticalTickFields{
-    &GridSet::VtStart, &GridSet::VtEnd,  &GridSet::VtSpacing,      &GridSet::XGrid,
-    &GridSet::XConst,  &GridSet::YMin,   &GridSet::YMax,           &GridSet::VtLengthBottom,
-    &GridSet::VtLengthTop};
 
 // One edge: where it lies, how its ticks point and where their labels go.
 struct TickEdge {
@@ -58,25 +45,27 @@ struct TickEdge {
     double LabelLengthUnit = 0;
 };
 
-bool HasTicks(int type) { return type >= LabelsAbove && type <= TicksOnly; }
-
-TickSide ReadSide(const GridSet& set, bool vertical, int type, double unitsPerInch, char separator) {
-    const TickFields& fields = vertical ? VerticalTickFields : HorizontalTickFields;
-    const auto number = [&](GridFieldPointer field) { return FieldNumber(set, field, separator); };
+// The ticks' own values with those of the grid they stand on: the edges
+// across them, and the spacing and constant of the axis they mark.
+TickSide SideOf(const Sheet& sheet, TickDirection direction, double unitsPerInch) {
+    const bool vertical = direction == TickDirection::Vertical;
+    const SheetTicks& ticks = vertical ? sheet.VerticalTicks : sheet.HorizontalTicks;
+    const SheetAxis& across = vertical ? sheet.Grid.Y : sheet.Grid.X;
+    const SheetAxis& marked = vertical ? sheet.Grid.X : sheet.Grid.Y;
     TickSide side;
     side.Vertical = vertical;
-    side.Type = type;
+    side.Type = ticks.Type;
     side.Layer = vertical ? VerticalTicksLayer : HorizontalTicksLayer;
-    side.LowLength = number(fields.LowLength) * unitsPerInch;
-    side.HighLength = number(fields.HighLength) * unitsPerInch;
-    side.Start = number(fields.Start);
-    side.End = number(fields.End);
-    side.Spacing = number(fields.Spacing);
-    side.LowEdge = number(fields.LowEdge);
-    side.HighEdge = number(fields.HighEdge);
-    side.Grid = number(fields.Grid);
-    side.Const = number(fields.Const);
-    side.Decimals = LabelDecimals(set.*fields.Start, set.*fields.End);
+    side.LowLength = ticks.LowLength * unitsPerInch;
+    side.HighLength = ticks.HighLength * unitsPerInch;
+    side.Start = ticks.Start;
+    side.End = ticks.End;
+    side.Spacing = ticks.Spacing;
+    side.LowEdge = across.Min;
+    side.HighEdge = across.Max;
+    side.Grid = marked.Grid;
+    side.Const = marked.Const;
+    side.Decimals = ticks.LabelDecimals;
     return side;
 }
 
@@ -84,13 +73,15 @@ void WriteEdge(DrawingSink& sink, const TickSide& side, const TickEdge& edge, do
                char separator) {
     if (!(std::fabs(edge.Length) > 0) || !(side.Spacing > 0)) return;
     sink.WriteComment(edge.Comment);
+    const Pen tickPen{side.Layer, TickDecimals};
+    const Pen labelPen{side.Layer, side.Decimals};
     ForEachStep(side.Start, side.End, side.Spacing, [&](double value) {
         if (std::fmod(value, side.Grid) == 0) return;  // a grid line lies here
         const double inner = edge.Position + edge.Length;
         if (side.Vertical) {
-            sink.WriteLine(value, edge.Position, 0, value, inner, 0, side.Layer, TickDecimals);
+            sink.WriteLine(tickPen, {value, edge.Position}, {value, inner});
         } else {
-            sink.WriteLine(edge.Position, value, 0, inner, value, 0, side.Layer, TickDecimals);
+            sink.WriteLine(tickPen, {edge.Position, value}, {inner, value});
         }
         if (side.Type == TicksOnly) return;
         const std::string label = LabelText(value + side.Const, side.Decimals, separator);
@@ -98,9 +89,9 @@ void WriteEdge(DrawingSink& sink, const TickSide& side, const TickEdge& edge, do
                               static_cast<double>(CharacterCount(label)) * edge.LabelLengthUnit;
         const double along = value + edge.LabelAlong;
         if (side.Vertical) {
-            sink.WriteText(side.Layer, label, along, across, 0, side.Decimals, textHeight, 90);
+            sink.WriteText(labelPen, {along, across}, label, textHeight, 90);
         } else {
-            sink.WriteText(side.Layer, label, across, along, 0, side.Decimals, textHeight, 0);
+            sink.WriteText(labelPen, {across, along}, label, textHeight, 0);
         }
     });
 }
@@ -109,7 +100,9 @@ void WriteEdge(DrawingSink& sink, const TickSide& side, const TickEdge& edge, do
 // of the vertical ticks, to its left, beside it or to its right.
 double LabelAlongOffset(const TickSide& side, double tX, double tY) {
     if (side.Vertical) {
-        return side.Type == LabelsAbove ? -0.5 * tX : side.Type == LabelsBeside ? 0.5 * tX : 1.5 * tX;
+        return side.Type == LabelsAbove    ? -0.5 * tX
+               : side.Type == LabelsBeside ? 0.5 * tX
+                                           : 1.5 * tX;
     }
     return side.Type == LabelsAbove ? 0.5 * tY : side.Type == LabelsBeside ? -0.5 * tY : -1.5 * tY;
 }
@@ -124,38 +117,40 @@ void WriteSide(DrawingSink& sink, const TickSide& side, double tX, double tY, ch
     // and in tY on the lower and upper ones.
     const double acrossText = side.Vertical ? tY : tX;
     const double along = LabelAlongOffset(side, tX, tY);
-    const TickEdge low{side.Vertical ? "=== Vertical ticks: LOWER side" : "=== Horizontal ticks: LEFT side",
-                       side.LowEdge, side.LowLength,
-                       LabelAcrossOffset(side, acrossText, side.LowLength), along, 0};
-    const TickEdge high{side.Vertical ? "=== Vertical ticks: UPPER side" : "=== Horizontal ticks: RIGHT side",
-                        side.HighEdge, -side.HighLength,
-                        -LabelAcrossOffset(side, acrossText, side.HighLength), along, acrossText};
+    const TickEdge low{
+        side.Vertical ? "=== Vertical ticks: LOWER side" : "=== Horizontal ticks: LEFT side",
+        side.LowEdge,
+        side.LowLength,
+        LabelAcrossOffset(side, acrossText, side.LowLength),
+        along,
+        0};
+    const TickEdge high{
+        side.Vertical ? "=== Vertical ticks: UPPER side" : "=== Horizontal ticks: RIGHT side",
+        side.HighEdge,
+        -side.HighLength,
+        -LabelAcrossOffset(side, acrossText, side.HighLength),
+        along,
+        acrossText};
     WriteEdge(sink, side, low, tY, separator);
     WriteEdge(sink, side, high, tY, separator);
 }
 
 }  // namespace
 
-void WriteTickMarks(DrawingSink& sink, const GridSet& set, double xUnitsPerInch,
-                    double yUnitsPerInch, char decimalSeparator) {
+void WriteTickMarks(DrawingSink& sink, const Sheet& sheet, const MapLayout& layout) {
     // A type beyond 4 can only have been typed since the set was shown; it
     // draws nothing, as 0 does.
-    const int horizontalType = FieldInteger(set, &GridSet::HtPosition);
-    const int verticalType = FieldInteger(set, &GridSet::VtPosition);
-    if (!HasTicks(horizontalType) && !HasTicks(verticalType)) return;
-
-    std::optional<TickSide> vertical;
-    std::optional<TickSide> horizontal;
-    if (HasTicks(verticalType)) {
-        vertical = ReadSide(set, true, verticalType, yUnitsPerInch, decimalSeparator);
+    const double tX = TickTextInches * layout.XUnitsPerInch;
+    const double tY = TickTextInches * layout.YUnitsPerInch;
+    const char separator = sheet.Grid.DecimalSeparator;
+    if (HasTicks(sheet.HorizontalTicks)) {
+        WriteSide(sink, SideOf(sheet, TickDirection::Horizontal, layout.XUnitsPerInch), tX, tY,
+                  separator);
     }
-    if (HasTicks(horizontalType)) {
-        horizontal = ReadSide(set, false, horizontalType, xUnitsPerInch, decimalSeparator);
+    if (HasTicks(sheet.VerticalTicks)) {
+        WriteSide(sink, SideOf(sheet, TickDirection::Vertical, layout.YUnitsPerInch), tX, tY,
+                  separator);
     }
-    const double tX = TickTextInches * xUnitsPerInch;
-    const double tY = TickTextInches * yUnitsPerInch;
-    if (horizontal) WriteSide(sink, *horizontal, tX, tY, decimalSeparator);
-    if (vertical) WriteSide(sink, *vertical, tX, tY, decimalSeparator);
 }
 
 }  // namespace quadrel

@@ -5,17 +5,17 @@
 
 #include <string_view>
 
-#include "app/set_store.h"
 #include "dxf/drawing_sink.h"
+#include "dxf/sheet.h"
+#include "layout/map_layout.h"
 
 namespace quadrel {
 
 inline constexpr std::string_view HorizontalTicksLayer = "HTicks";
 inline constexpr std::string_view VerticalTicksLayer = "VTicks";
 
-// Reads the tick values from the set's texts (ConversionError for a text
-// that is no number). A spacing of 0 or less draws no ticks on its edges.
-void WriteTickMarks(DrawingSink& sink, const GridSet& grid, double xUnitsPerInch,
-                    double yUnitsPerInch, char decimalSeparator);
+// Draws the sheet's ticks along the edges of its grid. A spacing of 0 or
+// less draws no ticks on its edges.
+void WriteTickMarks(DrawingSink& sink, const Sheet& sheet, const MapLayout& layout);
 
 }  // namespace quadrel

@@ -1,9 +1,5 @@
 #include "dxf/title_block.h"
 
-#include <algorithm>
-#include <array>
-#include <utility>
-
 #include "app/text.h"
 #include "dxf/labels.h"
 #include "dxf/scale_bar.h"
@@ -12,7 +8,6 @@ namespace quadrel {
 namespace {
 
 constexpr double InnerFrameInset = 0.015;
-constexpr double ScaleBoxWidth = 3.9;
 constexpr double FileNameHeight = 0.1;
 // The file name's baseline stands this many of its heights below the block.
 constexpr double FileNameDrop = 1.5;
@@ -25,13 +20,6 @@ constexpr double ApprovalNameHeight = 0.07;
 
 constexpr std::string_view ImperialScalePrefix = "1\" = ";
 
-// 1 while the block fits its nominal size into the space the layout gives,
-// else the ratio that shrinks it into that space.
-double ShrinkFactor(double inches, double unitsPerInch, double spaceUnits) {
-    const double wanted = inches * unitsPerInch;
-    return wanted <= spaceUnits ? 1 : spaceUnits / wanted;
-}
-
 // Lengthens the grid border's two sides down past the block, so that with
 // the border itself it closes one outline round grid and block.
 void WriteBorderExtension(DrawingSink& sink, std::string_view layer, const MapLayout& layout,
@@ -40,36 +28,30 @@ void WriteBorderExtension(DrawingSink& sink, std::string_view layer, const MapLa
     const double right = layout.BorderXMin + borderWidthUnits;
     const double top = layout.BorderYMin;
     const double bottom = layout.BorderYMin - frame.Fy * layout.TitleBlockHeightIn;
-    const std::array<std::pair<double, double>, 4> corners{
-        {{left, top}, {left, bottom}, {right, bottom}, {right, top}}};
-    sink.BeginPolyline(layer);
-    for (const auto& [x, y] : corners) {
-        sink.WriteVertex(x, y, 0, layer, TitleBlockGeometryDecimals);
+    sink.BeginPolyline({layer, TitleBlockGeometryDecimals});
+    for (const Point& at :
+         {Point{left, top}, Point{left, bottom}, Point{right, bottom}, Point{right, top}}) {
+        sink.WriteVertex(at);
     }
-    sink.EndPolyline(layer);
+    sink.EndPolyline();
 }
 
 void WriteFrames(DrawingSink& sink, std::string_view layer, const MapLayout& layout,
                  const TitleBlockFrame& frame) {
     const double width = layout.TitleBlockWidthIn;
     const double height = layout.TitleBlockHeightIn;
-    sink.WriteRectangle(frame.X(0), frame.Y(0), frame.X(width), frame.Y(height), layer);
-    sink.WriteRectangle(frame.X(InnerFrameInset), frame.Y(InnerFrameInset),
-                        frame.X(width - InnerFrameInset), frame.Y(height - InnerFrameInset), layer);
+    sink.WriteRectangle(layer, {frame.X(0), frame.Y(0)}, {frame.X(width), frame.Y(height)});
+    sink.WriteRectangle(layer, {frame.X(InnerFrameInset), frame.Y(InnerFrameInset)},
+                        {frame.X(width - InnerFrameInset), frame.Y(height - InnerFrameInset)});
 }
 
 void WriteRules(DrawingSink& sink, std::string_view layer, std::span<const BlockRule> rules,
                 const TitleBlockFrame& frame) {
+    const Pen pen{layer, TitleBlockGeometryDecimals};
     for (const BlockRule& rule : rules) {
-        sink.WriteLine(frame.X(rule.U1), frame.Y(rule.V1), 0, frame.X(rule.U2), frame.Y(rule.V2), 0,
-                       layer, TitleBlockGeometryDecimals);
+        sink.WriteLine(pen, {frame.X(rule.U1), frame.Y(rule.V1)},
+                       {frame.X(rule.U2), frame.Y(rule.V2)});
     }
-}
-
-void WriteScaleBox(DrawingSink& sink, const MapLayout& layout, const TitleBlockFrame& frame,
-                   double unitsPerInch) {
-    WriteScaleBar(sink, layout.Metric, ScaleBoxWidth * frame.Kx, frame.Kx, frame.Ky, frame.Ft,
-                  layout.TitleBlockLeftX, layout.TitleBlockBottomY, unitsPerInch, unitsPerInch);
 }
 
 std::string BlockTextValue(const BlockText& item, const MapLayout& layout,
@@ -115,8 +97,9 @@ void WriteBlockText(DrawingSink& sink, std::string_view layer, const BlockText& 
     const Placement place = PlaceAlongU(item, CharacterCount(text));
     const int copies = item.Bold ? BoldCopies : 1;
     for (int copy = 0; copy < copies; ++copy) {
-        sink.WriteText(layer, text, frame.X(place.U + BoldShift * copy), frame.Y(item.V), 0,
-                       TitleBlockTextDecimals, frame.Height(place.Height), item.Rotation);
+        sink.WriteText({layer, TitleBlockTextDecimals},
+                       {frame.X(place.U + BoldShift * copy), frame.Y(item.V)}, text,
+                       frame.Height(place.Height), item.Rotation);
     }
 }
 
@@ -136,19 +119,10 @@ void WriteFileName(DrawingSink& sink, std::string_view layer, const MapLayout& l
     const double height = frame.Height(FileNameHeight);
     const double y =
         layout.BorderYMin - frame.Fy * layout.TitleBlockHeightIn - FileNameDrop * height;
-    sink.WriteText(layer, fileName, layout.BorderXMin, y, 0, TitleBlockTextDecimals, height, 0);
+    sink.WriteText({layer, TitleBlockTextDecimals}, {layout.BorderXMin, y}, fileName, height, 0);
 }
 
 }  // namespace
-
-TitleBlockFrame::TitleBlockFrame(const MapLayout& layout, double unitsPerInch)
-    : Kx(ShrinkFactor(layout.TitleBlockWidthIn, unitsPerInch, layout.TitleBlockWidthUnits)),
-      Ky(ShrinkFactor(layout.TitleBlockHeightIn, unitsPerInch, layout.TitleBlockHeightUnits)),
-      Fx(unitsPerInch * Kx),
-      Fy(unitsPerInch * Ky),
-      Ft(unitsPerInch * std::min(Kx, Ky)),
-      left_(layout.TitleBlockLeftX),
-      bottom_(layout.TitleBlockBottomY) {}
 
 std::string PreparerLine(std::string_view preparedBy) {
     const std::string name = TrimRight(preparedBy);
@@ -168,7 +142,7 @@ void WriteTitleBlock(DrawingSink& sink, const TitleBlockPlan& plan, double borde
     WriteBorderExtension(sink, plan.Layer, layout, frame, borderWidthUnits);
     WriteFrames(sink, plan.Layer, layout, frame);
     WriteRules(sink, plan.Layer, plan.Rules, frame);
-    WriteScaleBox(sink, layout, frame, unitsPerInch);
+    WriteScaleBar(sink, frame, layout.Metric);
     WriteTexts(sink, plan.Layer, plan.Texts, layout, texts, frame);
     WriteFileName(sink, plan.Layer, layout, frame, texts.FileName);
 }

@@ -9,6 +9,7 @@
 #include "app/set_store.h"
 #include "dxf/centred_start.h"
 #include "dxf/drawing_sink.h"
+#include "dxf/title_block_frame.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {
@@ -23,25 +24,6 @@ struct TitleBlockTexts {
     std::string_view Date;      // the platform's short date
     std::string_view FileName;  // the DXF path, printed below the block
     char DecimalSeparator = '.';
-};
-
-// Maps the block's local frame (u, v), in sheet inches from its lower-left
-// corner, to drawing units, shrinking it when the bordered grid is narrower
-// than the block.
-class TitleBlockFrame {
-public:
-    TitleBlockFrame(const MapLayout& layout, double unitsPerInch);
-
-    double X(double u) const { return left_ + Fx * u; }
-    double Y(double v) const { return bottom_ + Fy * v; }
-    double Height(double nominal) const { return Ft * nominal; }
-
-    double Kx = 1, Ky = 1;
-    double Fx = 0, Fy = 0, Ft = 0;
-
-private:
-    double left_ = 0;
-    double bottom_ = 0;
 };
 
 // "Prepared by " and the right-trimmed name, or "Prepared by COMPUTER".

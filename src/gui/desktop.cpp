@@ -167,6 +167,9 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     SavePicture(session.MainWindow.Page().grab(), mainPicture);
     SheetPreviewWindow& preview = session.ShowPreview();
     QApplication::processEvents();
+    // The sheet check follows a painted sheet; its outlines are in the picture.
+    preview.Canvas().repaint();
+    QApplication::processEvents();
     const auto previewPicture = dir / "preview.png";
     SavePicture(preview.grab(), previewPicture);
     out << mainPicture.string() << '\n';

@@ -36,6 +36,11 @@ void SheetCanvas::Show(const SheetRecorder* sheet, const SheetExtents& extents, 
     update();
 }
 
+void SheetCanvas::ShowConflicts(const std::vector<SheetConflict>* conflicts) {
+    conflicts_ = conflicts;
+    update();
+}
+
 void SheetCanvas::Fit() {
     fitted_ = true;
     view_ =
@@ -49,6 +54,9 @@ void SheetCanvas::paintEvent(QPaintEvent* /*event*/) {
     painter.fillRect(rect(), DeskColour);
     if (sheet_ == nullptr) return;
     PaintSheet(painter, *sheet_, extents_, view_, stale_ ? StaleStyle : SheetPaintStyle{});
+    // A greyed sheet is no longer what the forms show, nor are its conflicts.
+    if (conflicts_ != nullptr && !stale_) PaintConflicts(painter, *sheet_, *conflicts_, view_);
+    if (afterPaint_) afterPaint_();
 }
 
 void SheetCanvas::wheelEvent(QWheelEvent* event) {

@@ -4,9 +4,13 @@
 
 #include <QTransform>
 #include <QWidget>
+#include <functional>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "dxf/drawing.h"
+#include "dxf/sheet_check.h"
 #include "dxf/sheet_recorder.h"
 
 namespace quadrel {
@@ -18,6 +22,11 @@ public:
     // `sheet` stays owned by the caller. A stale sheet is greyed.
     void Show(const SheetRecorder* sheet, const SheetExtents& extents, bool stale);
     void Fit();
+    // The sheet check's conflicts, outlined over a current sheet; nothing for
+    // none. `conflicts` stays owned by the caller.
+    void ShowConflicts(const std::vector<SheetConflict>* conflicts);
+    // Runs after each painting.
+    void SetAfterPaint(std::function<void()> afterPaint) { afterPaint_ = std::move(afterPaint); }
     // Drawing units to widget pixels.
     const QTransform& View() const { return view_; }
     // Paintings so far, for measuring how soon a change is seen.
@@ -35,6 +44,8 @@ private:
     const SheetRecorder* sheet_ = nullptr;
     SheetExtents extents_;
     bool stale_ = false;
+    const std::vector<SheetConflict>* conflicts_ = nullptr;
+    std::function<void()> afterPaint_;
     QTransform view_;
     // Until a person zooms or pans, the sheet follows the window's size.
     bool fitted_ = true;

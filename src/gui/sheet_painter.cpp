@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 #include <numbers>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -106,6 +107,10 @@ QTransform TextFrame(const SheetPoint& at, double height, double rotationDegrees
     const double n = std::sin(radians) * s;
     return QTransform(c, n, n, -c, at.X, at.Y);
 }
+
+// The smallest outline of a conflict's place on the device, in pixels.
+constexpr double SmallestConflictMark = 9.0;
+const QColor ConflictColour(220, 0, 0);
 
 }  // namespace
 
@@ -208,6 +213,60 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
             TextFrame(sheet.PointsOf(entity).front(), entity.Height, entity.Rotation) * toDevice);
         painter.drawText(QPointF(0, 0), ToQString(sheet.TextOf(entity)));
     }
+    painter.restore();
+}
+
+void PaintConflicts(QPainter& painter, const SheetRecorder& sheet,
+                    const std::vector<SheetConflict>& conflicts, const QTransform& toDevice) {
+    painter.save();
+    painter.setTransform(QTransform());
+    const QRectF visible = VisibleDrawingRect(painter, toDevice);
+    std::vector<QLineF> lines;
+    std::vector<QRectF> places;
+    // Marks that would fall on each other (a dense sheet seen whole) are
+    // drawn once.
+    std::set<std::array<std::int64_t, 4>> marked;
+    const auto cell = [](double v) {
+        return static_cast<std::int64_t>(std::floor(std::clamp(v, -1e9, 1e9) / 4));
+    };
+    for (const SheetConflict& conflict : conflicts) {
+        const SheetExtents& region = conflict.Region;
+        if (!Overlaps(region.XMin, region.YMin, region.XMax, region.YMax, visible)) continue;
+        QRectF place = toDevice.mapRect(
+            QRectF(QPointF(region.XMin, region.YMin), QPointF(region.XMax, region.YMax)));
+        const QPointF middle = place.center();
+        place.setWidth(std::max(place.width(), SmallestConflictMark));
+        place.setHeight(std::max(place.height(), SmallestConflictMark));
+        place.moveCenter(middle);
+        if (!marked
+                 .insert({cell(middle.x()), cell(middle.y()), cell(place.width()),
+                          cell(place.height())})
+                 .second) {
+            continue;
+        }
+        places.push_back(place);
+        if (conflict.First.Kind != SheetItemKind::Text ||
+            conflict.FirstEntity >= sheet.Entities().size()) {
+            continue;
+        }
+        const auto outline = TextOutline(sheet, sheet.Entities()[conflict.FirstEntity]);
+        if (!outline) continue;
+        QPolygonF box;
+        for (const SheetPoint& p : *outline) box << toDevice.map(QPointF(p.X, p.Y));
+        // A box no larger than the mark adds nothing to it.
+        const QRectF bounds = box.boundingRect();
+        if (std::max(bounds.width(), bounds.height()) <= SmallestConflictMark) continue;
+        for (qsizetype k = 0; k < box.size(); ++k)
+            lines.emplace_back(box[k], box[(k + 1) % box.size()]);
+    }
+    painter.setRenderHint(QPainter::Antialiasing, true);
+    QPen pen(ConflictColour);
+    pen.setCosmetic(true);
+    pen.setWidthF(2);
+    painter.setPen(pen);
+    painter.setBrush(Qt::NoBrush);
+    if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
+    if (!places.empty()) painter.drawRects(places.data(), static_cast<int>(places.size()));
     painter.restore();
 }
 

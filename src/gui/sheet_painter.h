@@ -6,8 +6,10 @@
 #include <QColor>
 #include <QRectF>
 #include <QTransform>
+#include <vector>
 
 #include "dxf/drawing.h"
+#include "dxf/sheet_check.h"
 #include "dxf/sheet_recorder.h"
 
 class QPainter;
@@ -37,5 +39,11 @@ struct SheetPaintStyle {
 // their baseline, which keeps a dense sheet quick at low zoom.
 void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtents& extents,
                 const QTransform& toDevice, const SheetPaintStyle& style = {});
+
+// Outlines each conflict of the sheet check in red: the offending text's box
+// and the place where it meets the other item, never smaller than a few
+// pixels, so that a slight overlap is seen at any zoom.
+void PaintConflicts(QPainter& painter, const SheetRecorder& sheet,
+                    const std::vector<SheetConflict>& conflicts, const QTransform& toDevice);
 
 }  // namespace quadrel

@@ -1,5 +1,6 @@
 #include "gui/sheet_preview_window.h"
 
+#include <QCheckBox>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QLocale>
@@ -8,9 +9,11 @@
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QCoreApplication>
 #include <QVBoxLayout>
 #include <cmath>
 #include <exception>
+#include <utility>
 
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
@@ -27,6 +30,12 @@ constexpr int WindowHeight = 650;
 // What the title block shows in place of the drawing's file name, which is
 // chosen only when the drawing is created.
 constexpr const char* PreviewFileName = "(file name of the drawing)";
+
+// Asks the window to check the sheet it shows.
+QEvent::Type CheckEvent() {
+    static const auto type = static_cast<QEvent::Type>(QEvent::registerEventType());
+    return type;
+}
 
 
 }  // namespace
@@ -47,6 +56,9 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     export_->setObjectName(QStringLiteral("PreviewExport"));
     print_ = new QPushButton(QStringLiteral("Print..."));
     print_->setObjectName(QStringLiteral("PreviewPrint"));
+    showOverlaps_ = new QCheckBox(QStringLiteral("Show overlaps"));
+    showOverlaps_->setObjectName(QStringLiteral("PreviewShowOverlaps"));
+    showOverlaps_->setChecked(true);
     status_ = new QLabel;
     status_->setObjectName(QStringLiteral("PreviewStatus"));
     // Beside the form the preview may be narrow: the whole status, in two lines.
@@ -54,6 +66,7 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     tools->addWidget(fit);
     tools->addWidget(export_);
     tools->addWidget(print_);
+    tools->addWidget(showOverlaps_);
     tools->addWidget(status_, 1);
     column->addLayout(tools);
     canvas_ = new SheetCanvas;
@@ -68,6 +81,14 @@ SheetPreviewWindow::SheetPreviewWindow(TMGridInfo& form, TTitleBlockForm& titleF
     connect(fit, &QPushButton::clicked, canvas_, &SheetCanvas::Fit);
     connect(export_, &QPushButton::clicked, this, [this] { ExportSheet(); });
     connect(print_, &QPushButton::clicked, this, [this] { PrintSheetOnPaper(); });
+    connect(showOverlaps_, &QCheckBox::toggled, this, [this] { ShowOverlaps(); });
+    // The check of a new sheet waits until the sheet is painted, so that a
+    // sheet of many conflicts is seen without waiting for them.
+    canvas_->SetAfterPaint([this] {
+        if (checkDue_ && !std::exchange(checkPosted_, true)) {
+            QCoreApplication::postEvent(this, new QEvent(CheckEvent()));
+        }
+    });
 
     quiet_.setSingleShot(true);
     quiet_.setInterval(QuietMilliseconds);
@@ -116,16 +137,40 @@ void SheetPreviewWindow::Refresh() {
     quiet_.stop();
     MapLayout layout;
     const QString reason = DrawShownSheet(PreviewFileName, sheet_, layout, offset_);
-    if (reason.isEmpty()) layout_ = layout;
+    if (reason.isEmpty()) {
+        layout_ = layout;
+        // Checked once the new sheet is on the screen.
+        conflicts_.clear();
+        checkDue_ = true;
+    }
     reason_->setText(reason);
     reason_->setVisible(!reason.isEmpty());
     if (layout_) canvas_->Show(&sheet_, ExtentsOf(*layout_), !reason.isEmpty());
+    ShowOverlaps();
     // A greyed sheet is no longer what the forms show: it is not to be
     // exported or printed as if it were.
     const bool current = layout_.has_value() && reason.isEmpty();
     export_->setEnabled(current);
     print_->setEnabled(current);
     ShowSheetStatus();
+}
+
+bool SheetPreviewWindow::event(QEvent* event) {
+    if (event->type() != CheckEvent()) return QWidget::event(event);
+    checkPosted_ = false;
+    if (std::exchange(checkDue_, false)) CheckSheetShown();
+    return true;
+}
+
+void SheetPreviewWindow::CheckSheetShown() {
+    if (!layout_) return;
+    conflicts_ = CheckSheet(sheet_, *layout_);
+    ShowOverlaps();
+    ShowSheetStatus();
+}
+
+void SheetPreviewWindow::ShowOverlaps() {
+    canvas_->ShowConflicts(showOverlaps_->isChecked() ? &conflicts_ : nullptr);
 }
 
 void SheetPreviewWindow::ShowSheetStatus() {
@@ -136,10 +181,13 @@ void SheetPreviewWindow::ShowSheetStatus() {
     try {
         const QSizeF inches = SheetSizeInches(*layout_);
         status_->setText(
-            QStringLiteral("Sheet %1 by %2 in, %3 entities")
+            QStringLiteral("Sheet %1 by %2 in, %3 entities, %4 %5")
                 .arg(inches.width(), 0, 'f', 2)
                 .arg(inches.height(), 0, 'f', 2)
-                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size()))));
+                .arg(QLocale().toString(static_cast<qlonglong>(sheet_.Entities().size())))
+                .arg(QLocale().toString(static_cast<qlonglong>(conflicts_.size())))
+                .arg(conflicts_.size() == 1 ? QStringLiteral("conflict")
+                                            : QStringLiteral("conflicts")));
     } catch (const PlotError& error) {
         status_->setText(QString::fromUtf8(error.what()));
     }

@@ -13,12 +13,14 @@
 #include <vector>
 
 #include "dxf/drawing.h"
+#include "dxf/sheet_check.h"
 #include "dxf/sheet_recorder.h"
 #include "dxf/world_file.h"
 #include "forms/controls.h"
 #include "gui/sheet_canvas.h"
 #include "layout/map_layout.h"
 
+class QCheckBox;
 class QPushButton;
 
 namespace quadrel {
@@ -43,12 +45,17 @@ public:
     // Why the sheet as the forms show it now cannot be drawn; empty when it can.
     QString Reason() const { return reason_->text(); }
     SheetCanvas& Canvas() { return *canvas_; }
+    // The sheet check's conflicts of that sheet. The check follows each
+    // drawing as soon as the new sheet is painted, so that a sheet of many
+    // conflicts is seen without waiting for them; until then there are none.
+    const std::vector<SheetConflict>& Conflicts() const { return conflicts_; }
 
     // How long the forms must be quiet before the sheet is drawn again.
     static constexpr int QuietMilliseconds = 50;
 
 protected:
     void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void Changed();
@@ -60,17 +67,23 @@ private:
     void ExportSheet();
     void PrintSheetOnPaper();
     void ShowSheetStatus();
+    void ShowOverlaps();
+    void CheckSheetShown();
 
     TMGridInfo& form_;
     SheetRecorder sheet_;
     std::optional<MapLayout> layout_;
     MapOffset offset_;  // what the sheet's labels add, for an exported PNG's world file
+    std::vector<SheetConflict> conflicts_;
     QTimer quiet_;
+    bool checkDue_ = false;     // the sheet shown has not been checked
+    bool checkPosted_ = false;  // the check is on its way
     SheetCanvas* canvas_ = nullptr;
     QLabel* status_ = nullptr;
     QLabel* reason_ = nullptr;
     QPushButton* export_ = nullptr;
     QPushButton* print_ = nullptr;
+    QCheckBox* showOverlaps_ = nullptr;
     std::vector<std::pair<Control*, Control::ObserverId>> observed_;
 };
 

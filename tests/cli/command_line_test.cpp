@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <sstream>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -223,6 +224,42 @@ TEST_F(CommandLineTest, LinksToInputsAndFifosAreRefused) {
 #endif
 }
 
+// The second sample set overprints itself: the Y-axis title runs across a
+// tick label, the north arrow's N sits on another and a caption touches its
+// rule. A sparse sheet has none of it.
+TEST_F(CommandLineTest, CheckNamesEachConflictAndExitsByWhetherThereAreAny) {
+    const Result second = Quadrel({"check", "--grid", grid, "--set", "2", "--title", title});
+    EXPECT_EQ(second.status, 1) << second.err;
+    EXPECT_EQ(
+        second.out,
+        "Title_Block_A \"NO\" over title block rule at 5.02, 1.83 in (overlap 0.002 x 0.070 in)\n"
+        "Grid \"LATITUDE\" over HTicks \"19850.0\" at 1.61, 6.76 in (overlap 0.090 x 0.106 in)\n"
+        "HTicks \"20050.0\" over north arrow at 2.05, 9.91 in (overlap 0.120 x 0.106 in)\n");
+    const Result json =
+        Quadrel({"check", "--json", "--grid", grid, "--set", "2", "--title", title});
+    EXPECT_EQ(json.status, 1);
+    EXPECT_EQ(
+        json.out.rfind("[\n  {\"conflict\": \"over\", \"first\": {\"kind\": \"text\", "
+                       "\"layer\": \"Title_Block_A\", \"text\": \"NO\"}, \"second\": {\"kind\": "
+                       "\"title block rule\"}, \"x\": 5.02, \"y\": 1.83, ",
+                       0),
+        0U)
+        << json.out;
+
+    const std::string sparse =
+        dir.Write("sparse.dat",
+                  "Sparse\nM\nEast\nNorth\n0 1000 500 1000 0 0.0\n0 1000 500 1000 0 0.0\n"
+                  "0 0.25 0.25\n\n0 0.25 0.25\n\n0.500\n0.5 0.5 0.5 0.5\nUR 0.5 0.0\nN\nA\n \n")
+            .string();
+    const Result none = Quadrel({"check", "--grid", sparse, "--json"});
+    EXPECT_EQ(std::tuple(none.status, none.out, none.err), std::tuple(0, "[]\n", ""));
+
+    const auto bad = dir.Write("bad.dat", testing::GridSetText("x", "12abc 1000 100 1000 0 0.0"));
+    const Result stopped = Quadrel({"check", "--grid", bad.string()});
+    EXPECT_EQ(std::tuple(stopped.status, stopped.out), std::tuple(2, ""));
+    EXPECT_NE(stopped.err.find("12abc"), std::string::npos) << stopped.err;
+}
+
 TEST_F(CommandLineTest, LimitsGivenEitherWayRoundDrawTheSameTicks) {
     std::vector<std::string> labels[2];
     const char* const yLimits[] = {"0 1000 100 1000 0 0.0", "1000 0 100 1000 0 0.0"};
@@ -341,6 +378,19 @@ TEST_F(CommandLineTest, SeriesDrawsASetExactlyAsDxfDrawsIt) {
     const Result series = Quadrel({"series", "--grid", grid, "--title", title, "--title-set", "2",
                                    "--dir", out.string(), "--format", "dxf"});
     ASSERT_EQ(series.status, 0) << series.err;
+    // After the files, the sets whose sheets `check` finds conflicts in.
+    std::string conflicts;
+    const char* const names[] = {"01-Description 1 - this is to test Quadrel",
+                                 "02-Description 2 - this is another description"};
+    for (const int set : {1, 2}) {
+        const Result check = Quadrel({"check", "--grid", grid, "--set", std::to_string(set),
+                                      "--title", title, "--title-set", "2"});
+        const auto count = std::count(check.out.begin(), check.out.end(), '\n');
+        ASSERT_GT(count, 1);
+        conflicts += "set " + std::to_string(set) + " (" + names[set - 1] +
+                     "): " + std::to_string(count) + " conflicts\n";
+    }
+    EXPECT_EQ(series.out.substr(series.out.find(".dxf\nset 1") + 5), conflicts);
     const fs::path drawn = out / "02-Description 2 - this is another description.dxf";
     const std::string fromSeries = testing::TempDir::Read(drawn);
     fs::remove(drawn);  // the path is printed in the title block

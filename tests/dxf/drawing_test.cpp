@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <filesystem>
 #include <functional>
@@ -16,6 +17,8 @@
 #include "app/numbers.h"
 #include "drawing_test_data.h"
 #include "dxf/north_arrow.h"
+#include "dxf/sheet_recorder.h"
+#include "support/error_of.h"
 #include "support/temp_dir.h"
 
 namespace quadrel {
@@ -84,16 +87,55 @@ TEST(WriteDrawing, NorthArrowOnlyWithAPositiveSizeAndNoNaNFromAnyBorder) {
     }
 }
 
+// The numbers are read before anything is drawn, in the order the drawing
+// has always read them: the first text that is no number is the one named.
+TEST(DrawSheet, NamesTheFirstFieldThatIsNoNumberInTheOrderItIsRead) {
+    const struct {
+        const char* changes;
+        const char* field;  // named in the message, or "" for a sheet drawn
+    } cases[] = {
+        {"XConst=c XAdd=a YMin=m", "XConst"},  // an axis's constant before its add
+        {"XAdd=a YMin=m", "XAdd"},             // X before Y
+        {"XGrid=wide", "XGrid"},
+        {"HtPosition=1 HtSpacing=", "HtSpacing"},
+        {"YGrid=g CutLeft=c", "YGrid"},
+        {"CutBottom=c NorthArrowSize=s", "CutBottom"},
+        {"NorthArrowSize=s HtPosition=p", "NorthArrowSize"},
+        {"NorthArrowDistance=d HtPosition=p", "NorthArrowDistance"},
+        {"NorthArrowSize=0 NorthArrowDistance=d HtPosition=p VtPosition=p", "HtPosition"},
+        {"VtPosition=1 VtLengthBottom=b HtLengthLeft=l", "VtLengthBottom"},  // vertical first
+        {"HtLengthRight=r HtStart=s HtSpacing=", "HtLengthRight"},
+        {"HtPosition=0 HtSpacing= NorthArrowSize=0 NorthArrowDistance=d", ""},
+    };
+    for (const auto& c : cases) {
+        DrawingInput input = SheetInput(TitleBlockChoice::TypeA);
+        input.Grid = testing::ChangedGridSet(input.Grid, c.changes);
+        SheetRecorder sheet;
+        if (*c.field == '\0') {
+            DrawSheet(sheet, input);
+            EXPECT_FALSE(sheet.Entities().empty()) << c.changes;
+            continue;
+        }
+        const std::string message =
+            testing::ErrorOf<ConversionError>([&] { DrawSheet(sheet, input); });
+        const auto named = std::find_if(GridFields.begin(), GridFields.end(),
+                                        [&](const GridFieldInfo& f) { return f.Name == c.field; });
+        ASSERT_NE(named, GridFields.end()) << c.field;
+        EXPECT_NE(message.find("(" + std::string(named->Label) + ")"), std::string::npos)
+            << c.changes << ": " << message;
+        EXPECT_TRUE(sheet.Entities().empty()) << c.changes;
+    }
+}
+
 // 2.3 inches long at size 1, 115 units here at size 0.5; a distance of 0 is
 // half the length.
 TEST(PlaceNorthArrow, ByCornerAndDistance) {
     for (const auto& [corner, size, distance, x0, y0] :
          {std::tuple{"UL", 0.5, 0.0, 1057.5, 327.5}, std::tuple{"LR", 0.5, 0.0, 1942.5, 57.5},
           std::tuple{"LL", 0.5, 10.0, 1010.0, 10.0}, std::tuple{"x", 1.0, 10.0, 1990.0, 260.0}}) {
-        const NorthArrowPlacement place =
-            PlaceNorthArrow(corner, size, distance, testing::PlainLayout());
-        EXPECT_NEAR(place.X0, x0, 1e-9) << corner;
-        EXPECT_NEAR(place.Y0, y0, 1e-9) << corner;
+        const Point foot = PlaceNorthArrow(corner, size, distance, testing::PlainLayout());
+        EXPECT_NEAR(foot.X, x0, 1e-9) << corner;
+        EXPECT_NEAR(foot.Y, y0, 1e-9) << corner;
     }
 }
 
@@ -103,7 +145,7 @@ TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
     for (const auto& [unitsPerInch, size, tip] :
          {std::tuple{100.0, 0.5, 315.0}, std::tuple{25.4, 1.0, 258.42}}) {
         const auto polylines = testing::Draw([&](DxfWriter& writer) {
-                                   WriteNorthArrow(writer, 1000, 200, unitsPerInch, size);
+                                   WriteNorthArrow(writer, {1000, 200}, unitsPerInch, size);
                                }).OfType("POLYLINE", "North_Arrow");
         ASSERT_EQ(polylines.size(), 4U);
         EXPECT_EQ(polylines[0].Vertices[0].Value(10) + " " + polylines[0].Vertices[0].Value(20),
@@ -117,7 +159,7 @@ TEST(WriteNorthArrow, RisesFromItsFootByItsLength) {
         }
     }
     EXPECT_TRUE(testing::Draw([](DxfWriter& writer) {
-                    WriteNorthArrow(writer, 0, 0, 100, 0);
+                    WriteNorthArrow(writer, {0, 0}, 100, 0);
                 }).Entities.empty());
 }
 

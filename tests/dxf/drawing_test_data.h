@@ -16,15 +16,9 @@
 
 namespace quadrel::testing {
 
-// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
-// 100, no border, no cuts, no ticks, no north arrow; then the changes, given
-// as "Field=value" words.
-inline GridSet PlainGridSet(const std::string& changes = "") {
-    GridSet set = BlankGridSet();
-    std::istringstream words(
-        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
-        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
-        changes);
+// The set with the changes, given as "Field=value" words.
+inline GridSet ChangedGridSet(GridSet set, const std::string& changes) {
+    std::istringstream words(changes);
     for (std::string word; words >> word;) {
         const std::size_t equals = word.find('=');
         const auto info = std::find_if(GridFields.begin(), GridFields.end(), [&](const auto& info) {
@@ -34,6 +28,16 @@ inline GridSet PlainGridSet(const std::string& changes = "") {
         if (info != GridFields.end()) set.*info->Field = word.substr(equals + 1);
     }
     return set;
+}
+
+// An imperial sheet at 100 feet per inch: X 1000..2000 by 250, Y 0..500 by
+// 100, no border, no cuts, no ticks, no north arrow; then the changes.
+inline GridSet PlainGridSet(const std::string& changes = "") {
+    return ChangedGridSet(
+        BlankGridSet(),
+        "ImpMet=I XAxisTitle=Easting YAxisTitle=Northing XMin=1000 XMax=2000 XGrid=250 XScale=100 "
+        "XConst=0 YMin=0 YMax=500 YGrid=100 YScale=100 YConst=0 BorderSize=0 NorthArrowSize=0 " +
+            changes);
 }
 
 // The plain sheet's layout, the drawing reaching an inch past the grid.

@@ -16,11 +16,19 @@ namespace {
 
 using testing::DxfFile;
 
-// The bar in a box `width` sheet inches wide, shrunk by k.
-DxfFile DrawBar(bool metric, double width, double k, double unitsPerInch) {
+// The bar in the left box of a block at (1000, 500) that the layout gives
+// `width` sheet inches for that box: a block shrunk to fit when that is
+// less than the 3.9 inches of its full size.
+DxfFile DrawBar(bool metric, double width, double unitsPerInch) {
+    MapLayout layout;
+    layout.TitleBlockWidthIn = 3.9;
+    layout.TitleBlockHeightIn = 1.75;
+    layout.TitleBlockWidthUnits = width * unitsPerInch;
+    layout.TitleBlockHeightUnits = std::min(width / 3.9, 1.0) * 1.75 * unitsPerInch;
+    layout.TitleBlockLeftX = 1000;
+    layout.TitleBlockBottomY = 500;
     return testing::Draw([&](DxfWriter& writer) {
-        WriteScaleBar(writer, metric, width, k, k, unitsPerInch * k, 1000, 500, unitsPerInch,
-                      unitsPerInch);
+        WriteScaleBar(writer, TitleBlockFrame(layout, unitsPerInch), metric);
     });
 }
 
@@ -33,7 +41,7 @@ std::vector<std::string> Labels(const DxfFile& file) {
 // 0 to 300 feet: two half units, then whole ones, the bar centred in the
 // box and its cells hatched alternately in the upper and the lower half.
 TEST(ScaleBar, LabelsStandAtTheCellEdgesAndCaptionsAreCentredInTheBox) {
-    const DxfFile file = DrawBar(false, 3.9, 1, 100);
+    const DxfFile file = DrawBar(false, 3.9, 100);
     const auto texts = file.OfType("TEXT", ScaleBarLayer);
     ASSERT_EQ(texts.size(), 7U);
     for (const std::size_t caption : {0U, 1U}) {  // "MAP SCALE (IMPERIAL)", " FEET "
@@ -58,17 +66,17 @@ TEST(ScaleBar, LabelsStandAtTheCellEdgesAndCaptionsAreCentredInTheBox) {
 TEST(ScaleBar, LabelsFollowTheBarLengthTheBoxAllows) {
     const struct {
         bool metric;
-        double width, k, unitsPerInch;
+        double width, unitsPerInch;
         std::vector<std::string> labels;
-    } cases[] = {{true, 3.9, 1, 25.4, {"0", "10", "20", "40", "60", "80"}},
-                 {false, 1.95, 0.5, 100, {"0", "50", "100"}},
-                 {true, 1.95, 0.5, 25.4, {"0", "10", "20"}},
-                 {false, 0.5, 1, 100, {"0", "50"}},
-                 {false, 3.9, 1, 25, {"0", "12", "25", "50", "75"}},  // 12.5 as printf rounds it
-                 {false, 0.49, 1, 100, {}},  // no room for half a unit: no entity at all
-                 {true, 0.39, 1, 25.4, {}}};
+    } cases[] = {{true, 3.9, 25.4, {"0", "10", "20", "40", "60", "80"}},
+                 {false, 1.95, 100, {"0", "50", "100"}},  // a block shrunk to half its size
+                 {true, 1.95, 25.4, {"0", "10", "20"}},
+                 {false, 0.51, 100, {"0", "50"}},
+                 {false, 3.9, 25, {"0", "12", "25", "50", "75"}},  // 12.5 as printf rounds it
+                 {false, 0.49, 100, {}},  // no room for half a unit: no entity at all
+                 {true, 0.39, 25.4, {}}};
     for (const auto& c : cases) {
-        const DxfFile file = DrawBar(c.metric, c.width, c.k, c.unitsPerInch);
+        const DxfFile file = DrawBar(c.metric, c.width, c.unitsPerInch);
         EXPECT_EQ(Labels(file), c.labels) << c.width << " " << c.unitsPerInch;
         EXPECT_EQ(file.Entities.empty(), c.labels.empty());
     }

@@ -76,26 +76,23 @@ std::string WrittenLine(const DxfEntity& entity) {
 }
 
 // The recorded entity as the same line, each number "%#.*f" with the
-// decimals the file shows in its place.
-std::string RecordedLine(const SheetRecorder& recorder, const SheetEntity& entity,
-                         const std::string& written) {
+// decimals the recorder kept for it.
+std::string RecordedLine(const SheetRecorder& recorder, const SheetEntity& entity) {
     static const char* const kinds[] = {"TEXT", "LINE", "POLYLINE"};
     std::string line =
         kinds[static_cast<int>(entity.Kind)] + (" " + std::string(recorder.LayerOf(entity)));
-    std::vector<double> numbers;
+    std::vector<std::pair<double, int>> numbers;
     for (const SheetPoint& point : recorder.PointsOf(entity)) {
-        numbers.insert(numbers.end(), {point.X, point.Y, point.Z});
+        for (const double value : {point.X, point.Y, point.Z}) {
+            numbers.emplace_back(value, entity.Decimals);
+        }
     }
     if (entity.Kind == SheetEntityKind::Text) {
         line += " " + DxfText(recorder.TextOf(entity));
-        numbers.insert(numbers.end(), {entity.Height, entity.Rotation});
+        numbers.emplace_back(entity.Height, TextHeightDecimals);
+        numbers.emplace_back(entity.Rotation, RotationDecimals);
     }
-    for (double number : numbers) {
-        const std::size_t start = std::min(line.size() + 1, written.size());
-        const std::string shown = written.substr(start, written.find(' ', start) - start);
-        const std::size_t point = shown.find('.');
-        const int decimals =
-            point == std::string::npos ? 0 : static_cast<int>(shown.size() - point - 1);
+    for (const auto& [number, decimals] : numbers) {
         char text[64];
         std::snprintf(text, sizeof text, "%#.*f", decimals, number);
         line += std::string(" ") + text;
@@ -119,8 +116,7 @@ TEST_P(SheetRecorderTest, SeesEntityByEntityWhatTheFileHolds) {
         const auto comments =
             std::count_if(recorder.Comments().begin(), recorder.Comments().end(),
                           [i](const SheetComment& comment) { return comment.EntitiesBefore <= i; });
-        EXPECT_EQ(std::to_string(comments) + " " +
-                      RecordedLine(recorder, recorder.Entities()[i], written),
+        EXPECT_EQ(std::to_string(comments) + " " + RecordedLine(recorder, recorder.Entities()[i]),
                   std::to_string(file.Entities[i].CommentsBefore) + " " + written)
             << "entity " << i;
     }
@@ -145,17 +141,23 @@ TEST(SheetRecorder, RefusesWhatTheWriterRefuses) {
     } cases[] = {
         {"one entity too many", "\"VTicks\"",
          [](DrawingSink& sink) {
-             sink.BeginPolyline("Grid");
-             for (std::int64_t i = 1; i < MaxDrawingEntities; ++i)
-                 sink.WriteVertex(0, 0, 0, "Grid", 0);
-             sink.WriteLine(0, 0, 0, 1, 1, 0, "VTicks", 3);
+             sink.BeginPolyline({"Grid", 0});
+             for (std::int64_t i = 1; i < MaxDrawingEntities; ++i) sink.WriteVertex({0, 0});
+             sink.WriteLine({"VTicks", 3}, {0, 0}, {1, 1});
+         }},
+        {"one vertex too many, named by its polyline's layer", "\"Grid\"",
+         [](DrawingSink& sink) {
+             sink.BeginPolyline({"Grid", 0});
+             for (std::int64_t i = 0; i < MaxDrawingEntities; ++i) sink.WriteVertex({0, 0});
          }},
         {"a text height that is no number", "finite",
-         [nan](DrawingSink& sink) { sink.WriteText("Grid", "1000", 0, 0, 0, 1, nan, 0); }},
+         [nan](DrawingSink& sink) {
+             sink.WriteText({"Grid", 1}, {0, 0}, "1000", nan, 0);
+         }},
         {"an infinite vertex", "finite",
          [](DrawingSink& sink) {
-             sink.BeginPolyline("Grid");
-             sink.WriteVertex(0, std::numeric_limits<double>::infinity(), 0, "Grid", 3);
+             sink.BeginPolyline({"Grid", 3});
+             sink.WriteVertex({0, std::numeric_limits<double>::infinity()});
          }},
     };
     for (const auto& c : cases) {

@@ -3,7 +3,9 @@
 // the forms without ever changing them.
 #include <sys/stat.h>
 
+#include <QCheckBox>
 #include <QFile>
+#include <QLabel>
 #include <QImage>
 #include <QRegularExpression>
 #include <QTest>
@@ -263,6 +265,52 @@ TEST_F(SheetPreviewTest, PlotsAreWrittenWholeOrNotAtAll) {
         EXPECT_EQ(dir.FileCount(), files);
     }
     EXPECT_TRUE(std::filesystem::is_fifo(dir / "fifo.svg"));
+}
+
+// Red pixels of the canvas as it paints itself now.
+int RedPixels(SheetCanvas& canvas) {
+    const QImage shown = canvas.grab().toImage();
+    int red = 0;
+    for (int y = 0; y < shown.height(); ++y) {
+        for (int x = 0; x < shown.width(); ++x) {
+            const QColor c = shown.pixelColor(x, y);
+            red += c.red() > 180 && c.green() < 90 && c.blue() < 90;
+        }
+    }
+    return red;
+}
+
+TEST_F(SheetPreviewTest, ConflictsAreOutlinedInRedCountedAndFollowTheForms) {
+    SheetPreviewWindow& preview = OpenPreview();
+    const auto& conflicts = preview.Conflicts();
+    // The check follows the painted sheet.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !conflicts.empty(); }, 2000));
+    const auto status = [&] { return Widget<QLabel>("PreviewStatus").text().toStdString(); };
+    EXPECT_NE(status().find(", " + std::to_string(conflicts.size()) + " conflicts"),
+              std::string::npos)
+        << status();
+    auto& show = Widget<QCheckBox>("PreviewShowOverlaps");
+    EXPECT_TRUE(show.isChecked());
+    EXPECT_GT(RedPixels(preview.Canvas()), 20);
+    show.click();
+    EXPECT_EQ(RedPixels(preview.Canvas()), 0);
+    show.click();
+    EXPECT_GT(RedPixels(preview.Canvas()), 20);
+
+    // The tick label under the north arrow's N is no conflict once the arrow
+    // is gone: the check follows each drawing.
+    const auto overArrow = [&] {
+        return std::count_if(conflicts.begin(), conflicts.end(), [](const SheetConflict& c) {
+            return c.Second.Kind == SheetItemKind::NorthArrow;
+        });
+    };
+    ASSERT_EQ(overArrow(), 1);
+    const std::size_t before = conflicts.size();
+    TypeInto("EditSize", "0");
+    preview.Refresh();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !conflicts.empty(); }, 2000));
+    EXPECT_EQ(overArrow(), 0);
+    EXPECT_EQ(conflicts.size(), before - 1);
 }
 
 }  // namespace
