@@ -5,13 +5,14 @@ BUILD := build
 TEST_BUILD := build-test
 FUZZ_BUILD := build-fuzz
 BENCH_BUILD := build-bench
+WINDOWS_BUILD := build-windows
 DEMO := $(BUILD)/demo
 FUZZ_SECONDS ?= 60
 # Debian's interpreter: python3-ezdxf is installed for it, not for one that
 # may come first on PATH.
 PYTHON3 ?= /usr/bin/python3
 
-.PHONY: all deps build run test fuzz bench package clean format
+.PHONY: all deps build run test fuzz bench package windows clean format
 
 all: build
 
@@ -57,8 +58,21 @@ package:
 	@cd $(BUILD) && cpack -G DEB >cpack.log 2>&1 || { cat cpack.log; exit 1; }
 	@ls $(BUILD)/quadrel_*.deb
 
+# quadrel.exe and the Qt-free tests for Windows, cross-compiled with mingw-w64
+# and run through wine (installs both, about 1.1 GB, when missing); then, when
+# `make test` has built the Linux program, the two programs' files compared.
+windows:
+	@bash scripts/install-deps.sh windows
+	@bash scripts/build-windows.sh $(WINDOWS_BUILD) $(JOBS)
+	@if [ -x $(TEST_BUILD)/quadrel ]; then \
+	  bash scripts/compare-windows.sh $(TEST_BUILD)/quadrel $(WINDOWS_BUILD)/quadrel.exe \
+	    $(WINDOWS_BUILD)/compare; \
+	else \
+	  echo "note: no $(TEST_BUILD)/quadrel (make test builds it), so no comparison with it"; \
+	fi
+
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD)
+	rm -rf $(BUILD) $(TEST_BUILD) $(FUZZ_BUILD) $(BENCH_BUILD) $(WINDOWS_BUILD)

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs, through apt-get, only the Debian packages that are missing.
-# Usage: install-deps.sh [fuzz|package]   ("fuzz" adds clang and libFuzzer; "package"
-# adds dpkg-shlibdeps and file, with which CPack lists the .deb's dependencies, and
-# lintian, which checks the .deb as Debian would)
+# Usage: install-deps.sh [fuzz|package|windows]   ("fuzz" adds clang and libFuzzer;
+# "package" adds dpkg-shlibdeps and file, with which CPack lists the .deb's
+# dependencies, and lintian, which checks the .deb as Debian would; "windows"
+# adds the mingw-w64 cross compiler, wine to run its programs, and GoogleTest's
+# sources to build for it: about 1.1 GB)
 set -euo pipefail
 
 # python3-ezdxf and gdal-bin: the integration test reads the drawings with them.
@@ -16,6 +18,10 @@ if [[ "${1:-}" == "fuzz" ]]; then
   packages+=(clang libclang-rt-dev)
 elif [[ "${1:-}" == "package" ]]; then
   packages+=(dpkg-dev file lintian)
+elif [[ "${1:-}" == "windows" ]]; then
+  # The posix variant: its libstdc++ has std::thread and std::mutex. wine64
+  # runs the 64-bit programs headless; wine brings the `wine` launcher.
+  packages+=(g++-mingw-w64-x86-64-posix wine wine64 googletest)
 fi
 
 missing=()

@@ -236,15 +236,6 @@ int AtomicFileWriter::Temporary::RenameIn() {
     return 0;
 }
 
-std::string FileErrorText(std::string_view action, const fs::path& path, std::string_view reason) {
-    std::string text(action);
-    text += " \"";
-    text += path.string();
-    text += "\": ";
-    text += reason;
-    return text;
-}
-
 AtomicFileWriter::AtomicFileWriter(fs::path target, FileSync sync, TemporaryKind kind)
     : target_(std::move(target)), sync_(sync), kind_(kind) {}
 
@@ -310,12 +301,6 @@ void AtomicFileWriter::Commit() {
     }
     if (error != 0) Fail(std::strerror(error));
     temporary_.reset();
-}
-
-void WriteFileAtomically(const fs::path& target, std::string_view content) {
-    AtomicFileWriter file(target, FileSync::ToDisk);
-    file.Write(content);
-    file.Commit();
 }
 
 bool IsSameFile(const fs::path& a, const fs::path& b) {

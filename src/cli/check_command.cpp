@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <ostream>
 
+#include "app/path_text.h"
+
 namespace quadrel {
 
 bool TakeFlag(std::vector<std::string>& arguments, std::string_view flag) {
@@ -11,7 +13,7 @@ bool TakeFlag(std::vector<std::string>& arguments, std::string_view flag) {
 }
 
 std::string CheckedDrawingName(const std::string& gridFile) {
-    return std::filesystem::path(gridFile).replace_extension(".dxf").string();
+    return Utf8Path(PathFromUtf8(gridFile).replace_extension(".dxf"));
 }
 
 int ReportSheetCheck(const std::vector<SheetConflict>& conflicts, bool json, std::ostream& out) {

@@ -22,6 +22,7 @@
 #include "app/atomic_file.h"
 #include "app/messages.h"
 #include "app/numbers.h"
+#include "app/path_text.h"
 #include "app/source_date.h"
 #include "app/text.h"
 #include "cli/check_command.h"
@@ -177,7 +178,7 @@ int RunSamples(const std::vector<std::string>& arguments, std::ostream& out, std
     const auto options = ParseOptions(arguments, {"--dir"});
     Session session(err);
     if (const auto dir = options.find("--dir"); dir != options.end()) {
-        session.form.WorkingDirectory = std::filesystem::path(dir->second);
+        session.form.WorkingDirectory = PathFromUtf8(dir->second);
     }
     session.form.BitBtnCreateSampleFiles.Click();
     const auto created = MessageText(Messages::SampleFilesCreated, "");
@@ -232,7 +233,7 @@ int StoppedByMessage(const TMGridInfo& form, const Session& session, std::ostrea
 std::optional<int> OpenGridSet(Session& session, const std::string& gridFile,
                                std::optional<int> setNumber, std::ostream& err) {
     TMGridInfo& form = session.form;
-    session.platform.OpenAnswers.emplace_back(std::filesystem::path(gridFile));
+    session.platform.OpenAnswers.emplace_back(PathFromUtf8(gridFile));
     form.ButtonGetFileName.Click();
     if (!form.Store.GridFileLoaded) return StoppedByMessage(form, session, err);
 
@@ -289,7 +290,7 @@ std::optional<int> OpenTitleSet(Session& session, const std::string& titleFile, 
                                 std::ostream& err) {
     bool outOfRange = false;
     int setCount = 0;
-    session.platform.OpenAnswers.emplace_back(std::filesystem::path(titleFile));
+    session.platform.OpenAnswers.emplace_back(PathFromUtf8(titleFile));
     session.platform.ModalAnswers.emplace_back([&](Form& shown) {
         auto& titleForm = static_cast<TTitleBlockForm&>(shown);
         setCount = titleForm.Store.TitleSetCount;
@@ -369,8 +370,8 @@ void ReportNoDrawing(const Session& session, std::ostream& err) {
 // would be destroyed before the drawing is read from it.
 void RefuseInputAsOutput(const std::filesystem::path& output, const SheetChoice& choice) {
     const auto refuse = [&output](const char* kind, const std::string& input) {
-        if (IsSameFile(output, input)) {
-            throw std::runtime_error(output.string() + " is the " + kind + " " + input +
+        if (IsSameFile(output, PathFromUtf8(input))) {
+            throw std::runtime_error(Utf8Path(output) + " is the " + kind + " " + input +
                                      "; the output must be another file");
         }
     };
@@ -384,15 +385,16 @@ int RunDxf(const std::vector<std::string>& arguments, std::ostream& out, std::os
     const std::string usage = "dxf needs --grid FILE and --output OUT.dxf";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
-    RefuseInputAsOutput(output, choice);
+    const std::filesystem::path outputPath = PathFromUtf8(output);
+    RefuseInputAsOutput(outputPath, choice);
     // As plot chooses its format by the extension, a drawing never lands in
     // a file named for another kind.
-    if (PlotExtension(output) != ".dxf") throw UsageError("dxf writes .dxf, not " + output);
+    if (PlotExtension(outputPath) != ".dxf") throw UsageError("dxf writes .dxf, not " + output);
 
     Session session(err);
     session.platform.Date = DrawingDate();
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
-    if (!CreateOutput(session, output)) {
+    if (!CreateOutput(session, outputPath)) {
         ReportNoDrawing(session, err);
         return ExitStopped;
     }
@@ -484,10 +486,13 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     const std::string usage = "plot needs --grid FILE and --output OUT.pdf, OUT.svg or OUT.png";
     const SheetChoice choice = ReadSheetChoice(options, usage);
     const std::string& output = RequiredOption(options, "--output", usage);
-    if (!IsPlotExtension(output)) throw UsageError("plot writes .pdf, .svg or .png, not " + output);
+    const std::filesystem::path outputPath = PathFromUtf8(output);
+    if (!IsPlotExtension(outputPath)) {
+        throw UsageError("plot writes .pdf, .svg or .png, not " + output);
+    }
     const int dpi = ParseDpi(options);
-    const std::optional<std::string> crs = CrsOption(options, PlotExtension(output) == ".png");
-    RefuseInputAsOutput(output, choice);
+    const std::optional<std::string> crs = CrsOption(options, PlotExtension(outputPath) == ".png");
+    RefuseInputAsOutput(outputPath, choice);
     if (!plots.WriteSheet) {
         err << "quadrel: this program was built without the plot formats\n";
         return ExitStopped;
@@ -498,8 +503,8 @@ int RunPlot(const std::vector<std::string>& arguments, std::ostream& out, std::o
     if (const auto stopped = ShowSheet(session, choice, err)) return *stopped;
     const std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, output, err);
     if (!drawn) return ExitStopped;
-    plots.WriteSheet(drawn->Page(), output, dpi);
-    if (crs) WriteCrsFile(output, *crs);
+    plots.WriteSheet(drawn->Page(), outputPath, dpi);
+    if (crs) WriteCrsFile(outputPath, *crs);
     out << output << '\n';
     return ExitSuccess;
 }
@@ -546,7 +551,7 @@ bool WriteDxf(Session& session, const std::filesystem::path& path, std::ostream&
 
 bool WritePlot(Session& session, const std::filesystem::path& path, std::ostream& err,
                SeriesRun& run) {
-    std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, path.string(), err);
+    std::unique_ptr<DrawnSheet> drawn = DrawShownSheet(session, Utf8Path(path), err);
     if (!drawn) return false;
     run.Plots.WriteSheet(drawn->Page(), path, run.Dpi);
     if (run.Crs && PlotExtension(path) == ".png") WriteCrsFile(path, *run.Crs);
@@ -649,7 +654,8 @@ std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::s
         shown = !ShowSheet(session, run.Choice, setErr);
         for (const SeriesFormat* format : run.Formats) {
             if (!shown) break;
-            const std::filesystem::path path = run.Dir / (name + std::string(format->Extension));
+            const std::filesystem::path path =
+                run.Dir / PathFromUtf8(name + std::string(format->Extension));
             bool written = false;
             try {
                 RefuseInputAsOutput(path, run.Choice);
@@ -657,12 +663,12 @@ std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::s
             } catch (const std::exception& error) {
                 Tell(setErr, error.what());
             }
-            if (written) out << path.string() << '\n';
+            if (written) out << Utf8Path(path) << '\n';
             add(written ? failure.Written : failure.Failed, format->Name);
         }
         if (shown && failure.Failed.empty()) {
             KeepForIndex(run, set, session.form.EditedGridSet(), session.form.Layout);
-            const std::string drawing = (run.Dir / (name + ".dxf")).string();
+            const std::string drawing = Utf8Path(run.Dir / PathFromUtf8(name + ".dxf"));
             if (const auto drawn = DrawShownSheet(session, drawing, setErr)) {
                 run.Conflicts.Add(set, name, drawn->Sheet, drawn->Input.Layout);
             }
@@ -697,14 +703,14 @@ bool WriteSeriesIndex(SeriesRun& run, bool pdf, std::ostream& out, std::ostream&
         const std::filesystem::path drawing = run.Dir / "index.dxf";
         RefuseInputAsOutput(drawing, run.Choice);
         CreateIndexFile(drawing, index);
-        out << drawing.string() << '\n';
+        out << Utf8Path(drawing) << '\n';
         if (pdf) {
             SheetRecorder sheet;
             DrawIndexSheet(sheet, index);
             const std::filesystem::path plot = run.Dir / "index.pdf";
             RefuseInputAsOutput(plot, run.Choice);
             run.Plots.WriteSheet({&sheet, &index.Layout, {}}, plot, DefaultPlotDpi);
-            out << plot.string() << '\n';
+            out << Utf8Path(plot) << '\n';
             run.Index = std::move(index);
         }
         return true;
@@ -735,11 +741,11 @@ bool WriteSeriesBook(const SeriesRun& run, std::ostream& out, std::ostream& err)
     try {
         RefuseInputAsOutput(book, run.Choice);
         run.Plots.WritePages(pages, book);
-        out << book.string() << '\n';
+        out << Utf8Path(book) << '\n';
         return true;
     } catch (const std::exception& error) {
         // The sets that were not drawn are still to be listed.
-        err << Prefix << book.string() << " was not written: " << error.what() << '\n';
+        err << Prefix << Utf8Path(book) << " was not written: " << error.what() << '\n';
         return false;
     }
 }
@@ -749,7 +755,7 @@ bool WriteSeriesBook(const SeriesRun& run, std::ostream& out, std::ostream& err)
 // single sets is told with those sets.
 std::optional<int> ProbeSeries(Session& probe, std::ostringstream& probeErr,
                                const SheetChoice& choice, std::ostream& err) {
-    probe.platform.OpenAnswers.emplace_back(std::filesystem::path(choice.Grid));
+    probe.platform.OpenAnswers.emplace_back(PathFromUtf8(choice.Grid));
     probe.form.ButtonGetFileName.Click();
     if (!probe.form.Store.GridFileLoaded) {
         err << probeErr.str();
@@ -780,7 +786,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
     };
     SeriesRun run{plots,
                   ReadSheetChoice(options, usage),
-                  RequiredOption(options, "--dir", usage),
+                  PathFromUtf8(RequiredOption(options, "--dir", usage)),
                   {},
                   ParseDpi(options),
                   formats,
@@ -792,7 +798,7 @@ int RunSeries(const std::vector<std::string>& arguments, std::ostream& out, std:
                   {}};
     std::error_code notThere;
     if (!std::filesystem::is_directory(run.Dir, notThere)) {
-        Tell(err, run.Dir.string() + " is no folder");
+        Tell(err, Utf8Path(run.Dir) + " is no folder");
         return ExitStopped;
     }
     run.Date = DrawingDate();

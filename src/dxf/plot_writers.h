@@ -10,6 +10,7 @@
 #include <functional>
 #include <string>
 
+#include "app/path_text.h"
 #include "dxf/sheet_recorder.h"
 #include "dxf/world_file.h"
 #include "layout/map_layout.h"
@@ -38,7 +39,7 @@ inline constexpr int DefaultPlotDpi = 150;
 // The extension of a plot file in lower case (".pdf", ".svg", ".png" are
 // the plots'), so that "SHEET.PDF" is a PDF too.
 inline std::string PlotExtension(const std::filesystem::path& path) {
-    std::string extension = path.extension().string();
+    std::string extension = Utf8Path(path.extension());
     std::transform(extension.begin(), extension.end(), extension.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return extension;

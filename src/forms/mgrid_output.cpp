@@ -7,6 +7,7 @@
 
 #include "app/atomic_file.h"
 #include "app/messages.h"
+#include "app/path_text.h"
 #include "dxf/drawing.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
@@ -128,7 +129,7 @@ void TMGridInfo::BitBtnCreateOutputClick() {
     const auto path = GetPlatform().SaveFileDialog(
         DrawingFileDialog(EditDescription.Text(), GridFileDirectory.value_or(DataDirectory)));
     if (!path) return;
-    input.FileName = path->string();
+    input.FileName = Utf8Path(*path);
     try {
         CreateDrawingFile(*path, input);
     } catch (const FileError& error) {
@@ -142,7 +143,7 @@ void TMGridInfo::BitBtnCreateOutputClick() {
     }
 
     // The exit question alone does not tell whether, or where, it was.
-    MessageArea.SetCaption("Drawing written: " + path->string());
+    MessageArea.SetCaption("Drawing written: " + Utf8Path(*path));
     bool closing = false;
     FormCloseQuery(closing);
     if (closing) GetPlatform().Exit(ExitStatusAfterOutput);

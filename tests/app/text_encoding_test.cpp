@@ -1,10 +1,15 @@
 // Texts: UTF-8 inside, trimmed and counted by characters; a data file's
 // bytes are taken as UTF-8 when valid, else as Windows-1252, checked against
-// the C library's own converter.
+// the system's own converter.
 #include "app/text_encoding.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <iconv.h>
+#endif
 
 #include <optional>
 #include <string>
@@ -42,9 +47,23 @@ TEST(IsValidUtf8, TellsWellFormedFromIllFormed) {
     }
 }
 
+#ifdef _WIN32
+// The byte as Windows decodes its code page 1252: the five bytes it leaves
+// undefined become the C1 control characters of their numbers.
+std::optional<std::string> SystemWindows1252(char byte) {
+    wchar_t wide[2] = {};
+    if (::MultiByteToWideChar(1252, MB_ERR_INVALID_CHARS, &byte, 1, wide, 2) != 1) {
+        return std::nullopt;
+    }
+    char out[8] = {};
+    const int length =
+        ::WideCharToMultiByte(CP_UTF8, 0, wide, 1, out, sizeof out, nullptr, nullptr);
+    return std::string(out, static_cast<std::size_t>(length));
+}
+#else
 // The byte as glibc's converter decodes it; nothing for the five bytes
 // Windows-1252 leaves undefined.
-std::optional<std::string> IconvWindows1252(char byte) {
+std::optional<std::string> SystemWindows1252(char byte) {
     const iconv_t cd = iconv_open("UTF-8", "CP1252");
     if (cd == reinterpret_cast<iconv_t>(-1)) return std::nullopt;
     char out[8] = {}, *in = &byte, *outPtr = out;
@@ -53,14 +72,15 @@ std::optional<std::string> IconvWindows1252(char byte) {
     iconv_close(cd);
     return ok ? std::optional<std::string>(std::string(out, outPtr)) : std::nullopt;
 }
+#endif
 
-TEST(Windows1252ToUtf8, EveryByteDecodesAsTheCLibraryDoes) {
-    ASSERT_TRUE(IconvWindows1252('A')) << "glibc lacks CP1252";
+TEST(Windows1252ToUtf8, EveryByteDecodesAsTheSystemDoes) {
+    ASSERT_TRUE(SystemWindows1252('A')) << "the system lacks CP1252";
     for (int byte = 0; byte < 256; ++byte) {
         const std::string decoded = Windows1252ToUtf8(std::string(1, static_cast<char>(byte)));
         // An undefined byte becomes the C1 control character of its number.
         const std::string c1{'\xC2', static_cast<char>(byte)};
-        EXPECT_EQ(decoded, IconvWindows1252(static_cast<char>(byte)).value_or(c1)) << byte;
+        EXPECT_EQ(decoded, SystemWindows1252(static_cast<char>(byte)).value_or(c1)) << byte;
         EXPECT_EQ(CharacterCount(decoded), 1U) << byte;
     }
 }

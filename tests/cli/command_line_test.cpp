@@ -1,8 +1,11 @@
 #include "cli/command_line.h"
 
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/stat.h>
 #include <sys/wait.h>
+#endif
 
 #include <algorithm>
 #include <cstdlib>
@@ -13,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/path_text.h"
 #include "dxf/index_sheet.h"
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
@@ -45,13 +49,26 @@ const std::string SampleSet2Rows =
     "Y-Axis:      19427.1      20181.8    2500.00   11.88    30.2\n"
     "X-Axis:      20504.8      21647.6    2500.00   18.00    45.7\n";
 
+// The drawings' date for the commands run in this process; "" removes it.
+void SetSourceDateEpoch(const char* value) {
+#ifdef _WIN32
+    ::_putenv_s("SOURCE_DATE_EPOCH", value);
+#else
+    if (*value != '\0') {
+        ::setenv("SOURCE_DATE_EPOCH", value, 1);
+    } else {
+        ::unsetenv("SOURCE_DATE_EPOCH");
+    }
+#endif
+}
+
 class CommandLineTest : public ::testing::Test {
 protected:
     void SetUp() override {
         EXPECT_EQ(Quadrel({"samples", "--dir", dir.Path().string()}).status, 0);
-        ::setenv("SOURCE_DATE_EPOCH", "0", 1);
+        SetSourceDateEpoch("0");
     }
-    void TearDown() override { ::unsetenv("SOURCE_DATE_EPOCH"); }
+    void TearDown() override { SetSourceDateEpoch(""); }
 
     std::string In(const char* name) const { return (dir / name).string(); }
 
@@ -129,6 +146,27 @@ TEST_F(CommandLineTest, DxfDrawsTheChosenSetsAndPrintsThePath) {
     }
 }
 
+// A command that cannot be done and why: it must stop with status 2, print
+// nothing, and say the reason on standard error in lines that start with
+// the program's name.
+struct StoppedCommand {
+    Arguments arguments;
+    std::string reason;  // part of standard error
+};
+
+void ExpectStopped(const std::vector<StoppedCommand>& cases) {
+    for (const auto& c : cases) {
+        const Result result = Quadrel(c.arguments);
+        EXPECT_EQ(result.status, 2) << c.reason;
+        EXPECT_EQ(result.out, "");
+        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
+        std::istringstream lines(result.err);
+        for (std::string line; std::getline(lines, line) && line.rfind("usage:", 0) != 0;) {
+            EXPECT_EQ(line.rfind("quadrel: ", 0), 0U) << line;
+        }
+    }
+}
+
 // Every message starts with the program's name; an input is never
 // replaced by an output, whatever name leads to it.
 TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoDrawing) {
@@ -137,14 +175,9 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         dir.Write("bad.dat", testing::GridSetText("x", "12abc 1000 100 1000 0 0.0")).string();
     const std::string out = In("out.dxf");
     fs::create_hard_link(title, In("hard.dxf"));
-    fs::create_symlink(grid, In("soft.DXF"));
-    ASSERT_EQ(::mkfifo(In("pipe.dxf").c_str(), 0600), 0);
     const std::string gridText = testing::TempDir::Read(grid);
     const std::string titleText = testing::TempDir::Read(title);
-    const struct {
-        Arguments arguments;
-        std::string reason;  // part of standard error
-    } cases[] = {
+    ExpectStopped({
         {{"samples", "--dir=" + In("missing")}, "QDLGrid.SAM"},
         {{"limits", "--grid", In("absent.dat")}, "absent.dat"},
         {{"limits", "--grid", dir.Write("empty.dat", "").string()}, "holds no grid set"},
@@ -159,31 +192,36 @@ TEST_F(CommandLineTest, StoppedCommandExitsTwoWithTheReasonOnStandardErrorAndNoD
         {{"dxf", "--grid", grid, "--output", grid}, "is the grid data file"},
         {{"dxf", "--grid", grid, "--title", title, "--output", In("hard.dxf")},
          In("hard.dxf") + " is the title block data file " + title},
-        {{"dxf", "--grid", grid, "--output", In("soft.DXF")}, "is the grid data file"},
         {{"dxf", "--grid", grid, "--output", In("sheet.pdf")}, "dxf writes .dxf, not"},
-        {{"dxf", "--grid", grid, "--output", In("pipe.dxf")}, "it is a FIFO, not a regular file"},
-        {{"limits", "--grid", In("pipe.dxf")}, "it is a FIFO, not a data file"},
-    };
-    for (const auto& c : cases) {
-        const Result result = Quadrel(c.arguments);
-        EXPECT_EQ(result.status, 2) << c.reason;
-        EXPECT_EQ(result.out, "");
-        EXPECT_NE(result.err.find(c.reason), std::string::npos) << result.err;
-        std::istringstream lines(result.err);
-        for (std::string line; std::getline(lines, line) && line.rfind("usage:", 0) != 0;) {
-            EXPECT_EQ(line.rfind("quadrel: ", 0), 0U) << line;
-        }
-    }
+    });
     EXPECT_EQ(testing::TempDir::Read(grid), gridText);
     EXPECT_EQ(testing::TempDir::Read(title), titleText);
-    EXPECT_TRUE(fs::is_fifo(In("pipe.dxf")));
     // A malformed date is one line naming it, not the usage.
-    ::setenv("SOURCE_DATE_EPOCH", "yesterday", 1);
+    SetSourceDateEpoch("yesterday");
     const Result result = Quadrel({"dxf", "--grid", grid, "--output", out});
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(result.err,
               "quadrel: SOURCE_DATE_EPOCH must be a whole number of seconds, not 'yesterday'\n");
     EXPECT_FALSE(fs::exists(out));
+}
+
+// A symbolic link to an input is that input too, and a FIFO is neither
+// written nor read (it would wait for ever).
+TEST_F(CommandLineTest, LinksToInputsAndFifosAreRefused) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows has no FIFOs, and its C++ library here makes no symbolic links";
+#else
+    fs::create_symlink(grid, In("soft.DXF"));
+    ASSERT_EQ(::mkfifo(In("pipe.dxf").c_str(), 0600), 0);
+    const std::string gridText = testing::TempDir::Read(grid);
+    ExpectStopped({
+        {{"dxf", "--grid", grid, "--output", In("soft.DXF")}, "is the grid data file"},
+        {{"dxf", "--grid", grid, "--output", In("pipe.dxf")}, "it is a FIFO, not a regular file"},
+        {{"limits", "--grid", In("pipe.dxf")}, "it is a FIFO, not a data file"},
+    });
+    EXPECT_EQ(testing::TempDir::Read(grid), gridText);
+    EXPECT_TRUE(fs::is_fifo(In("pipe.dxf")));
+#endif
 }
 
 // The second sample set overprints itself: the Y-axis title runs across a
@@ -321,8 +359,9 @@ TEST_F(CommandLineTest, SeriesListsABadSetInTheMiddleAndWritesTheOthers) {
         std::string written;
         const std::string names[] = {"01-Gr\xC3\xBCn", "03", "04", "05-a" + umlauts.substr(0, 118)};
         for (const std::string& name : names) {
-            written += (out / (name + ".dxf")).string() + "\n";
-            EXPECT_TRUE(fs::exists(out / (name + ".dxf"))) << name;
+            const fs::path file = out / PathFromUtf8(name + ".dxf");
+            written += Utf8Path(file) + "\n";
+            EXPECT_TRUE(fs::exists(file)) << name;
         }
         EXPECT_EQ(result.out, written);
         EXPECT_EQ(std::distance(fs::directory_iterator(out), {}), 4);
@@ -542,33 +581,86 @@ TEST_F(CommandLineTest, SeriesRefusesWhatItCannotDoBeforeDrawingAnything) {
     }
 }
 
-// The program itself (its exit 0 is the ezdxf and ogrinfo integration test's).
-// The real program: its own commands, and one it hands to the desktop
-// program beside it, found also when started through a link elsewhere.
+// A word for the system's shell, which on Windows (cmd.exe) knows no single
+// quotes.
+std::string ShellWord(const std::string& word) {
+#ifdef _WIN32
+    return '"' + word + '"';
+#else
+    return "'" + word + "'";
+#endif
+}
+
+// Runs a program through the system's shell, its output into `dir`/out and
+// `dir`/err; its exit status.
+int RunProgram(const Arguments& words, const fs::path& dir) {
+    std::string command;
+    for (const auto& word : words) command += ShellWord(word) + ' ';
+    command += '>' + ShellWord(Utf8Path(dir / "out")) + " 2>" + ShellWord(Utf8Path(dir / "err"));
+#ifdef _WIN32
+    // In UTF-16 the line arrives whole; cmd.exe takes off the outer quotes.
+    const std::wstring wide = PathFromUtf8('"' + command + '"').native();
+    return ::_wsystem(wide.c_str());
+#else
+    const int raw = std::system(command.c_str());
+    return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+}
+
+// The program itself (its exit 0 is the ezdxf and ogrinfo integration test's):
+// its own commands, with a name beyond the system's code page given whole,
+// and one it hands to the desktop program beside it, found also when
+// started from elsewhere: through a link, or on Windows, which links only
+// for administrators, as a copy.
 TEST(QuadrelProgram, RunsItsCommandsAndHandsOnThoseThatNeedTheDesktop) {
     testing::TempDir dir;
-    std::filesystem::create_symlink(QUADREL_BINARY, dir / "linked-quadrel");
-    const auto run = [&](const std::string& program, const std::string& arguments) {
-        const std::string command = "'" + program + "' " + arguments + " >'" +
-                                    (dir / "out").string() + "' 2>'" + (dir / "err").string() + "'";
-        const int raw = std::system(command.c_str());
-        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-    };
-    EXPECT_EQ(run(QUADREL_BINARY, "limits --grid '" + (dir / "none.dat").string() + "'"), 2);
+    const std::string program = Utf8Path(fs::absolute(QUADREL_BINARY));
+    const std::string missing = Utf8Path(dir.Path() / PathFromUtf8("\xCE\xA9mega") / "none.dat");
+    EXPECT_EQ(RunProgram({program, "limits", "--grid", missing}, dir.Path()), 2);
     EXPECT_EQ(testing::TempDir::Read(dir / "out"), "");
-    EXPECT_NE(testing::TempDir::Read(dir / "err").find("none.dat"), std::string::npos);
-
-    EXPECT_EQ(run((dir / "linked-quadrel").string(), "plot --help"), 0)
+    EXPECT_NE(testing::TempDir::Read(dir / "err").find(missing), std::string::npos)
         << testing::TempDir::Read(dir / "err");
+
+    // A series written with standard error in a file: no progress lines,
+    // which are for a person at a terminal.
+    const std::string folder = Utf8Path(dir.Path());
+    ASSERT_EQ(RunProgram({program, "samples", "--dir", folder}, dir.Path()), 0);
+    EXPECT_EQ(
+        RunProgram({program, "series", "--grid", Utf8Path(dir / "QDLGrid.SAM"), "--dir", folder},
+                   dir.Path()),
+        0);
+    EXPECT_EQ(testing::TempDir::Read(dir / "err"), "");
+    EXPECT_TRUE(fs::exists(dir / "02-Description 2 - this is another description.dxf"));
+
+#ifdef _WIN32
+    const fs::path elsewhere = dir / "copied-quadrel.exe";
+    fs::copy_file(QUADREL_BINARY, elsewhere);
+#else
+    const fs::path elsewhere = dir / "linked-quadrel";
+    fs::create_symlink(QUADREL_BINARY, elsewhere);
+#endif
+    const int status = RunProgram({Utf8Path(elsewhere), "plot", "--help"}, dir.Path());
+#ifdef QUADREL_TEST_DESKTOP_BUILT
+    EXPECT_EQ(status, 0) << testing::TempDir::Read(dir / "err");
     EXPECT_NE(testing::TempDir::Read(dir / "out").find("quadrel plot"), std::string::npos);
 
     // The window without a display: one line, not Qt's abort.
-    EXPECT_EQ(run("env", "-u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM '" +
-                             std::string(QUADREL_BINARY) + "'"),
+    EXPECT_EQ(RunProgram({"env", "-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
+                          program},
+                         dir.Path()),
               2);
     const std::string said = testing::TempDir::Read(dir / "err");
     EXPECT_NE(said.find("no display"), std::string::npos) << said;
     EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 1) << said;
+#else
+    // One line, which Windows ends with CR LF.
+    std::string said = testing::TempDir::Read(dir / "err");
+    said.erase(std::remove(said.begin(), said.end(), '\r'), said.end());
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(said,
+              "quadrel: the desktop program (the window, plot, series beyond dxf) is not part of "
+              "this build\n");
+#endif
 }
 
 }  // namespace

@@ -9,8 +9,12 @@
 #include <tuple>
 #include <vector>
 
+#include "app/atomic_file.h"
+#include "app/path_text.h"
 #include "app/text.h"
 #include "data_file_checks.h"
+#include "datafiles/grid_file.h"
+#include "datafiles/title_file.h"
 #include "datafiles/value_line.h"
 #include "support/temp_dir.h"
 
@@ -27,6 +31,31 @@ TEST(SampleFiles, AreTheStoredGoldenFiles) {
     WriteSampleFiles(dir.Path());
     EXPECT_EQ(TempDir::Read(dir / SampleGridFileName), TempDir::Read(corpus / "grid/sample.dat"));
     EXPECT_EQ(TempDir::Read(dir / SampleTitleFileName), TempDir::Read(corpus / "title/sample.dat"));
+}
+
+// Written into and read from a folder whose name is outside any one code
+// page ("Géologie Ωmega"), and named so in a message.
+TEST(SampleFiles, AreReadBackFromAFolderOfAnyName) {
+    const std::string name = "G\xC3\xA9ologie \xCE\xA9mega";
+    TempDir dir;
+    const std::filesystem::path folder = dir.Path() / PathFromUtf8(name);
+    std::filesystem::create_directory(folder);
+    WriteSampleFiles(folder);
+    GridSetStore grid, expectedGrid;
+    ReadGridFile(folder / SampleGridFileName, grid);
+    testing::ReadGridText(SampleGridFileText(), expectedGrid);
+    EXPECT_EQ(grid.GridSets[0].Description, expectedGrid.GridSets[0].Description);
+    EXPECT_EQ(grid.GridSetCount, expectedGrid.GridSetCount);
+    TitleSetStore title;
+    ReadTitleFile(folder / SampleTitleFileName, title);
+    EXPECT_GT(title.TitleSetCount, 0);
+
+    try {
+        ReadGridFile(folder / "none.dat", grid);
+        ADD_FAILURE() << "no error";
+    } catch (const FileError& error) {
+        EXPECT_NE(std::string(error.what()).find(name), std::string::npos) << error.what();
+    }
 }
 
 // The value words, the column of the "/" and the comment of a line.
