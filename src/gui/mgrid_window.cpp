@@ -210,8 +210,6 @@ QWidget* MGridWindow::BuildGrid() {
         head->setAlignment(Qt::AlignCenter);
         grid->addWidget(head, 0, static_cast<int>(i) + 1);
     }
-    // The constant's hint is set but never shown.
-    ControlBinder::HideHint(*grid->itemAtPosition(0, 7)->widget());
     const auto row = [this, grid](int at, Label& label, std::vector<std::pair<Edit*, int>> edits) {
         grid->addWidget(Bound<QLabel>(label), at, 0);
         for (std::size_t i = 0; i < edits.size(); ++i) {
@@ -219,12 +217,20 @@ QWidget* MGridWindow::BuildGrid() {
         }
     };
     row(1, form_.LabelYAxisTitle,
-        {{&form_.EditYAxisTitle, 200}, {&form_.EditYMin, 0}, {&form_.EditYMax, 0},
-         {&form_.EditYGrid, 0}, {&form_.EditYScale, 0}, {&form_.EditYAdd, 40},
+        {{&form_.EditYAxisTitle, 200},
+         {&form_.EditYMin, 0},
+         {&form_.EditYMax, 0},
+         {&form_.EditYGrid, 0},
+         {&form_.EditYScale, 0},
+         {&form_.EditYAdd, 40},
          {&form_.EditYConst, 0}});
     row(2, form_.LabelXAxisTitle,
-        {{&form_.EditXAxisTitle, 200}, {&form_.EditXMin, 0}, {&form_.EditXMax, 0},
-         {&form_.EditXGrid, 0}, {&form_.EditXScale, 0}, {&form_.EditXAdd, 40},
+        {{&form_.EditXAxisTitle, 200},
+         {&form_.EditXMin, 0},
+         {&form_.EditXMax, 0},
+         {&form_.EditXGrid, 0},
+         {&form_.EditXScale, 0},
+         {&form_.EditXAdd, 40},
          {&form_.EditXConst, 0}});
     return box;
 }
@@ -356,24 +362,38 @@ void MGridWindow::SetTabOrder() {
         return findChild<QWidget*>(ToQString(control.Name()));
     };
     TMGridInfo& f = form_;
-    const std::vector<const Control*> order{
-        &f.ButtonGetFileName, &f.ButtonGetTitleData, &f.EditDescription, &f.EditImpMet,
-        &f.EditYAxisTitle, &f.EditYMin, &f.EditYMax, &f.EditYGrid, &f.EditYScale, &f.EditYAdd,
-        &f.EditYConst, &f.EditXAxisTitle, &f.EditXMin, &f.EditXMax, &f.EditXGrid, &f.EditXScale,
-        &f.EditXAdd, &f.EditXConst, &f.EditTicLRType, &f.EditTicLRSpacing, &f.EditTicLRMinimum,
-        &f.EditTicLRMaximum, &f.EditTicLeft, &f.EditTicRight, &f.EditTicTBType,
-        &f.EditTicTBSpacing, &f.EditTicTBMinimum, &f.EditTicTBMaximum, &f.EditTicTop,
-        &f.EditTicBottom, &f.EditCutLeft, &f.EditCutRight, &f.EditCutTop, &f.EditCutBottom,
-        &f.EditBorderSize, &f.RGTitleBlock, &f.EditTitleBlockType, &f.RBUpperLeft,
-        &f.RBUpperRight, &f.RBLowerLeft, &f.RBLowerRight, &f.EditSize, &f.EditDistMapEdge,
-        &f.DetermineLimitsButton, &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
-        &f.ButtonAddSet, &f.ButtonDeleteSet, &f.BitBtnUp, &f.BitBtnDown};
+    const std::vector<const Control*> order{&f.ButtonGetFileName,  &f.ButtonGetTitleData,
+                                            &f.EditDescription,    &f.EditImpMet,
+                                            &f.EditYAxisTitle,     &f.EditYMin,
+                                            &f.EditYMax,           &f.EditYGrid,
+                                            &f.EditYScale,         &f.EditYAdd,
+                                            &f.EditYConst,         &f.EditXAxisTitle,
+                                            &f.EditXMin,           &f.EditXMax,
+                                            &f.EditXGrid,          &f.EditXScale,
+                                            &f.EditXAdd,           &f.EditXConst,
+                                            &f.EditTicLRType,      &f.EditTicLRSpacing,
+                                            &f.EditTicLRMinimum,   &f.EditTicLRMaximum,
+                                            &f.EditTicLeft,        &f.EditTicRight,
+                                            &f.EditTicTBType,      &f.EditTicTBSpacing,
+                                            &f.EditTicTBMinimum,   &f.EditTicTBMaximum,
+                                            &f.EditTicTop,         &f.EditTicBottom,
+                                            &f.EditCutLeft,        &f.EditCutRight,
+                                            &f.EditCutTop,         &f.EditCutBottom,
+                                            &f.EditBorderSize,     &f.RGTitleBlock,
+                                            &f.EditTitleBlockType, &f.RBUpperLeft,
+                                            &f.RBUpperRight,       &f.RBLowerLeft,
+                                            &f.RBLowerRight,       &f.EditSize,
+                                            &f.EditDistMapEdge,    &f.DetermineLimitsButton,
+                                            &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
+                                            &f.ButtonAddSet,       &f.ButtonDeleteSet,
+                                            &f.BitBtnUp,           &f.BitBtnDown};
     tabChain_.clear();
     for (const Control* control : order) {
         QWidget* found = widget(*control);
         if (control == &f.RGTitleBlock) {
             // The group is one stop: its items follow each other.
-            for (QRadioButton* item : found->findChildren<QRadioButton*>()) tabChain_.push_back(item);
+            for (QRadioButton* item : found->findChildren<QRadioButton*>())
+                tabChain_.push_back(item);
             continue;
         }
         tabChain_.push_back(found);
