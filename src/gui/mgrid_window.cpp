@@ -32,12 +32,8 @@ namespace {
 // message area along the bottom.
 constexpr int WindowWidth = 892;
 constexpr int WindowHeight = 695;
-constexpr int ReportLeft = 87;
-constexpr int ReportTop = 500;
-constexpr int ReportWidth = 730;
-constexpr int ReportHeight = 146;
-constexpr int MessageAreaTop = 660;
-constexpr int MessageAreaHeight = 27;
+constexpr PixelBounds ReportPlace{87, 500, 730, 146};
+constexpr PixelBounds MessageAreaPlace{4, 660, WindowWidth - 8, 27};
 
 // The colour of the message area: a pale yellow.
 const QColor MessageAreaColour(251, 255, 192);
@@ -170,7 +166,7 @@ MGridWindow::MGridWindow(TMGridInfo& form, QtPlatform& platform)
     BuildLegend(view);
     BuildNorthArrow(view);
     BuildActions(view);
-    BuildReportAndMessages();
+    BuildReportAndMessages(view);
     SetTabOrder();
     BindKeys();
 }
@@ -322,20 +318,16 @@ void MGridWindow::BuildActions(const FormView& view) {
     previewButton_->setObjectName(QStringLiteral("PreviewSheetButton"));
 }
 
-void MGridWindow::BuildReportAndMessages() {
-    const ScreenScale& scale = scale_;
+void MGridWindow::BuildReportAndMessages(const FormView& view) {
     // The report panel itself stays hidden: it only gives the report its
     // place, where the report view paints.
-    report_ = new LimitsReportView(page_);
+    report_ = view.Plain<LimitsReportView>(*page_, ReportPlace);
     report_->setObjectName(QStringLiteral("LimitsReport"));
-    report_->setGeometry(scale(ReportLeft, ReportTop, ReportWidth, ReportHeight));
     report_->hide();
     form_.OnLimitsReportChanged = [this] { ShowLimitsReport(); };
     ShowLimitsReport();
 
-    messageArea_ = new QLabel(page_);
-    messageArea_->setObjectName(ToQString(form_.MessageArea.Name()));
-    messageArea_->setGeometry(scale(4, MessageAreaTop, WindowWidth - 8, MessageAreaHeight));
+    messageArea_ = view.Add<QLabel>(*page_, form_.MessageArea, MessageAreaPlace);
     messageArea_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     messageArea_->setLineWidth(2);
     messageArea_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -344,7 +336,6 @@ void MGridWindow::BuildReportAndMessages() {
     palette.setColor(QPalette::Window, MessageAreaColour);
     palette.setColor(QPalette::WindowText, Qt::black);
     messageArea_->setPalette(palette);
-    binder_.Bind(*messageArea_, form_.MessageArea);
 }
 
 void MGridWindow::ShowLimitsReport() {

@@ -46,7 +46,7 @@ private:
     void BuildLegend(const FormView& view);
     void BuildNorthArrow(const FormView& view);
     void BuildActions(const FormView& view);
-    void BuildReportAndMessages();
+    void BuildReportAndMessages(const FormView& view);
     void SetTabOrder();
     void ShowLimitsReport();
     void BindKeys();
