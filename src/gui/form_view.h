@@ -22,10 +22,6 @@ class FormView {
 public:
     FormView(ControlBinder& binder, const ScreenScale& scale) : binder_(binder), scale_(scale) {}
 
-    void Place(QWidget& widget, const PixelBounds& bounds) const {
-        widget.setGeometry(scale_(bounds.Left, bounds.Top, bounds.Width, bounds.Height));
-    }
-
     // A widget in `parent` at `bounds`, named as `control` and bound to it.
     template <typename Widget, typename Model>
     Widget* Add(QWidget& parent, Model& control, const PixelBounds& bounds) const {
@@ -48,6 +44,10 @@ public:
                              const std::vector<PixelBounds>& items) const;
 
 private:
+    void Place(QWidget& widget, const PixelBounds& bounds) const {
+        widget.setGeometry(scale_(bounds.Left, bounds.Top, bounds.Width, bounds.Height));
+    }
+
     ControlBinder& binder_;
     ScreenScale scale_;
 };
