@@ -33,6 +33,8 @@ public:
     void SetVisible(bool visible);
     const std::string& Hint() const { return hint_; }
     void SetHint(std::string hint);
+    // False for a hint the form sets but never shows a person.
+    bool HintShown = true;
 
     // A view's way to hear of every state change. Views live shorter than
     // the forms, so each one removes its observers when it goes.

@@ -35,6 +35,7 @@ void TMGridInfo::SetUpControls() {
         "Easting Coordinates for grid lines.");
     LabelConstantToAdd.SetCaption("Constant to add");
     LabelConstantToAdd.SetHint("Add a constant to the Northings or Eastings on the plot.");
+    LabelConstantToAdd.HintShown = false;
 
     // Grid rows.
     LabelYAxisTitle.SetCaption("Y-Axis");

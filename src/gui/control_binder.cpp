@@ -25,7 +25,6 @@ namespace quadrel {
 namespace {
 
 const char* const ConversionErrorProperty = "quadrelConversionError";
-const char* const HintHiddenProperty = "quadrelHintHidden";
 
 // A "Fill in!" marker is there to be replaced: selected when its edit takes
 // the focus, typing replaces it instead of adding to it. After the event, so
@@ -104,16 +103,12 @@ void ControlBinder::MirrorState(QWidget& widget, const Control& control) {
     } else if (widget.testAttribute(Qt::WA_WState_ExplicitShowHide) && widget.isHidden()) {
         widget.show();
     }
-    if (widget.property(HintHiddenProperty).toBool()) {
-        widget.setToolTip(QString());
-    } else if (!widget.property(ConversionErrorProperty).toBool()) {
-        widget.setToolTip(ToolTipWithKey(ToQString(control.Hint()), widget));
-    }
+    if (!widget.property(ConversionErrorProperty).toBool()) ShowHint(widget, control);
 }
 
-void ControlBinder::HideHint(QWidget& widget) {
-    widget.setProperty(HintHiddenProperty, true);
-    widget.setToolTip(QString());
+void ControlBinder::ShowHint(QWidget& widget, const Control& control) {
+    widget.setToolTip(control.HintShown ? ToolTipWithKey(ToQString(control.Hint()), widget)
+                                        : QString());
 }
 
 void ControlBinder::MarkConversionError(QLineEdit& widget, const QString& message) {
@@ -127,7 +122,7 @@ void ControlBinder::ClearConversionError(QLineEdit& widget, const Edit& edit) {
     if (!widget.property(ConversionErrorProperty).toBool()) return;
     widget.setProperty(ConversionErrorProperty, false);
     widget.setStyleSheet(QString());
-    widget.setToolTip(ToolTipWithKey(ToQString(edit.Hint()), widget));
+    ShowHint(widget, edit);
     QToolTip::hideText();
 }
 
@@ -155,18 +150,20 @@ void ControlBinder::Bind(QLineEdit& widget, Edit& edit) {
         guard->setText(kept);
         guard->setCursorPosition(std::clamp(cursor, 0, static_cast<int>(kept.size())));
     };
-    QObject::connect(&widget, &QLineEdit::textEdited, this, [this, guard, &edit, resync](const QString& text) {
-        Act(QStringLiteral("Typing into %1").arg(ToQString(edit.Name())), [&] {
-            const bool failed = platform_.RouteErrorsWhileTyping(
-                [&] { edit.Type(ToStdString(text)); },
-                [guard](const QString& message) {
-                    if (guard) MarkConversionError(*guard, message);
-                });
-            if (!failed && guard) ClearConversionError(*guard, edit);
+    QObject::connect(
+        &widget, &QLineEdit::textEdited, this, [this, guard, &edit, resync](const QString& text) {
+            Act(QStringLiteral("Typing into %1").arg(ToQString(edit.Name())), [&] {
+                const bool failed =
+                    platform_.RouteErrorsWhileTyping([&] { edit.Type(ToStdString(text)); },
+                                                     [guard](const QString& message) {
+                                                         if (guard)
+                                                             MarkConversionError(*guard, message);
+                                                     });
+                if (!failed && guard) ClearConversionError(*guard, edit);
+            });
+            // The model may keep less than was typed (maximum length, upper case).
+            resync();
         });
-        // The model may keep less than was typed (maximum length, upper case).
-        resync();
-    });
     // Owned by the binder, so it goes with the binder; Qt drops a filter
     // that is destroyed from the widget it watched.
     widget.installEventFilter(new EditClickFilter(this, [this, &edit, resync] {
@@ -184,7 +181,8 @@ void ControlBinder::Bind(QAbstractButton& widget, Button& button) {
         MirrorState(widget, button);
     });
     QObject::connect(&widget, &QAbstractButton::clicked, this, [this, &button] {
-        Act(QStringLiteral("'%1'").arg(ToQString(button.Caption().empty() ? button.Name() : button.Caption())),
+        Act(QStringLiteral("'%1'").arg(
+                ToQString(button.Caption().empty() ? button.Name() : button.Caption())),
             [&] { button.Click(); });
     });
 }
@@ -206,7 +204,8 @@ void ControlBinder::Bind(QRadioButton& widget, RadioButton& button) {
     });
 }
 
-void ControlBinder::Bind(QGroupBox& box, const std::vector<QRadioButton*>& items, RadioGroup& group) {
+void ControlBinder::Bind(QGroupBox& box, const std::vector<QRadioButton*>& items,
+                         RadioGroup& group) {
     auto sync = [&box, items, &group] {
         box.setTitle(ToQString(group.Caption()));
         for (std::size_t i = 0; i < items.size(); ++i) {

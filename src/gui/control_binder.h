@@ -37,8 +37,6 @@ public:
     void Bind(QLabel& widget, CaptionedControl& control);
     // Enabled, visible and hint only (a bevel, a panel drawn elsewhere).
     void Bind(QWidget& widget, Control& control);
-    // For a control whose hint is set but never shown.
-    static void HideHint(QWidget& widget);
 
     // Runs a person's action on the form. An action that arrives while an
     // earlier one of this form has not finished (a second press during a
@@ -52,6 +50,7 @@ private:
     // Registers `sync` as the model's observer and runs it once.
     void Mirror(Control& control, QWidget& widget, std::function<void()> sync);
     static void MirrorState(QWidget& widget, const Control& control);
+    static void ShowHint(QWidget& widget, const Control& control);
     static void MarkConversionError(QLineEdit& widget, const QString& message);
     static void ClearConversionError(QLineEdit& widget, const Edit& edit);
 

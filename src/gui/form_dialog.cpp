@@ -22,6 +22,10 @@ FormDialog::~FormDialog() {
     form_.ModalResult.OnSet = nullptr;
 }
 
+FormView FormDialog::View() {
+    return FormView(binder_, ScreenScale(*this));
+}
+
 void FormDialog::reject() {
     if (!binder_.Busy()) QDialog::reject();
 }

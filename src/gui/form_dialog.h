@@ -6,6 +6,7 @@
 #include <QDialog>
 
 #include "gui/control_binder.h"
+#include "gui/form_view.h"
 
 namespace quadrel {
 
@@ -20,6 +21,8 @@ public:
 
 protected:
     ControlBinder& Binder() { return binder_; }
+    // Builds the dialog's widgets at the form's places, scaled for the screen.
+    FormView View();
     // Escape and the close box close the dialog, but not in the middle of
     // one of its own handlers.
     void reject() override;

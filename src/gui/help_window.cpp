@@ -1,6 +1,5 @@
 #include "gui/help_window.h"
 
-#include <QFile>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -8,9 +7,7 @@
 // The page is compiled into a static library, whose resources the linker
 // keeps only when they are asked for by name.
 static void LoadHelpResource() {
-#ifdef QUADREL_HELP_RESOURCE
     Q_INIT_RESOURCE(help);
-#endif
 }
 
 namespace quadrel {
@@ -31,11 +28,7 @@ HelpWindow::HelpWindow() : browser_(new QTextBrowser(this)) {
 }
 
 void HelpWindow::ShowContents() {
-    if (QFile::exists(QString::fromLatin1(HelpPage))) {
-        browser_->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(HelpPage)));
-    } else {
-        browser_->setPlainText(QStringLiteral("The help page is missing from this build."));
-    }
+    browser_->setSource(QUrl(QStringLiteral("qrc") + QString::fromLatin1(HelpPage)));
     show();
     raise();
     activateWindow();

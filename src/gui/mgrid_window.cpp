@@ -3,9 +3,7 @@
 #include <QAbstractButton>
 #include <QCloseEvent>
 #include <QFrame>
-#include <QGridLayout>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -14,10 +12,12 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
+#include <array>
 
 #include "forms/mgrid.h"
 #include "gui/button_keys.h"
 #include "gui/button_style.h"
+#include "gui/form_view.h"
 #include "gui/limits_report_view.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
@@ -32,21 +32,104 @@ namespace {
 // message area along the bottom.
 constexpr int WindowWidth = 892;
 constexpr int WindowHeight = 695;
-constexpr int FormAreaHeight = 495;
-constexpr int ReportLeft = 87;
-constexpr int ReportTop = 500;
-constexpr int ReportWidth = 730;
-constexpr int ReportHeight = 146;
-constexpr int MessageAreaTop = 660;
-constexpr int MessageAreaHeight = 27;
+constexpr PixelBounds ReportPlace{87, 500, 730, 146};
+constexpr PixelBounds MessageAreaPlace{4, 660, WindowWidth - 8, 27};
 
 // The colour of the message area: a pale yellow.
 const QColor MessageAreaColour(251, 255, 192);
 
-QLabel* HeadLabel(const char* text) {
-    auto* label = new QLabel(QString::fromUtf8(text));
+// A column of a group's table: its left edge and width in the box.
+struct Column {
+    int Left, Width;
+};
+
+constexpr PixelBounds At(const Column& column, int top, int height) {
+    return {column.Left, top, column.Width, height};
+}
+
+constexpr int EditHeight = 22;
+constexpr int HeadHeight = 14;
+
+// The form's places, group by group, at 96 dpi; a control in a box stands
+// at its place in the box.
+constexpr PixelBounds SampleFilesPlace{8, 7, 153, 22};
+constexpr PixelBounds GetFileNamePlace{167, 7, 132, 22};
+constexpr PixelBounds GetTitleDataPlace{305, 7, 168, 22};
+constexpr PixelBounds HelpPlace{804, 6, 80, 24};
+
+constexpr PixelBounds UpPlace{8, 34, 28, 24};
+constexpr PixelBounds DownPlace{42, 34, 28, 24};
+constexpr PixelBounds DescriptionLabelPlace{76, 34, 69, 24};
+constexpr PixelBounds DescriptionPlace{151, 35, 383, 22};
+constexpr PixelBounds ImpMetLabelPlace{540, 34, 138, 24};
+constexpr PixelBounds ImpMetPlace{684, 35, 28, 22};
+constexpr PixelBounds AddSetPlace{718, 35, 80, 22};
+constexpr PixelBounds DeleteSetPlace{804, 35, 80, 22};
+
+// Grid: the head row, then the Y row above the X row; a row's label stands
+// left of the columns.
+constexpr PixelBounds GridBox{8, 62, 876, 105};
+constexpr std::array<Column, 7> GridColumns{
+    {{55, 200}, {261, 107}, {374, 106}, {486, 107}, {599, 106}, {711, 40}, {757, 107}}};
+constexpr int GridHeadTop = 29;
+constexpr int GridYRowTop = 46;
+constexpr int GridXRowTop = 71;
+constexpr Column GridRowLabel{12, 37};
+
+// Tick marks: heads, the left and right row, the top and bottom heads over
+// the last two columns, the top and bottom row.
+constexpr PixelBounds TickBox{8, 171, 523, 119};
+constexpr std::array<Column, 6> TickColumns{
+    {{12, 32}, {50, 87}, {143, 88}, {237, 87}, {330, 88}, {424, 87}}};
+constexpr int TickHeadTop = 29;
+constexpr int TickLeftRightTop = 45;
+constexpr int TickLowerHeadTop = 69;
+constexpr int TickTopBottomTop = 85;
+
+constexpr PixelBounds CutBox{535, 171, 349, 119};
+constexpr std::array<Column, 4> CutColumns{{{12, 77}, {95, 76}, {177, 77}, {260, 77}}};
+constexpr int CutHeadTop = 29;
+constexpr int CutHeadHeight = 30;
+constexpr int CutEditTop = 61;
+constexpr PixelBounds BorderSizeLabelPlace{113, 85, 141, 22};
+constexpr PixelBounds BorderSizePlace{260, 85, 77, 22};
+
+constexpr PixelBounds TitleBox{8, 294, 372, 131};
+constexpr PixelBounds TitleBlockDataPlace{12, 29, 348, 22};
+constexpr PixelBounds TitleBlockGroupPlace{12, 57, 348, 34};
+constexpr PixelBounds TitleBlockPlot{9, 8, 165, 20};
+constexpr PixelBounds TitleBlockDoNotPlot{180, 8, 165, 20};
+constexpr PixelBounds TitleBlockTypeLabelPlace{12, 97, 28, 22};
+constexpr PixelBounds TitleBlockTypePlace{46, 97, 32, 22};
+
+// Laid out, but not programmed: the model keeps it hidden, so it has no place.
+constexpr PixelBounds Nowhere{0, 0, 0, 0};
+
+constexpr PixelBounds NorthBox{384, 294, 372, 131};
+constexpr PixelBounds UpperLeftPlace{12, 29, 171, 20};
+constexpr PixelBounds UpperRightPlace{189, 29, 171, 20};
+constexpr PixelBounds LowerLeftPlace{12, 51, 171, 20};
+constexpr PixelBounds LowerRightPlace{189, 51, 171, 20};
+constexpr PixelBounds SizeLabelPlace{158, 73, 25, 22};
+constexpr PixelBounds SizePlace{189, 73, 60, 22};
+constexpr PixelBounds DistanceLabelPlace{34, 97, 149, 22};
+constexpr PixelBounds DistancePlace{189, 97, 60, 22};
+
+constexpr PixelBounds DetermineLimitsPlace{760, 302, 124, 22};
+constexpr PixelBounds CreateOutputPlace{760, 330, 124, 24};
+constexpr PixelBounds PreviewPlace{760, 360, 124, 22};
+
+QGroupBox* Box(const FormView& view, QWidget& page, const char* title, const PixelBounds& bounds) {
+    auto* box = view.Plain<QGroupBox>(page, bounds);
+    box->setTitle(QString::fromUtf8(title));
+    return box;
+}
+
+// A column head no control stands behind.
+void Head(const FormView& view, QWidget& box, const char* text, const PixelBounds& bounds) {
+    auto* label = view.Plain<QLabel>(box, bounds);
+    label->setText(QString::fromUtf8(text));
     label->setAlignment(Qt::AlignCenter);
-    return label;
 }
 
 }  // namespace
@@ -68,33 +151,22 @@ MGridWindow::MGridWindow(TMGridInfo& form, QtPlatform& platform)
     const WindowFit fit = FitWindow(QSize(WindowWidth, WindowHeight), ScreenScale::Wanted(*this),
                                     usable, style()->pixelMetric(QStyle::PM_ScrollBarExtent));
     scale_ = ScreenScale(fit.Scale);
-    const ScreenScale& scale = scale_;
     page_ = new QWidget;
     page_->setObjectName(QStringLiteral("FormPage"));
-    page_->setFixedSize(scale(WindowWidth, WindowHeight));
+    page_->setFixedSize(scale_(WindowWidth, WindowHeight));
     ShowPage(fit, usable);
 
-    auto* formArea = new QWidget(page_);
-    formArea->setGeometry(scale(0, 0, WindowWidth, FormAreaHeight));
-    auto* column = new QVBoxLayout(formArea);
-    column->setContentsMargins(scale(8), scale(6), scale(8), 0);
-    column->setSpacing(scale(4));
-    column->addWidget(BuildTopRow());
-    column->addWidget(BuildSetLine());
-    column->addWidget(BuildGrid());
-    auto* marks = new QHBoxLayout;
-    marks->addWidget(BuildTickMarks(), 3);
-    marks->addWidget(BuildCuttingMarks(), 2);
-    column->addLayout(marks);
-    auto* lower = new QHBoxLayout;
-    lower->addWidget(BuildTitleBlock(), 3);
-    lower->addWidget(BuildLegend());
-    lower->addWidget(BuildNorthArrow(), 3);
-    lower->addWidget(BuildActions(), 1);
-    column->addLayout(lower);
-    column->addStretch(1);
-
-    BuildReportAndMessages();
+    const FormView view(binder_, scale_);
+    BuildTopRow(view);
+    BuildSetLine(view);
+    BuildGrid(view);
+    BuildTickMarks(view);
+    BuildCuttingMarks(view);
+    BuildTitleBlock(view);
+    BuildLegend(view);
+    BuildNorthArrow(view);
+    BuildActions(view);
+    BuildReportAndMessages(view);
     SetTabOrder();
     BindKeys();
 }
@@ -125,213 +197,137 @@ MGridWindow::~MGridWindow() {
     form_.OnLimitsReportChanged = nullptr;
 }
 
-template <typename Widget, typename Model>
-Widget* MGridWindow::Bound(Model& model) {
-    auto* widget = new Widget;
-    widget->setObjectName(ToQString(model.Name()));
-    binder_.Bind(*widget, model);
-    return widget;
-}
-
-QLineEdit* MGridWindow::EditFor(Edit& edit, int width) {
-    auto* widget = Bound<QLineEdit>(edit);
-    if (width > 0) widget->setFixedWidth(scale_(width));
-    return widget;
-}
-
-QGroupBox* MGridWindow::RadioGroupFor(RadioGroup& group) {
-    auto* box = new QGroupBox;
-    box->setObjectName(ToQString(group.Name()));
-    auto* layout = new QHBoxLayout(box);
-    layout->setContentsMargins(scale_(6), 0, 0, 0);
-    std::vector<QRadioButton*> items;
-    for (std::size_t i = 0; i < group.Items.size(); ++i) {
-        auto* item = new QRadioButton;
-        item->setObjectName(ToQString(group.Name() + "Item" + std::to_string(i)));
-        layout->addWidget(item);
-        items.push_back(item);
-    }
-    binder_.Bind(*box, items, group);
-    return box;
-}
-
-QWidget* MGridWindow::BuildTopRow() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* samples = Bound<QPushButton>(form_.BitBtnCreateSampleFiles);
+void MGridWindow::BuildTopRow(const FormView& view) {
+    auto* samples = view.Add<QPushButton>(*page_, form_.BitBtnCreateSampleFiles, SampleFilesPlace);
     samples->setStyleSheet(
         ColouredButtonStyle("#d00000", "font-weight: bold; font-style: italic;"));
     samples->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(samples);
-    layout->addWidget(Bound<QPushButton>(form_.ButtonGetFileName));
-    layout->addWidget(Bound<QPushButton>(form_.ButtonGetTitleData));
-    layout->addStretch(1);
-    QPushButton* help = Bound<QPushButton>(form_.BitBtnHelp);
+    view.Add<QPushButton>(*page_, form_.ButtonGetFileName, GetFileNamePlace);
+    view.Add<QPushButton>(*page_, form_.ButtonGetTitleData, GetTitleDataPlace);
+    auto* help = view.Add<QPushButton>(*page_, form_.BitBtnHelp, HelpPlace);
     help->setIcon(style()->standardIcon(QStyle::SP_DialogHelpButton));
     help->setFocusPolicy(Qt::NoFocus);
-    layout->addWidget(help);
-    return row;
 }
 
-QWidget* MGridWindow::BuildSetLine() {
-    auto* row = new QWidget;
-    auto* layout = new QHBoxLayout(row);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QPushButton* up = Bound<QPushButton>(form_.BitBtnUp);
+void MGridWindow::BuildSetLine(const FormView& view) {
+    auto* up = view.Add<QPushButton>(*page_, form_.BitBtnUp, UpPlace);
     up->setIcon(style()->standardIcon(QStyle::SP_ArrowUp));
-    QPushButton* down = Bound<QPushButton>(form_.BitBtnDown);
+    auto* down = view.Add<QPushButton>(*page_, form_.BitBtnDown, DownPlace);
     down->setIcon(style()->standardIcon(QStyle::SP_ArrowDown));
-    layout->addWidget(up);
-    layout->addWidget(down);
-    layout->addWidget(Bound<QLabel>(form_.LabelDescription));
-    layout->addWidget(EditFor(form_.EditDescription), 1);
-    layout->addWidget(Bound<QLabel>(form_.LabelImpMet));
-    layout->addWidget(EditFor(form_.EditImpMet, 28));
-    QPushButton* add = Bound<QPushButton>(form_.ButtonAddSet);
+    view.Add<QLabel>(*page_, form_.LabelDescription, DescriptionLabelPlace);
+    view.Add<QLineEdit>(*page_, form_.EditDescription, DescriptionPlace);
+    view.Add<QLabel>(*page_, form_.LabelImpMet, ImpMetLabelPlace);
+    view.Add<QLineEdit>(*page_, form_.EditImpMet, ImpMetPlace);
+    auto* add = view.Add<QPushButton>(*page_, form_.ButtonAddSet, AddSetPlace);
     add->setStyleSheet(ColouredButtonStyle("#008000", "font-weight: bold;"));
-    QPushButton* remove = Bound<QPushButton>(form_.ButtonDeleteSet);
+    auto* remove = view.Add<QPushButton>(*page_, form_.ButtonDeleteSet, DeleteSetPlace);
     remove->setStyleSheet(ColouredButtonStyle("#d00000", "font-weight: bold;"));
-    layout->addWidget(add);
-    layout->addWidget(remove);
-    return row;
 }
 
-QWidget* MGridWindow::BuildGrid() {
-    auto* box = new QGroupBox(QStringLiteral("Grid"));
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(scale_(3));
-    const std::vector<Label*> heads{&form_.LabelAxisTitles,   &form_.LabelMinimum,
-                                    &form_.LabelMaximum,      &form_.LabelGridSpacing,
-                                    &form_.LabelScale,        &form_.LabelAdd,
-                                    &form_.LabelConstantToAdd};
+void MGridWindow::BuildGrid(const FormView& view) {
+    QGroupBox* box = Box(view, *page_, "Grid", GridBox);
+    TMGridInfo& f = form_;
+    const std::array<Label*, 7> heads{&f.LabelAxisTitles,   &f.LabelMinimum, &f.LabelMaximum,
+                                      &f.LabelGridSpacing,  &f.LabelScale,   &f.LabelAdd,
+                                      &f.LabelConstantToAdd};
     for (std::size_t i = 0; i < heads.size(); ++i) {
-        QLabel* head = Bound<QLabel>(*heads[i]);
-        head->setAlignment(Qt::AlignCenter);
-        grid->addWidget(head, 0, static_cast<int>(i) + 1);
+        view.Add<QLabel>(*box, *heads[i], At(GridColumns[i], GridHeadTop, HeadHeight))
+            ->setAlignment(Qt::AlignCenter);
     }
-    // The constant's hint is set but never shown.
-    ControlBinder::HideHint(*grid->itemAtPosition(0, 7)->widget());
-    const auto row = [this, grid](int at, Label& label, std::vector<std::pair<Edit*, int>> edits) {
-        grid->addWidget(Bound<QLabel>(label), at, 0);
+    const auto row = [&](int top, Label& label, const std::array<Edit*, 7>& edits) {
+        view.Add<QLabel>(*box, label, At(GridRowLabel, top, EditHeight));
         for (std::size_t i = 0; i < edits.size(); ++i) {
-            grid->addWidget(EditFor(*edits[i].first, edits[i].second), at, static_cast<int>(i) + 1);
+            view.Add<QLineEdit>(*box, *edits[i], At(GridColumns[i], top, EditHeight));
         }
     };
-    row(1, form_.LabelYAxisTitle,
-        {{&form_.EditYAxisTitle, 200}, {&form_.EditYMin, 0}, {&form_.EditYMax, 0},
-         {&form_.EditYGrid, 0}, {&form_.EditYScale, 0}, {&form_.EditYAdd, 40},
-         {&form_.EditYConst, 0}});
-    row(2, form_.LabelXAxisTitle,
-        {{&form_.EditXAxisTitle, 200}, {&form_.EditXMin, 0}, {&form_.EditXMax, 0},
-         {&form_.EditXGrid, 0}, {&form_.EditXScale, 0}, {&form_.EditXAdd, 40},
-         {&form_.EditXConst, 0}});
-    return box;
+    row(GridYRowTop, f.LabelYAxisTitle,
+        {&f.EditYAxisTitle, &f.EditYMin, &f.EditYMax, &f.EditYGrid, &f.EditYScale, &f.EditYAdd,
+         &f.EditYConst});
+    row(GridXRowTop, f.LabelXAxisTitle,
+        {&f.EditXAxisTitle, &f.EditXMin, &f.EditXMax, &f.EditXGrid, &f.EditXScale, &f.EditXAdd,
+         &f.EditXConst});
 }
 
-QWidget* MGridWindow::BuildTickMarks() {
-    auto* box = new QGroupBox(QStringLiteral("Tick Marks"));
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(scale_(2));
-    const char* upperHeads[] = {"Type", "Spacing", "Minimum", "Maximum", "Left", "Right"};
-    for (int i = 0; i < 6; ++i) grid->addWidget(HeadLabel(upperHeads[i]), 0, i);
-    const std::vector<Edit*> leftRight{&form_.EditTicLRType,    &form_.EditTicLRSpacing,
-                                       &form_.EditTicLRMinimum, &form_.EditTicLRMaximum,
-                                       &form_.EditTicLeft,      &form_.EditTicRight};
-    for (int i = 0; i < 6; ++i) grid->addWidget(EditFor(*leftRight[i], i == 0 ? 32 : 0), 1, i);
-    grid->addWidget(HeadLabel("Top"), 2, 4);
-    grid->addWidget(HeadLabel("Bottom"), 2, 5);
-    const std::vector<Edit*> topBottom{&form_.EditTicTBType,    &form_.EditTicTBSpacing,
-                                       &form_.EditTicTBMinimum, &form_.EditTicTBMaximum,
-                                       &form_.EditTicTop,       &form_.EditTicBottom};
-    for (int i = 0; i < 6; ++i) grid->addWidget(EditFor(*topBottom[i], i == 0 ? 32 : 0), 3, i);
-    return box;
-}
-
-QWidget* MGridWindow::BuildCuttingMarks() {
-    auto* box = new QGroupBox(QStringLiteral("Cutting Marks"));
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(scale_(2));
-    const char* heads[] = {"Left", "Right", "Top", "Bottom"};
-    const std::vector<Edit*> cuts{&form_.EditCutLeft, &form_.EditCutRight, &form_.EditCutTop,
-                                  &form_.EditCutBottom};
-    for (int i = 0; i < 4; ++i) {
-        grid->addWidget(HeadLabel(heads[i]), 0, i);
-        grid->addWidget(EditFor(*cuts[static_cast<std::size_t>(i)]), 1, i);
+void MGridWindow::BuildTickMarks(const FormView& view) {
+    QGroupBox* box = Box(view, *page_, "Tick Marks", TickBox);
+    TMGridInfo& f = form_;
+    const char* heads[] = {"Type", "Spacing", "Minimum", "Maximum", "Left", "Right"};
+    const std::array<Edit*, 6> leftRight{&f.EditTicLRType,    &f.EditTicLRSpacing,
+                                         &f.EditTicLRMinimum, &f.EditTicLRMaximum,
+                                         &f.EditTicLeft,      &f.EditTicRight};
+    const std::array<Edit*, 6> topBottom{&f.EditTicTBType,    &f.EditTicTBSpacing,
+                                         &f.EditTicTBMinimum, &f.EditTicTBMaximum,
+                                         &f.EditTicTop,       &f.EditTicBottom};
+    for (std::size_t i = 0; i < TickColumns.size(); ++i) {
+        Head(view, *box, heads[i], At(TickColumns[i], TickHeadTop, HeadHeight));
+        view.Add<QLineEdit>(*box, *leftRight[i], At(TickColumns[i], TickLeftRightTop, EditHeight));
+        view.Add<QLineEdit>(*box, *topBottom[i], At(TickColumns[i], TickTopBottomTop, EditHeight));
     }
-    grid->addWidget(Bound<QLabel>(form_.LabelBorderSize), 3, 0, 1, 3, Qt::AlignRight);
-    grid->addWidget(EditFor(form_.EditBorderSize), 3, 3);
-    return box;
+    Head(view, *box, "Top", At(TickColumns[4], TickLowerHeadTop, HeadHeight));
+    Head(view, *box, "Bottom", At(TickColumns[5], TickLowerHeadTop, HeadHeight));
 }
 
-QWidget* MGridWindow::BuildTitleBlock() {
-    auto* box = new QGroupBox(QStringLiteral("Title Block"));
-    auto* grid = new QGridLayout(box);
-    grid->addWidget(Bound<QPushButton>(form_.ButtonTitleBlockData), 0, 0, 1, 3);
-    grid->addWidget(RadioGroupFor(form_.RGTitleBlock), 1, 0, 1, 3);
-    grid->addWidget(Bound<QLabel>(form_.LabelTitleBlockType), 2, 0, Qt::AlignRight);
-    grid->addWidget(EditFor(form_.EditTitleBlockType, 32), 2, 1, Qt::AlignLeft);
-    grid->setColumnStretch(2, 1);
-    return box;
+void MGridWindow::BuildCuttingMarks(const FormView& view) {
+    QGroupBox* box = Box(view, *page_, "Cutting Marks", CutBox);
+    const char* heads[] = {"Left", "Right", "Top", "Bottom"};
+    const std::array<Edit*, 4> cuts{&form_.EditCutLeft, &form_.EditCutRight, &form_.EditCutTop,
+                                    &form_.EditCutBottom};
+    for (std::size_t i = 0; i < cuts.size(); ++i) {
+        Head(view, *box, heads[i], At(CutColumns[i], CutHeadTop, CutHeadHeight));
+        view.Add<QLineEdit>(*box, *cuts[i], At(CutColumns[i], CutEditTop, EditHeight));
+    }
+    view.Add<QLabel>(*box, form_.LabelBorderSize, BorderSizeLabelPlace);
+    view.Add<QLineEdit>(*box, form_.EditBorderSize, BorderSizePlace);
 }
 
-QWidget* MGridWindow::BuildLegend() {
-    // Laid out, but not programmed: the model keeps it hidden and disabled.
-    auto* bevel = new QFrame;
-    bevel->setObjectName(ToQString(form_.BevelLegend.Name()));
+void MGridWindow::BuildTitleBlock(const FormView& view) {
+    QGroupBox* box = Box(view, *page_, "Title Block", TitleBox);
+    view.Add<QPushButton>(*box, form_.ButtonTitleBlockData, TitleBlockDataPlace);
+    view.AddRadioGroup(*box, form_.RGTitleBlock, TitleBlockGroupPlace,
+                       {TitleBlockPlot, TitleBlockDoNotPlot});
+    view.Add<QLabel>(*box, form_.LabelTitleBlockType, TitleBlockTypeLabelPlace);
+    view.Add<QLineEdit>(*box, form_.EditTitleBlockType, TitleBlockTypePlace);
+}
+
+void MGridWindow::BuildLegend(const FormView& view) {
+    auto* bevel = view.Add<QFrame>(*page_, form_.BevelLegend, Nowhere);
     bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    auto* layout = new QVBoxLayout(bevel);
-    layout->addWidget(Bound<QLabel>(form_.LabelLegend));
-    layout->addWidget(RadioGroupFor(form_.RGLegend));
-    binder_.Bind(*bevel, form_.BevelLegend);
-    return bevel;
+    view.Add<QLabel>(*bevel, form_.LabelLegend, Nowhere);
+    view.AddRadioGroup(*bevel, form_.RGLegend, Nowhere, {Nowhere, Nowhere});
 }
 
-QWidget* MGridWindow::BuildNorthArrow() {
-    auto* box = new QGroupBox(QStringLiteral("North Arrow"));
-    auto* grid = new QGridLayout(box);
-    grid->setVerticalSpacing(scale_(2));
-    grid->addWidget(Bound<QRadioButton>(form_.RBUpperLeft), 0, 0);
-    grid->addWidget(Bound<QRadioButton>(form_.RBUpperRight), 0, 1);
-    grid->addWidget(Bound<QRadioButton>(form_.RBLowerLeft), 1, 0);
-    grid->addWidget(Bound<QRadioButton>(form_.RBLowerRight), 1, 1);
-    grid->addWidget(Bound<QLabel>(form_.LabelSize), 2, 0, Qt::AlignRight);
-    grid->addWidget(EditFor(form_.EditSize, 60), 2, 1, Qt::AlignLeft);
-    grid->addWidget(Bound<QLabel>(form_.LabelDistMapEdge), 3, 0, Qt::AlignRight);
-    grid->addWidget(EditFor(form_.EditDistMapEdge, 60), 3, 1, Qt::AlignLeft);
-    return box;
+void MGridWindow::BuildNorthArrow(const FormView& view) {
+    QGroupBox* box = Box(view, *page_, "North Arrow", NorthBox);
+    view.Add<QRadioButton>(*box, form_.RBUpperLeft, UpperLeftPlace);
+    view.Add<QRadioButton>(*box, form_.RBUpperRight, UpperRightPlace);
+    view.Add<QRadioButton>(*box, form_.RBLowerLeft, LowerLeftPlace);
+    view.Add<QRadioButton>(*box, form_.RBLowerRight, LowerRightPlace);
+    view.Add<QLabel>(*box, form_.LabelSize, SizeLabelPlace);
+    view.Add<QLineEdit>(*box, form_.EditSize, SizePlace);
+    view.Add<QLabel>(*box, form_.LabelDistMapEdge, DistanceLabelPlace);
+    view.Add<QLineEdit>(*box, form_.EditDistMapEdge, DistancePlace);
 }
 
-QWidget* MGridWindow::BuildActions() {
-    auto* column = new QWidget;
-    auto* layout = new QVBoxLayout(column);
-    layout->setContentsMargins(0, scale_(8), 0, 0);
-    layout->addWidget(Bound<QPushButton>(form_.DetermineLimitsButton));
-    QPushButton* output = Bound<QPushButton>(form_.BitBtnCreateOutput);
+void MGridWindow::BuildActions(const FormView& view) {
+    view.Add<QPushButton>(*page_, form_.DetermineLimitsButton, DetermineLimitsPlace);
+    auto* output = view.Add<QPushButton>(*page_, form_.BitBtnCreateOutput, CreateOutputPlace);
     output->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
-    layout->addWidget(output);
     // Not a control of the form: the preview only reads the forms.
-    previewButton_ = new QPushButton(QStringLiteral("Preview sheet..."));
+    previewButton_ = view.Plain<QPushButton>(*page_, PreviewPlace);
+    previewButton_->setText(QStringLiteral("Preview sheet..."));
     previewButton_->setObjectName(QStringLiteral("PreviewSheetButton"));
-    layout->addWidget(previewButton_);
-    layout->addStretch(1);
-    return column;
 }
 
-void MGridWindow::BuildReportAndMessages() {
-    const ScreenScale& scale = scale_;
+void MGridWindow::BuildReportAndMessages(const FormView& view) {
     // The report panel itself stays hidden: it only gives the report its
     // place, where the report view paints.
-    report_ = new LimitsReportView(page_);
+    report_ = view.Plain<LimitsReportView>(*page_, ReportPlace);
     report_->setObjectName(QStringLiteral("LimitsReport"));
-    report_->setGeometry(scale(ReportLeft, ReportTop, ReportWidth, ReportHeight));
     report_->hide();
     form_.OnLimitsReportChanged = [this] { ShowLimitsReport(); };
     ShowLimitsReport();
 
-    messageArea_ = new QLabel(page_);
-    messageArea_->setObjectName(ToQString(form_.MessageArea.Name()));
-    messageArea_->setGeometry(scale(4, MessageAreaTop, WindowWidth - 8, MessageAreaHeight));
+    messageArea_ = view.Add<QLabel>(*page_, form_.MessageArea, MessageAreaPlace);
     messageArea_->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     messageArea_->setLineWidth(2);
     messageArea_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -340,7 +336,6 @@ void MGridWindow::BuildReportAndMessages() {
     palette.setColor(QPalette::Window, MessageAreaColour);
     palette.setColor(QPalette::WindowText, Qt::black);
     messageArea_->setPalette(palette);
-    binder_.Bind(*messageArea_, form_.MessageArea);
 }
 
 void MGridWindow::ShowLimitsReport() {
@@ -356,32 +351,44 @@ void MGridWindow::SetTabOrder() {
         return findChild<QWidget*>(ToQString(control.Name()));
     };
     TMGridInfo& f = form_;
-    const std::vector<const Control*> order{
-        &f.ButtonGetFileName, &f.ButtonGetTitleData, &f.EditDescription, &f.EditImpMet,
-        &f.EditYAxisTitle, &f.EditYMin, &f.EditYMax, &f.EditYGrid, &f.EditYScale, &f.EditYAdd,
-        &f.EditYConst, &f.EditXAxisTitle, &f.EditXMin, &f.EditXMax, &f.EditXGrid, &f.EditXScale,
-        &f.EditXAdd, &f.EditXConst, &f.EditTicLRType, &f.EditTicLRSpacing, &f.EditTicLRMinimum,
-        &f.EditTicLRMaximum, &f.EditTicLeft, &f.EditTicRight, &f.EditTicTBType,
-        &f.EditTicTBSpacing, &f.EditTicTBMinimum, &f.EditTicTBMaximum, &f.EditTicTop,
-        &f.EditTicBottom, &f.EditCutLeft, &f.EditCutRight, &f.EditCutTop, &f.EditCutBottom,
-        &f.EditBorderSize, &f.RGTitleBlock, &f.EditTitleBlockType, &f.RBUpperLeft,
-        &f.RBUpperRight, &f.RBLowerLeft, &f.RBLowerRight, &f.EditSize, &f.EditDistMapEdge,
-        &f.DetermineLimitsButton, &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
-        &f.ButtonAddSet, &f.ButtonDeleteSet, &f.BitBtnUp, &f.BitBtnDown};
+    const std::vector<const Control*> order{&f.ButtonGetFileName,  &f.ButtonGetTitleData,
+                                            &f.EditDescription,    &f.EditImpMet,
+                                            &f.EditYAxisTitle,     &f.EditYMin,
+                                            &f.EditYMax,           &f.EditYGrid,
+                                            &f.EditYScale,         &f.EditYAdd,
+                                            &f.EditYConst,         &f.EditXAxisTitle,
+                                            &f.EditXMin,           &f.EditXMax,
+                                            &f.EditXGrid,          &f.EditXScale,
+                                            &f.EditXAdd,           &f.EditXConst,
+                                            &f.EditTicLRType,      &f.EditTicLRSpacing,
+                                            &f.EditTicLRMinimum,   &f.EditTicLRMaximum,
+                                            &f.EditTicLeft,        &f.EditTicRight,
+                                            &f.EditTicTBType,      &f.EditTicTBSpacing,
+                                            &f.EditTicTBMinimum,   &f.EditTicTBMaximum,
+                                            &f.EditTicTop,         &f.EditTicBottom,
+                                            &f.EditCutLeft,        &f.EditCutRight,
+                                            &f.EditCutTop,         &f.EditCutBottom,
+                                            &f.EditBorderSize,     &f.RGTitleBlock,
+                                            &f.EditTitleBlockType, &f.RBUpperLeft,
+                                            &f.RBUpperRight,       &f.RBLowerLeft,
+                                            &f.RBLowerRight,       &f.EditSize,
+                                            &f.EditDistMapEdge,    &f.DetermineLimitsButton,
+                                            &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
+                                            &f.ButtonAddSet,       &f.ButtonDeleteSet,
+                                            &f.BitBtnUp,           &f.BitBtnDown};
     tabChain_.clear();
     for (const Control* control : order) {
         QWidget* found = widget(*control);
         if (control == &f.RGTitleBlock) {
             // The group is one stop: its items follow each other.
-            for (QRadioButton* item : found->findChildren<QRadioButton*>()) tabChain_.push_back(item);
+            for (QRadioButton* item : found->findChildren<QRadioButton*>())
+                tabChain_.push_back(item);
             continue;
         }
         tabChain_.push_back(found);
     }
     tabChain_.push_back(previewButton_);
-    for (std::size_t i = 1; i < tabChain_.size(); ++i) {
-        QWidget::setTabOrder(tabChain_[i - 1], tabChain_[i]);
-    }
+    ChainTabs(tabChain_);
 }
 
 void MGridWindow::BindKeys() {

@@ -8,13 +8,11 @@
 #include "gui/control_binder.h"
 #include "gui/screen_scale.h"
 
-class QLineEdit;
 class QPushButton;
-class QRadioButton;
-class QGroupBox;
 
 namespace quadrel {
 
+class FormView;
 class LimitsReportView;
 class QtPlatform;
 class TMGridInfo;
@@ -39,26 +37,20 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
-    QWidget* BuildTopRow();
-    QWidget* BuildSetLine();
-    QWidget* BuildGrid();
-    QWidget* BuildTickMarks();
-    QWidget* BuildCuttingMarks();
-    QWidget* BuildTitleBlock();
-    QWidget* BuildLegend();
-    QWidget* BuildNorthArrow();
-    QWidget* BuildActions();
-    void BuildReportAndMessages();
+    void BuildTopRow(const FormView& view);
+    void BuildSetLine(const FormView& view);
+    void BuildGrid(const FormView& view);
+    void BuildTickMarks(const FormView& view);
+    void BuildCuttingMarks(const FormView& view);
+    void BuildTitleBlock(const FormView& view);
+    void BuildLegend(const FormView& view);
+    void BuildNorthArrow(const FormView& view);
+    void BuildActions(const FormView& view);
+    void BuildReportAndMessages(const FormView& view);
     void SetTabOrder();
     void ShowLimitsReport();
     void BindKeys();
     void ShowPage(const WindowFit& fit, const QRect& usable);
-
-    // A widget for a control of the form, named as the control and bound.
-    template <typename Widget, typename Model>
-    Widget* Bound(Model& model);
-    QLineEdit* EditFor(Edit& edit, int width = 0);
-    QGroupBox* RadioGroupFor(RadioGroup& group);
 
     TMGridInfo& form_;
     QtPlatform& platform_;

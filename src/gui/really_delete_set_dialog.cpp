@@ -1,22 +1,26 @@
 #include "gui/really_delete_set_dialog.h"
 
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QStyle>
-#include <QVBoxLayout>
 
 #include "forms/reallydeletesetform.h"
-#include "gui/qt_text.h"
 
 namespace quadrel {
+namespace {
+
+// At 96 dpi: the question fills the dialog above the two buttons.
+constexpr PixelBounds QuestionPlace{11, 11, 375, 94};
+constexpr PixelBounds OkPlace{116, 111, 80, 24};
+constexpr PixelBounds CancelPlace{202, 111, 80, 24};
+
+}  // namespace
 
 ReallyDeleteSetDialog::ReallyDeleteSetDialog(TFormReallyDeleteSet& form, QtPlatform& platform,
                                              QWidget* parent)
     : FormDialog(form, platform, parent, 397, 146) {
-    auto* column = new QVBoxLayout(this);
-    auto* question = new QLabel(this);
-    question->setObjectName(ToQString(form.LabelReallyDeleteSet.Name()));
+    const FormView view = View();
+    auto* question = view.Add<QLabel>(*this, form.LabelReallyDeleteSet, QuestionPlace);
     question->setAlignment(Qt::AlignCenter);
     question->setAutoFillBackground(true);
     QPalette palette = question->palette();
@@ -28,23 +32,12 @@ ReallyDeleteSetDialog::ReallyDeleteSetDialog(TFormReallyDeleteSet& form, QtPlatf
     font.setItalic(true);
     font.setUnderline(true);
     question->setFont(font);
-    Binder().Bind(*question, form.LabelReallyDeleteSet);
-    column->addWidget(question);
 
-    auto* buttons = new QHBoxLayout;
-    buttons->addStretch(1);
-    const auto button = [&](Button& model, QStyle::StandardPixmap glyph) {
-        auto* widget = new QPushButton(this);
-        widget->setObjectName(ToQString(model.Name()));
-        widget->setIcon(style()->standardIcon(glyph));
-        Binder().Bind(*widget, model);
-        buttons->addWidget(widget);
-        return widget;
-    };
-    button(form.BitBtnDS_Ok, QStyle::SP_DialogOkButton)->setDefault(true);
-    button(form.BitBtnDS_Cancel, QStyle::SP_DialogCancelButton);
-    buttons->addStretch(1);
-    column->addLayout(buttons);
+    auto* ok = view.Add<QPushButton>(*this, form.BitBtnDS_Ok, OkPlace);
+    ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
+    ok->setDefault(true);
+    auto* cancel = view.Add<QPushButton>(*this, form.BitBtnDS_Cancel, CancelPlace);
+    cancel->setIcon(style()->standardIcon(QStyle::SP_DialogCancelButton));
 }
 
 }  // namespace quadrel

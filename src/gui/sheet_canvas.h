@@ -27,8 +27,6 @@ public:
     void ShowConflicts(const std::vector<SheetConflict>* conflicts);
     // Runs after each painting.
     void SetAfterPaint(std::function<void()> afterPaint) { afterPaint_ = std::move(afterPaint); }
-    // Drawing units to widget pixels.
-    const QTransform& View() const { return view_; }
     // Paintings so far, for measuring how soon a change is seen.
     int PaintCount() const { return paintCount_; }
 
@@ -46,6 +44,7 @@ private:
     bool stale_ = false;
     const std::vector<SheetConflict>* conflicts_ = nullptr;
     std::function<void()> afterPaint_;
+    // Drawing units to widget pixels.
     QTransform view_;
     // Until a person zooms or pans, the sheet follows the window's size.
     bool fitted_ = true;

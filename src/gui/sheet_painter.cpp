@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <numbers>
 #include <set>
+#include <span>
 #include <tuple>
 #include <vector>
 
@@ -108,6 +109,65 @@ QTransform TextFrame(const SheetPoint& at, double height, double rotationDegrees
     return QTransform(c, n, n, -c, at.X, at.Y);
 }
 
+// Where the sheet is painted: drawing units to device pixels, the part of
+// the drawing in view, and device pixels per drawing unit.
+struct DeviceView {
+    QTransform ToDevice;
+    QRectF Visible;
+    double PixelsPerUnit = 1.0;
+};
+
+// What one pass over the entities leaves to draw at its end: the lines in
+// one call, then the texts over them.
+struct PaintBatch {
+    std::vector<QLineF> Lines;
+    std::vector<const SheetEntity*> Texts;
+    // One buffer for every polyline, drawn as it comes.
+    std::vector<QPointF> Polyline;
+};
+
+void CollectText(const SheetEntity& entity, const SheetPoint& at, const DeviceView& view,
+                 PaintBatch& batch) {
+    const double reach = std::abs(entity.Height) *
+                         (1.0 + CharacterWidthPerHeight * static_cast<double>(entity.TextLength));
+    if (!Overlaps(at.X - reach, at.Y - reach, at.X + reach, at.Y + reach, view.Visible)) return;
+    if (std::abs(entity.Height) * view.PixelsPerUnit >= SmallestReadablePixels) {
+        batch.Texts.push_back(&entity);
+        return;
+    }
+    // Too small to read: a stroke along the baseline shows where it is,
+    // unless even that would be under a pixel long.
+    const double radians = entity.Rotation * std::numbers::pi / 180.0;
+    const double length = std::abs(entity.Height) * AverageCharacterWidthPerHeight *
+                          static_cast<double>(entity.TextLength);
+    if (length * view.PixelsPerUnit < 1.0) return;
+    batch.Lines.emplace_back(view.ToDevice.map(QPointF(at.X, at.Y)),
+                             view.ToDevice.map(QPointF(at.X + std::cos(radians) * length,
+                                                       at.Y + std::sin(radians) * length)));
+}
+
+// A line waits for the others; a polyline is drawn at once.
+void PaintOrCollectShape(QPainter& painter, std::span<const SheetPoint> points,
+                         const DeviceView& view, PaintBatch& batch) {
+    double xMin = points.front().X, xMax = xMin, yMin = points.front().Y, yMax = yMin;
+    for (const SheetPoint& p : points) {
+        xMin = std::min(xMin, p.X);
+        xMax = std::max(xMax, p.X);
+        yMin = std::min(yMin, p.Y);
+        yMax = std::max(yMax, p.Y);
+    }
+    if (!Overlaps(xMin, yMin, xMax, yMax, view.Visible)) return;
+    if (points.size() == 2) {
+        batch.Lines.emplace_back(view.ToDevice.map(QPointF(points[0].X, points[0].Y)),
+                                 view.ToDevice.map(QPointF(points[1].X, points[1].Y)));
+        return;
+    }
+    std::vector<QPointF>& polyline = batch.Polyline;
+    polyline.clear();
+    for (const SheetPoint& p : points) polyline.push_back(view.ToDevice.map(QPointF(p.X, p.Y)));
+    painter.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
+}
+
 // The smallest outline of a conflict's place on the device, in pixels.
 constexpr double SmallestConflictMark = 9.0;
 const QColor ConflictColour(220, 0, 0);
@@ -144,70 +204,35 @@ void PaintSheet(QPainter& painter, const SheetRecorder& sheet, const SheetExtent
                                              QPointF(extents.XMax, extents.YMax))),
                      style.Paper);
 
-    const QRectF visible = VisibleDrawingRect(painter, toDevice);
     // Device units per drawing unit, the mean of the two axes.
-    const double pixelsPerUnit = std::sqrt(std::abs(toDevice.determinant()));
-
+    const DeviceView view{toDevice, VisibleDrawingRect(painter, toDevice),
+                          std::sqrt(std::abs(toDevice.determinant()))};
     QPen pen(style.Ink);
     pen.setCosmetic(true);
     pen.setWidthF(0);
     painter.setPen(pen);
     painter.setBrush(Qt::NoBrush);
 
-    std::vector<QLineF> lines;
-    std::vector<QPointF> polyline;
-    std::vector<const SheetEntity*> texts;
+    PaintBatch batch;
     for (const SheetEntity& entity : sheet.Entities()) {
         const auto points = sheet.PointsOf(entity);
         if (points.empty()) continue;
         if (entity.Kind == SheetEntityKind::Text) {
-            const double reach =
-                std::abs(entity.Height) *
-                (1.0 + CharacterWidthPerHeight * static_cast<double>(entity.TextLength));
-            const SheetPoint& at = points.front();
-            if (!Overlaps(at.X - reach, at.Y - reach, at.X + reach, at.Y + reach, visible))
-                continue;
-            if (std::abs(entity.Height) * pixelsPerUnit >= SmallestReadablePixels) {
-                texts.push_back(&entity);
-                continue;
-            }
-            // Too small to read: a stroke along the baseline shows where it is,
-            // unless even that would be under a pixel long.
-            const double radians = entity.Rotation * std::numbers::pi / 180.0;
-            const double length = std::abs(entity.Height) * AverageCharacterWidthPerHeight *
-                                  static_cast<double>(entity.TextLength);
-            if (length * pixelsPerUnit < 1.0) continue;
-            lines.emplace_back(toDevice.map(QPointF(at.X, at.Y)),
-                               toDevice.map(QPointF(at.X + std::cos(radians) * length,
-                                                    at.Y + std::sin(radians) * length)));
-            continue;
+            CollectText(entity, points.front(), view, batch);
+        } else {
+            PaintOrCollectShape(painter, points, view, batch);
         }
-        double xMin = points.front().X, xMax = xMin, yMin = points.front().Y, yMax = yMin;
-        for (const SheetPoint& p : points) {
-            xMin = std::min(xMin, p.X);
-            xMax = std::max(xMax, p.X);
-            yMin = std::min(yMin, p.Y);
-            yMax = std::max(yMax, p.Y);
-        }
-        if (!Overlaps(xMin, yMin, xMax, yMax, visible)) continue;
-        if (points.size() == 2) {
-            lines.emplace_back(toDevice.map(QPointF(points[0].X, points[0].Y)),
-                               toDevice.map(QPointF(points[1].X, points[1].Y)));
-            continue;
-        }
-        polyline.clear();
-        for (const SheetPoint& p : points) polyline.push_back(toDevice.map(QPointF(p.X, p.Y)));
-        painter.drawPolyline(polyline.data(), static_cast<int>(polyline.size()));
     }
     // Many lines on few pixels (a dense grid seen whole) mostly fall on each
     // other: those that meet the same pixels are drawn once.
+    std::vector<QLineF>& lines = batch.Lines;
     if (lines.size() > ManyLines) RemoveCoincidentLines(lines);
     // One call for all lines: a dense grid costs one pass of the rasteriser.
     if (!lines.empty()) painter.drawLines(lines.data(), static_cast<int>(lines.size()));
 
     const TextFont& font = SheetFont();
     painter.setFont(font.Font);
-    for (const SheetEntity* text : texts) {
+    for (const SheetEntity* text : batch.Texts) {
         const SheetEntity& entity = *text;
         painter.setTransform(
             TextFrame(sheet.PointsOf(entity).front(), entity.Height, entity.Rotation) * toDevice);

@@ -10,19 +10,14 @@
 #include "forms/formtitleblock.h"
 #include "gui/button_keys.h"
 #include "gui/button_style.h"
-#include "gui/qt_text.h"
-#include "gui/screen_scale.h"
+#include "gui/form_view.h"
 
 namespace quadrel {
 namespace {
 
-struct Bounds {
-    int Left, Top, Width, Height;
-};
-
 struct FieldPlace {
-    Bounds Edit;
-    Bounds Label;
+    PixelBounds Edit;
+    PixelBounds Label;
 };
 
 // Edit and label of each title field, in field order, at 96 dpi.
@@ -43,7 +38,7 @@ constexpr std::array<FieldPlace, TitleFieldCount> FieldPlaces{{
 }};
 
 // The framing bevels round the groups of edits.
-constexpr std::array<Bounds, 5> Bevels{{
+constexpr std::array<PixelBounds, 5> Bevels{{
     {26, 21, 367, 66},
     {26, 96, 367, 91},
     {26, 196, 367, 66},
@@ -51,11 +46,11 @@ constexpr std::array<Bounds, 5> Bevels{{
     {26, 346, 367, 115},
 }};
 
-constexpr Bounds OkBounds{172, 479, 75, 25};
-constexpr Bounds AddSetBounds{318, 470, 75, 20};
-constexpr Bounds DeleteSetBounds{318, 496, 75, 20};
-constexpr Bounds UpBounds{134, 470, 21, 22};
-constexpr Bounds DownBounds{134, 493, 21, 22};
+constexpr PixelBounds OkPlace{172, 479, 75, 25};
+constexpr PixelBounds AddSetPlace{318, 470, 75, 20};
+constexpr PixelBounds DeleteSetPlace{318, 496, 75, 20};
+constexpr PixelBounds UpPlace{134, 470, 21, 22};
+constexpr PixelBounds DownPlace{134, 493, 21, 22};
 
 }  // namespace
 
@@ -68,76 +63,53 @@ TitleBlockDialog::TitleBlockDialog(TTitleBlockForm& form, QtPlatform& platform, 
                             QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
     dialogFont.setStyleHint(QFont::SansSerif);
     setFont(dialogFont);
-    const ScreenScale scale(*this);
-    const auto place = [&scale](QWidget& widget, const Bounds& b) {
-        widget.setGeometry(scale(b.Left, b.Top, b.Width, b.Height));
-    };
-
-    for (const Bounds& bounds : Bevels) {
-        auto* bevel = new QFrame(this);
-        bevel->setFrameStyle(QFrame::Box | QFrame::Sunken);
-        place(*bevel, bounds);
+    const FormView view = View();
+    for (const PixelBounds& bounds : Bevels) {
+        view.Plain<QFrame>(*this, bounds)->setFrameStyle(QFrame::Box | QFrame::Sunken);
     }
-
     const auto edits = form.FieldEdits();
     const auto labels = form.FieldLabels();
     for (std::size_t k = 0; k < edits.size(); ++k) {
-        auto* edit = new QLineEdit(this);
-        edit->setObjectName(ToQString(edits[k]->Name()));
-        place(*edit, FieldPlaces[k].Edit);
-        Binder().Bind(*edit, *edits[k]);
-        tabChain_.push_back(edit);
-
-        auto* label = new QLabel(this);
-        label->setObjectName(ToQString(labels[k]->Name()));
-        label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-        place(*label, FieldPlaces[k].Label);
-        Binder().Bind(*label, *labels[k]);
+        tabChain_.push_back(view.Add<QLineEdit>(*this, *edits[k], FieldPlaces[k].Edit));
+        view.Add<QLabel>(*this, *labels[k], FieldPlaces[k].Label)
+            ->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     }
+    BuildButtons(view, form);
+    ChainTabs(tabChain_);
+}
 
-    auto* ok = new QPushButton(this);
-    ok->setObjectName(ToQString(form.BitBtnOk.Name()));
+void TitleBlockDialog::BuildButtons(const FormView& view, TTitleBlockForm& form) {
+    auto* ok = view.Add<QPushButton>(*this, form.BitBtnOk, OkPlace);
     ok->setIcon(style()->standardIcon(QStyle::SP_DialogOkButton));
     ok->setDefault(true);
-    place(*ok, OkBounds);
-    Binder().Bind(*ok, form.BitBtnOk);
 
     QFont setButtonFont(QStringLiteral("Times New Roman"), 8, QFont::Bold);
     setButtonFont.setStyleHint(QFont::Serif);
-    const auto setButton = [&](Button& model, const Bounds& bounds, const char* colour) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(ToQString(model.Name()));
+    const auto setButton = [&](Button& model, const PixelBounds& bounds, const char* colour) {
+        auto* button = view.Add<QPushButton>(*this, model, bounds);
         button->setFont(setButtonFont);
         button->setStyleSheet(ColouredButtonStyle(colour));
         button->setAutoDefault(false);
-        place(*button, bounds);
-        Binder().Bind(*button, model);
         return button;
     };
-    QPushButton* add = setButton(form.ButtonAddSet, AddSetBounds, "#008000");
-    QPushButton* remove = setButton(form.ButtonDeleteSet, DeleteSetBounds, "#d00000");
+    QPushButton* add = setButton(form.ButtonAddSet, AddSetPlace, "#008000");
+    QPushButton* remove = setButton(form.ButtonDeleteSet, DeleteSetPlace, "#d00000");
 
-    const auto arrow = [&](Button& model, const Bounds& bounds, QStyle::StandardPixmap glyph) {
-        auto* button = new QPushButton(this);
-        button->setObjectName(ToQString(model.Name()));
+    const auto arrow = [&](Button& model, const PixelBounds& bounds, QStyle::StandardPixmap glyph) {
+        auto* button = view.Add<QPushButton>(*this, model, bounds);
         // The main form's arrows, at their size: a glyph squeezed into the
         // old 11 by 7 pixels is only a dot.
         button->setIcon(style()->standardIcon(glyph));
         button->setAutoDefault(false);
-        place(*button, bounds);
-        Binder().Bind(*button, model);
         return button;
     };
-    QPushButton* up = arrow(form.BitBtnUp, UpBounds, QStyle::SP_ArrowUp);
-    QPushButton* down = arrow(form.BitBtnDown, DownBounds, QStyle::SP_ArrowDown);
+    QPushButton* up = arrow(form.BitBtnUp, UpPlace, QStyle::SP_ArrowUp);
+    QPushButton* down = arrow(form.BitBtnDown, DownPlace, QStyle::SP_ArrowDown);
 
     BindButtonKeys(*this, {{QKeySequence(Qt::Key_PageUp), up},
                            {QKeySequence(Qt::Key_PageDown), down},
                            {QKeySequence(Qt::CTRL | Qt::Key_N), add}});
     tabChain_.insert(tabChain_.end(), {ok, add, remove, up, down});
-    for (std::size_t i = 1; i < tabChain_.size(); ++i) {
-        QWidget::setTabOrder(tabChain_[i - 1], tabChain_[i]);
-    }
 }
 
 }  // namespace quadrel

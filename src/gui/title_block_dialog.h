@@ -8,6 +8,7 @@
 
 namespace quadrel {
 
+class FormView;
 class QtPlatform;
 class TTitleBlockForm;
 
@@ -18,6 +19,8 @@ public:
     const std::vector<QWidget*>& TabChain() const { return tabChain_; }
 
 private:
+    void BuildButtons(const FormView& view, TTitleBlockForm& form);
+
     std::vector<QWidget*> tabChain_;
 };
 

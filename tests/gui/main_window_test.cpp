@@ -95,6 +95,26 @@ TEST_F(WindowTest, WhatAnEditCannotTakeMarksItInsteadOfABox) {
     EXPECT_TRUE(unansweredBoxes.empty());
 }
 
+// Hints are tool tips, but for the one the form keeps without showing.
+TEST_F(WindowTest, HintsAreToolTipsButTheConstantsHeadShowsNone) {
+    const struct {
+        const char* widget;
+        const char* tip;  // empty: no tool tip at all
+    } cases[] = {
+        {"LabelAdd", "(1/0) Indicates if you wish to add the grid spacing"},
+        {"EditYConst", "Add a constant to the Y-Axis on the plot."},
+        {"LabelConstantToAdd", ""},
+    };
+    for (const auto& c : cases) {
+        const QString tip = Widget(c.widget).toolTip();
+        if (*c.tip == '\0') {
+            EXPECT_TRUE(tip.isEmpty()) << c.widget << ": " << tip.toStdString();
+        } else {
+            EXPECT_TRUE(tip.startsWith(QString::fromUtf8(c.tip))) << c.widget << ": " << tip.toStdString();
+        }
+    }
+}
+
 TEST_F(WindowWithSamples, ALongerTextFromAFileIsShownWhole) {
     std::string text = TempDir::Read(Grid());
     const std::string longDescription(70, 'L');
