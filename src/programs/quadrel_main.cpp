@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/program_handoff.h"
+#include "programs/program_handoff.h"
 #include "cli/command_line.h"
 
 int main(int argc, char** argv) {
