@@ -7,15 +7,16 @@
 #include <string>
 #include <vector>
 
-#include "programs/program_handoff.h"
 #include "cli/command_line.h"
+#include "programs/program_handoff.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> arguments(argv + 1, argv + argc);
     if (!quadrel::NeedsDesktop(arguments)) {
         return quadrel::RunCommandLine(arguments, std::cout, std::cerr);
     }
-    const auto desktop = quadrel::ProgramDirectory(argc > 0 ? argv[0] : "") / QUADREL_DESKTOP_PROGRAM;
+    const auto desktop =
+        quadrel::ProgramDirectory(argc > 0 ? argv[0] : "") / QUADREL_DESKTOP_PROGRAM;
     try {
         return quadrel::RunInstead(desktop, arguments);
     } catch (const std::exception& error) {
