@@ -1,7 +1,6 @@
 // quadrel samples: the sample data files, as the button writes them.
 #include <ostream>
 
-#include "app/messages.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 
@@ -12,13 +11,10 @@ int RunSamples(const Options& options, const CommandStreams& streams) {
     if (const auto dir = OptionalOption(options, "--dir")) {
         session.form.WorkingDirectory = std::filesystem::path(*dir);
     }
+    // The button reports a file it cannot write (any other fault escapes to
+    // the command line's own report) and otherwise says both were written.
     session.form.BitBtnCreateSampleFiles.Click();
-    const auto created = MessageText(Messages::SampleFilesCreated, "");
     if (session.ErrorsReported > 0) return ExitStopped;
-    if (session.form.MessageArea.Caption() != created) {
-        streams.Err << "quadrel: the sample files were not created\n";
-        return ExitStopped;
-    }
     streams.Out << session.form.MessageArea.Caption() << '\n';
     return ExitSuccess;
 }
