@@ -5,11 +5,22 @@
 #include <ostream>
 
 #include "app/path_text.h"
+#include "cli/commands.h"
+#include "cli/session.h"
+#include "cli/sheet_output.h"
 
 namespace quadrel {
 
-bool TakeFlag(std::vector<std::string>& arguments, std::string_view flag) {
-    return std::erase(arguments, std::string(flag)) > 0;
+int RunCheck(const Options& options, const CommandStreams& streams) {
+    const bool json = options.count("--json") != 0;
+    const SheetChoice choice = ReadSheetChoice(options, "check needs --grid FILE");
+
+    Session session(streams.Err);
+    session.platform.Date = DrawingDate();
+    if (const auto stopped = ShowSheet(session, choice, streams.Err)) return *stopped;
+    const auto drawn = DrawShownSheet(session, CheckedDrawingName(choice.Grid), streams.Err);
+    if (!drawn) return ExitStopped;
+    return ReportSheetCheck(CheckSheet(drawn->Sheet, drawn->Input.Layout), json, streams.Out);
 }
 
 std::string CheckedDrawingName(const std::string& gridFile) {

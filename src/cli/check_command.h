@@ -11,10 +11,6 @@
 
 namespace quadrel {
 
-// Removes every `flag` (an option without a value) from the arguments;
-// whether there was one.
-bool TakeFlag(std::vector<std::string>& arguments, std::string_view flag);
-
 // The name the title block prints when a sheet is only checked: the drawing
 // `dxf` would most likely write, the grid data file's name with ".dxf".
 std::string CheckedDrawingName(const std::string& gridFile);

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -27,6 +28,20 @@ bool IsDesktopCommand(const std::vector<std::string>& arguments);
 // lean `quadrel` program hands them to the desktop program, so that the
 // other commands start without loading it.
 bool NeedsDesktop(const std::vector<std::string>& arguments);
+
+// The window's or the screenshots' options, parsed by the command line's
+// parser for the desktop program.
+struct DesktopArguments {
+    bool Screenshots = false;
+    std::optional<std::string> Grid;
+    std::optional<std::string> Title;
+    std::optional<std::string> Dir;  // for the screenshots, which need all three
+};
+
+// The arguments of a desktop command; nothing, with the reason and the
+// window's usage on `err`, when they do not fit it.
+std::optional<DesktopArguments> ParseDesktopArguments(const std::vector<std::string>& arguments,
+                                                      std::ostream& err);
 
 // The name `series` gives the file of a grid set, without its extension: the
 // set's number in two digits, "-" and the description without the

@@ -6,7 +6,6 @@
 #include <QPixmap>
 #include <QTimer>
 #include <algorithm>
-#include <map>
 #include <optional>
 #include <ostream>
 #include <stdexcept>
@@ -20,15 +19,6 @@ namespace quadrel {
 namespace {
 
 constexpr int ExitStopped = 2;
-
-constexpr const char* DesktopUsage =
-    "usage: quadrel [--grid FILE] [--title FILE]\n"
-    "       quadrel screenshots --grid FILE --title FILE --dir DIR\n";
-
-class DesktopUsageError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
-};
 
 // The desktop's own guard: an exception that escapes a handler and the
 // binders' guards must not end the program. It is reported by what failed.
@@ -94,30 +84,6 @@ public:
     }
 };
 
-std::map<std::string, std::string> ParseDesktopOptions(const std::vector<std::string>& arguments,
-                                                       std::size_t first,
-                                                       const std::vector<std::string>& allowed) {
-    std::map<std::string, std::string> options;
-    for (std::size_t i = first; i < arguments.size(); ++i) {
-        std::string name = arguments[i];
-        std::optional<std::string> value;
-        if (const auto equals = name.find('='); equals != std::string::npos) {
-            value = name.substr(equals + 1);
-            name.resize(equals);
-        }
-        if (std::find(allowed.begin(), allowed.end(), name) == allowed.end()) {
-            throw DesktopUsageError("unknown option '" + name + "'");
-        }
-        if (!value) {
-            if (i + 1 >= arguments.size()) throw DesktopUsageError(name + " needs a value");
-            value = arguments[++i];
-        }
-        if (!options.emplace(name, *value).second)
-            throw DesktopUsageError(name + " is given twice");
-    }
-    return options;
-}
-
 // Saves a picture through a temporary file, so that a failed write leaves
 // no half-written file.
 void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
@@ -128,17 +94,8 @@ void SavePicture(const QPixmap& picture, const std::filesystem::path& path) {
     file.Commit();
 }
 
-int RunScreenshots(const std::map<std::string, std::string>& options, std::ostream& out) {
-    const auto required = [&options](const char* name) {
-        const auto found = options.find(name);
-        if (found == options.end()) {
-            throw DesktopUsageError("screenshots needs --grid FILE, --title FILE and --dir DIR");
-        }
-        return std::filesystem::path(found->second);
-    };
-    const auto grid = required("--grid");
-    const auto title = required("--title");
-    const auto dir = required("--dir");
+int RunScreenshots(const DesktopRequest& request, std::ostream& out) {
+    const std::filesystem::path& dir = request.Dir;
     std::filesystem::create_directories(dir);
 
     DesktopSession session(std::filesystem::current_path());
@@ -156,8 +113,8 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
         titleForm.BitBtnOk.Click();
         return static_cast<int>(titleForm.ModalResult);
     };
-    session.OpenGridFile(grid);
-    session.OpenTitleFile(title);
+    if (request.Grid) session.OpenGridFile(*request.Grid);
+    if (request.Title) session.OpenTitleFile(*request.Title);
     TMGridInfo& form = session.App.MGridInfo;
     while (form.Store.CurrentGridSet > 0 && form.BitBtnDown.Enabled()) form.BitBtnDown.Click();
     form.DetermineLimitsButton.Click();
@@ -182,7 +139,7 @@ int RunScreenshots(const std::map<std::string, std::string>& options, std::ostre
     return 0;
 }
 
-int RunWindow(const std::map<std::string, std::string>& options) {
+int RunWindow(const DesktopRequest& request) {
     DesktopSession session(std::filesystem::current_path());
     session.MainWindow.show();
     // For timing the start-up (make bench): end once the window has been
@@ -193,13 +150,9 @@ int RunWindow(const std::map<std::string, std::string>& options) {
         return QApplication::exec();
     }
     // Opened from within the event loop: the title file's dialog is modal.
-    QTimer::singleShot(0, [&session, &options] {
-        if (const auto grid = options.find("--grid"); grid != options.end()) {
-            session.OpenGridFile(std::filesystem::path(grid->second));
-        }
-        if (const auto title = options.find("--title"); title != options.end()) {
-            session.OpenTitleFile(std::filesystem::path(title->second));
-        }
+    QTimer::singleShot(0, [&session, &request] {
+        if (request.Grid) session.OpenGridFile(*request.Grid);
+        if (request.Title) session.OpenTitleFile(*request.Title);
     });
     return QApplication::exec();
 }
@@ -232,13 +185,10 @@ void DesktopPlots::StartQt() {
     qt_->Application = std::make_unique<QGuiApplication>(argc_, argv_);
 }
 
-int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments, std::ostream& out,
+int RunDesktop(int argc, char** argv, const DesktopRequest& request, std::ostream& out,
                std::ostream& err) {
     try {
-        const bool screenshots = !arguments.empty() && arguments.front() == "screenshots";
-        const auto options = screenshots
-                                 ? ParseDesktopOptions(arguments, 1, {"--grid", "--title", "--dir"})
-                                 : ParseDesktopOptions(arguments, 0, {"--grid", "--title"});
+        const bool screenshots = request.Screenshots;
         if (!screenshots && NoDisplay()) {
             err << "quadrel: there is no display to open the window on; quadrel --help lists "
                    "the commands that need none\n";
@@ -255,9 +205,7 @@ int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
         if (screenshots) QuietenQtNotes();
         QuadrelApplicationLoop application(qtArgumentCount, qtArguments);
         QApplication::setApplicationName(ToQString(ApplicationTitle));
-        return screenshots ? RunScreenshots(options, out) : RunWindow(options);
-    } catch (const DesktopUsageError& error) {
-        err << "quadrel: " << error.what() << '\n' << DesktopUsage;
+        return screenshots ? RunScreenshots(request, out) : RunWindow(request);
     } catch (const std::exception& error) {
         err << "quadrel: " << error.what() << '\n';
     }

@@ -2,18 +2,29 @@
 // program's entry point. Free of Qt.
 #pragma once
 
+#include <filesystem>
 #include <iosfwd>
 #include <memory>
-#include <string>
-#include <vector>
+#include <optional>
 
 #include "dxf/plot_writers.h"
 
 namespace quadrel {
 
-// Runs the window until the program ends; returns the exit status.
-int RunDesktop(int argc, char** argv, const std::vector<std::string>& arguments,
-               std::ostream& out, std::ostream& err);
+// What the desktop program was asked for, its options parsed by the
+// command line's parser: the window, opened on the files named, or its
+// screenshots of the files into `Dir`.
+struct DesktopRequest {
+    bool Screenshots = false;
+    std::optional<std::filesystem::path> Grid;
+    std::optional<std::filesystem::path> Title;
+    std::filesystem::path Dir;
+};
+
+// Runs the window until the program ends, or takes the screenshots;
+// returns the exit status.
+int RunDesktop(int argc, char** argv, const DesktopRequest& request, std::ostream& out,
+               std::ostream& err);
 
 // The plot formats for the command line, written with Qt. Qt starts on the
 // first plot (on the offscreen platform unless QT_QPA_PLATFORM names one),

@@ -92,9 +92,43 @@ TEST(CommandLine, OnlyTheWindowScreenshotsAndPlotsNeedTheDesktop) {
         {{"dxf", "--grid", "a.dat", "--output", "a.dxf"}, false},
         {{"limits", "--grid", "a.dat"}, false},
         {{"--help"}, false},
+        // Not understood: the lean program says so itself.
+        {{"series", "--grid", "a.dat", "--format"}, false},
     };
     for (const auto& [arguments, needed] : cases) {
         EXPECT_EQ(NeedsDesktop(arguments), needed) << ::testing::PrintToString(arguments);
+    }
+}
+
+// The window's options are parsed by the command line's parser for the
+// desktop program, which shows its own short usage.
+TEST(CommandLine, TheWindowsOptionsAreParsedForTheDesktopProgram) {
+    std::ostringstream quiet;
+    const auto window = ParseDesktopArguments({"--grid", "g.dat", "--title=t.dat"}, quiet);
+    ASSERT_TRUE(window);
+    EXPECT_FALSE(window->Screenshots);
+    EXPECT_EQ(window->Grid, "g.dat");
+    EXPECT_EQ(window->Title, "t.dat");
+    const auto shots = ParseDesktopArguments(
+        {"screenshots", "--dir", "d", "--grid", "g.dat", "--title", "t.dat"}, quiet);
+    ASSERT_TRUE(shots);
+    EXPECT_TRUE(shots->Screenshots);
+    EXPECT_EQ(shots->Dir, "d");
+
+    const std::string usage =
+        "usage: quadrel [--grid FILE] [--title FILE]\n"
+        "       quadrel screenshots --grid FILE --title FILE --dir DIR\n";
+    const std::pair<Arguments, std::string> refused[] = {
+        {{"--grid", "g", "--dir", "d"}, "unknown option '--dir'"},
+        {{"--grid", "g", "--grid", "h"}, "--grid is given twice"},
+        {{"--title"}, "--title needs a value"},
+        {{"screenshots", "--grid", "g", "--title", "t"},
+         "screenshots needs --grid FILE, --title FILE and --dir DIR"},
+    };
+    for (const auto& [arguments, reason] : refused) {
+        std::ostringstream err;
+        EXPECT_FALSE(ParseDesktopArguments(arguments, err));
+        EXPECT_EQ(err.str(), "quadrel: " + reason + "\n" + usage);
     }
 }
 

@@ -1,4 +1,4 @@
-#include "app/program_handoff.h"
+#include "programs/program_handoff.h"
 
 #include <algorithm>
 #include <cerrno>

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "app/program_handoff.h"
 #include "cli/command_line.h"
+#include "programs/program_handoff.h"
 
 #ifdef _WIN32
 #include "app/path_text.h"
