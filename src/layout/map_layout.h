@@ -11,10 +11,6 @@
 
 namespace quadrel {
 
-// Written into a required edit that is empty; the edit trims it to "Fill in!".
-inline constexpr std::string_view FillInMarker = " Fill in!";
-inline constexpr std::string_view FillInMarkerTrimmed = "Fill in!";
-
 struct MapLayout {
     std::int32_t LimitsError = 0;
     bool Metric = false;
