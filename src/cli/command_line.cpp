@@ -218,7 +218,7 @@ std::string DrawingDate() {
 
 // The message area's text when a numbered message stopped the command.
 int StoppedByMessage(const TMGridInfo& form, const Session& session, std::ostream& err) {
-    if (form.Layout.LimitsError != 0) {
+    if (form.LimitsError != 0) {
         Tell(err, form.MessageArea.Caption());
     } else if (session.ErrorsReported == 0) {
         err << "quadrel: the map limits could not be determined\n";

@@ -51,6 +51,9 @@ public:
     // State owned by the form.
     GridSetStore Store;
     MapLayout Layout;
+    // The numbered message of the last Determine Limits or data file read
+    // that failed, 0 when it succeeded: Create output draws nothing then.
+    MessageCode LimitsError = 0;
     // The limits report of the last successful determination; empty when
     // the last determination failed or none has run, and taken away when a
     // field changes or another set is shown.

@@ -38,7 +38,7 @@ private:
 }  // namespace
 
 void TMGridInfo::DetermineLimitsButtonClick() {
-    Layout.LimitsError = 0;
+    LimitsError = 0;
     MessageArea.SetCaption(" ");
     BitBtnCreateSampleFiles.SetEnabled(false);
     SetLimitsReport(std::nullopt);
@@ -48,7 +48,7 @@ void TMGridInfo::DetermineLimitsButtonClick() {
         DetermineLayout(*this, edits, Layout, GetPlatform().DecimalSeparator());
     if (outcome.MissingEdit != nullptr) {
         outcome.MissingEdit->SetText(std::string(FillInMarker));
-        Layout.LimitsError = outcome.MissingCode;
+        LimitsError = outcome.MissingCode;
         ShowMessageCode(outcome.MissingCode, outcome.MissingContext);
         return;
     }
@@ -78,7 +78,7 @@ void TMGridInfo::ButtonGetFileNameClick() {
         return;
     }
     if (outcome == ReadOutcome::CapacityReached) {
-        Layout.LimitsError = Messages::GridSetCapacity;
+        LimitsError = Messages::GridSetCapacity;
         ShowMessageCode(Messages::GridSetCapacity, "Read grid data");
         return;
     }
@@ -106,7 +106,7 @@ void TMGridInfo::ButtonGetTitleDataClick() {
         return;
     }
     if (outcome == ReadOutcome::CapacityReached) {
-        Layout.LimitsError = Messages::TitleSetCapacity;
+        LimitsError = Messages::TitleSetCapacity;
         ShowMessageCode(Messages::TitleSetCapacity, "Read title data");
         return;
     }

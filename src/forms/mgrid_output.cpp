@@ -67,7 +67,7 @@ DrawingInput TMGridInfo::OutputInput(GridSet grid, const MapLayout& layout,
 
 void TMGridInfo::BitBtnCreateOutputClick() {
     DetermineLimitsButtonClick();
-    if (Layout.LimitsError != 0) return;
+    if (LimitsError != 0) return;
 
     // Whatever would stop the drawing stops it before a file name is asked
     // for, so no dialog is answered in vain and no file is left behind. A

@@ -12,7 +12,6 @@
 namespace quadrel {
 
 struct MapLayout {
-    std::int32_t LimitsError = 0;
     bool Metric = false;
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
     double XGrid = 0, YGrid = 0;
