@@ -1,5 +1,8 @@
 #include "app/set_store.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "app/text.h"
 
 namespace quadrel {
@@ -107,6 +110,67 @@ void GridSetStore::NoteShown(std::int32_t index, const GridSet& beforeShowing) {
     if (beforeShowing == AsReadGridSets[at]) AsShownGridSets[at] = GridSets[at];
 }
 
+GridSet& GridSetStore::Current() {
+    const std::int32_t last = std::max(SetsInUse(), std::int32_t{1}) - 1;
+    CurrentGridSet = std::clamp(CurrentGridSet, std::int32_t{0}, last);
+    return GridSets[static_cast<std::size_t>(CurrentGridSet)];
+}
+
+std::int32_t GridSetStore::SetsInUse() const {
+    return std::clamp(GridSetCount, std::int32_t{0}, MaxGridSets);
+}
+
+void GridSetStore::EnsureFirstSet() {
+    if (GridFileLoaded || GridSetCount != 0) return;
+    GridSetCount = 1;
+    GridLineCount += GridLinesPerSet;
+    CurrentGridSet = 0;
+}
+
+bool GridSetStore::Append() {
+    if (!GridFileLoaded) return false;
+    const std::int32_t count = SetsInUse();
+    if (count >= MaxGridSets) return false;
+    GridSetCount = count + 1;
+    CurrentGridSet = GridSetCount - 1;
+    GridLineCount += GridLinesPerSet;
+    Current() = NewGridSet();
+    return true;
+}
+
+void GridSetStore::DeleteCurrent() {
+    const std::int32_t count = SetsInUse();
+    if (count == 0) return;
+    const std::int32_t current = std::clamp<std::int32_t>(CurrentGridSet, 0, count - 1);
+    if (count == 1) {
+        GridSets[0] = BlankGridSet();
+    } else {
+        // The sets after the deleted one move down; their copies as read do
+        // not, so the moved sets count as changed.
+        auto first = GridSets.begin();
+        std::copy(first + current + 1, first + count, first + current);
+        // The place left at the end is unused again, as at start-up.
+        GridSets[static_cast<std::size_t>(count - 1)] = GridSet{};
+    }
+    GridLineCount -= GridLinesPerSet;
+    GridSetCount = std::max<std::int32_t>(count - 1, 1);
+    CurrentGridSet = std::max<std::int32_t>(current - 1, 0);
+}
+
+void GridSetStore::StepUp() {
+    const std::int32_t count = SetsInUse();
+    if (count == 0) return;
+    const std::int32_t current = std::clamp<std::int32_t>(CurrentGridSet, 0, count - 1);
+    CurrentGridSet = std::min<std::int32_t>(current + 1, count - 1);
+}
+
+void GridSetStore::StepDown() {
+    const std::int32_t count = SetsInUse();
+    if (count == 0) return;
+    const std::int32_t current = std::clamp<std::int32_t>(CurrentGridSet, 0, count - 1);
+    CurrentGridSet = std::max<std::int32_t>(current - 1, 0);
+}
+
 TitleSetStore::TitleSetStore() {
     for (std::int32_t line = 0; line < TitleLinesPerSet; ++line) {
         TitleLines[static_cast<std::size_t>(line)] = " ";
@@ -121,6 +185,71 @@ bool TitleSetStore::TitleSetsChanged() const {
         if (Trim(TitleLines[index]) != Trim(AsReadTitleLines[index])) return true;
     }
     return false;
+}
+
+namespace {
+constexpr std::size_t LinesPerTitleSet = static_cast<std::size_t>(TitleLinesPerSet);
+}  // namespace
+
+std::optional<std::size_t> TitleSetStore::CurrentSetStart() const {
+    if (CurrentTitleSet < 1 || CurrentTitleSet > MaxTitleSets) return std::nullopt;
+    return LinesPerTitleSet * static_cast<std::size_t>(CurrentTitleSet - 1);
+}
+
+void TitleSetStore::EnsureFirstSet() {
+    if (TitleFileLoaded || TitleSetCount != 0) return;
+    TitleSetCount = 1;
+    TitleLineCount += TitleLinesPerSet;
+}
+
+void TitleSetStore::StoreField(std::size_t field, std::string text) {
+    EnsureFirstSet();
+    const auto start = CurrentSetStart();
+    if (!start || field >= static_cast<std::size_t>(TitleFieldCount)) return;
+    TitleLines[*start + field] = std::move(text);
+}
+
+bool TitleSetStore::Append() {
+    if (!TitleFileLoaded || TitleSetCount >= MaxTitleSets) return false;
+    ++TitleSetCount;
+    CurrentTitleSet = TitleSetCount;
+    TitleLineCount += TitleLinesPerSet;
+    if (const auto start = CurrentSetStart()) {
+        TitleLines[*start] = "New set";
+        for (std::size_t k = 1; k < static_cast<std::size_t>(TitleFieldCount); ++k) {
+            TitleLines[*start + k].clear();
+        }
+    }
+    return true;
+}
+
+void TitleSetStore::DeleteCurrent() {
+    if (TitleSetCount <= 0) return;
+    if (TitleSetCount == 1) {
+        for (std::size_t line = 0; line < LinesPerTitleSet; ++line) TitleLines[line].clear();
+    } else if (CurrentTitleSet >= 1 && CurrentTitleSet < TitleSetCount) {
+        // Later sets move up one place; the as-read copies stay where the
+        // file put them, so the move counts as a change.
+        const std::size_t from = LinesPerTitleSet * static_cast<std::size_t>(CurrentTitleSet);
+        const std::size_t to = std::min(LinesPerTitleSet * static_cast<std::size_t>(TitleSetCount),
+                                        static_cast<std::size_t>(MaxTitleLines));
+        for (std::size_t line = from; line < to; ++line) {
+            TitleLines[line - LinesPerTitleSet] = TitleLines[line];
+        }
+    }
+    // A file whose last set was incomplete holds fewer lines than its sets
+    // would; the count never goes below nothing.
+    TitleLineCount = std::max(TitleLineCount - TitleLinesPerSet, 0);
+    TitleSetCount = std::max(TitleSetCount - 1, 0);
+    CurrentTitleSet = std::max(CurrentTitleSet - 1, 1);
+}
+
+void TitleSetStore::StepUp() {
+    CurrentTitleSet = std::max(std::min(CurrentTitleSet + 1, TitleSetCount), 1);
+}
+
+void TitleSetStore::StepDown() {
+    CurrentTitleSet = std::max(CurrentTitleSet - 1, 1);
 }
 
 }  // namespace quadrel

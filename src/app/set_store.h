@@ -98,8 +98,25 @@ struct GridSetStore {
     std::int32_t GridLinesRead = 0;
     std::int32_t GridLineCount = 0;
 
-    GridSet& Current() { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
+    // The current set. The index addresses a set in use, or set 0 while
+    // there is none; should a reader leave it out of range, it is pulled
+    // back to the nearest set rather than letting a writer go beyond the
+    // table.
+    GridSet& Current();
     const GridSet& Current() const { return GridSets.at(static_cast<std::size_t>(CurrentGridSet)); }
+    // GridSetCount as far as the table can hold it.
+    std::int32_t SetsInUse() const;
+
+    // Before a data file is read, the first typed field creates set 0.
+    void EnsureFirstSet();
+    // A new set after the last one, made current. False before a data file
+    // was read (the form holds only the set typing made) or when full.
+    bool Append();
+    // Removes the current set; the one before it becomes current. Deleting
+    // the only set leaves one blank set. Nothing happens with no set.
+    void DeleteCurrent();
+    void StepUp();
+    void StepDown();
 
     // Whether the sets in use differ from what the grid data file gave, or
     // from what showing made of it.
@@ -131,9 +148,9 @@ using TitleFieldPointer = std::string TitleSet::*;
 
 // The thirteen fields in data file order.
 inline constexpr std::array<TitleFieldPointer, TitleFieldCount> TitleFields{
-    &TitleSet::Company1,   &TitleSet::Company2,   &TitleSet::MainTitle1,    &TitleSet::MainTitle2,
-    &TitleSet::MainTitle3, &TitleSet::Office,     &TitleSet::Department,    &TitleSet::MapIndex,
-    &TitleSet::DrawingNumber, &TitleSet::DrawnBy, &TitleSet::CheckedBy,     &TitleSet::ApprovedBy,
+    &TitleSet::Company1,      &TitleSet::Company2, &TitleSet::MainTitle1, &TitleSet::MainTitle2,
+    &TitleSet::MainTitle3,    &TitleSet::Office,   &TitleSet::Department, &TitleSet::MapIndex,
+    &TitleSet::DrawingNumber, &TitleSet::DrawnBy,  &TitleSet::CheckedBy,  &TitleSet::ApprovedBy,
     &TitleSet::PreparedBy};
 
 // The title side of the set store, owned by the title block form. Set s
@@ -152,6 +169,21 @@ struct TitleSetStore {
     // Whether the title lines in use differ from what the title block data
     // file gave (leading and trailing blanks do not count).
     bool TitleSetsChanged() const;
+
+    // Where the current set's first line is; nothing when no set is current.
+    std::optional<std::size_t> CurrentSetStart() const;
+    // Before a data file is read, the first keystroke creates title set 1.
+    void EnsureFirstSet();
+    // Field `field` of the current set, the first set made if need be.
+    void StoreField(std::size_t field, std::string text);
+    // A new set "New set" after the last one, made current; false before a
+    // data file was read or when full.
+    bool Append();
+    // Removes the current set; the one before it becomes current. Deleting
+    // the only set empties its lines. Nothing happens with no set.
+    void DeleteCurrent();
+    void StepUp();
+    void StepDown();
 };
 
 }  // namespace quadrel

@@ -39,7 +39,7 @@ std::string DrawingDate() {
 }
 
 int StoppedByMessage(const Session& session, std::ostream& err) {
-    if (session.form.Layout.LimitsError != 0) {
+    if (session.form.LimitsError != 0) {
         Tell(err, session.form.MessageArea.Caption());
     } else if (session.ErrorsReported == 0) {
         err << "quadrel: the map limits could not be determined\n";

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "app/atomic_file.h"
+#include "app/grid_shape.h"
 #include "app/text.h"
 #include "datafiles/data_lines.h"
 #include "datafiles/value_line.h"
@@ -33,75 +34,62 @@ struct GridLineLayout {
     bool IsWholeValue() const { return Defaults.empty(); }
 };
 
+// An axis line: min, max, grid, scale, add, constant.
+GridLineLayout AxisLine(const AxisFields& axis, std::string_view comment) {
+    return {{axis.Min, axis.Max, axis.Grid, axis.Scale, axis.Add, axis.Const},
+            {"", "", "", "", "0", "0.0"},
+            nullptr,
+            Padding::ToWidth,
+            50,
+            comment};
+}
+
+// A tick side's two lines: the type and the two lengths, then the range and
+// spacing, which need a tick code.
+GridLineLayout TickLengthLine(const TickSideFields& side, std::string_view comment) {
+    return {{side.Type, side.FirstLength, side.SecondLength},
+            {"0", "", ""},
+            nullptr,
+            Padding::ToWidth,
+            30,
+            comment};
+}
+
+GridLineLayout TickRangeLine(const TickSideFields& side, std::string_view comment) {
+    return {{side.Start, side.End, side.Spacing},
+            {"", "", ""},
+            side.Type,
+            Padding::ToWidth,
+            30,
+            comment};
+}
+
 const std::array<GridLineLayout, GridLinesPerSet - 1>& GridLineLayouts() {
     using S = GridSet;
+    using P = Padding;
+    // clang-format off
     static const std::array<GridLineLayout, GridLinesPerSet - 1> layouts{{
-        {{&S::Description}, {}, nullptr, Padding::ToWidth, 60, "/ Description (60 chars. Max.)"},
-        {{&S::ImpMet}, {}, nullptr, Padding::FixedBlanks, 29, "/ Metric or Imperial (M or I)"},
-        {{&S::XAxisTitle}, {}, nullptr, Padding::ToWidth, 30, "/ X-axis title (30 chars. Max.)"},
-        {{&S::YAxisTitle}, {}, nullptr, Padding::ToWidth, 30, "/ Y-axis title (30 chars. Max.)"},
-        {{&S::XMin, &S::XMax, &S::XGrid, &S::XScale, &S::XAdd, &S::XConst},
-         {"", "", "", "", "0", "0.0"},
-         nullptr,
-         Padding::ToWidth,
-         50,
-         "/ XMin, XMax, XGrid, XScale, XAdd, XConst"},
-        {{&S::YMin, &S::YMax, &S::YGrid, &S::YScale, &S::YAdd, &S::YConst},
-         {"", "", "", "", "0", "0.0"},
-         nullptr,
-         Padding::ToWidth,
-         50,
-         "/ YMin, YMax, YGrid, YScale, YAdd, YConst"},
-        {{&S::HtPosition, &S::HtLengthLeft, &S::HtLengthRight},
-         {"0", "", ""},
-         nullptr,
-         Padding::ToWidth,
-         30,
-         "/ HtPosition, HtLength(left), HtLength(right)"},
-        {{&S::HtStart, &S::HtEnd, &S::HtSpacing},
-         {"", "", ""},
-         &S::HtPosition,
-         Padding::ToWidth,
-         30,
-         "/ HtStart, HtEnd, HtSpacing"},
-        {{&S::VtPosition, &S::VtLengthTop, &S::VtLengthBottom},
-         {"0", "", ""},
-         nullptr,
-         Padding::ToWidth,
-         30,
-         "/ VtPosition, VtLength(top), VtLength(bottom)"},
-        {{&S::VtStart, &S::VtEnd, &S::VtSpacing},
-         {"", "", ""},
-         &S::VtPosition,
-         Padding::ToWidth,
-         30,
-         "/ VtStart, VtEnd, Vtspacing"},
-        {{&S::BorderSize}, {}, nullptr, Padding::ToWidth, 30, "/ Border around grid"},
-        {{&S::CutLeft, &S::CutRight, &S::CutTop, &S::CutBottom},
-         {"0.000", "0.000", "0.000", "0.000"},
-         nullptr,
-         Padding::ToWidth,
-         30,
+        {{&S::Description}, {}, nullptr, P::ToWidth, 60, "/ Description (60 chars. Max.)"},
+        {{&S::ImpMet}, {}, nullptr, P::FixedBlanks, 29, "/ Metric or Imperial (M or I)"},
+        {{&S::XAxisTitle}, {}, nullptr, P::ToWidth, 30, "/ X-axis title (30 chars. Max.)"},
+        {{&S::YAxisTitle}, {}, nullptr, P::ToWidth, 30, "/ Y-axis title (30 chars. Max.)"},
+        AxisLine(XAxisFields, "/ XMin, XMax, XGrid, XScale, XAdd, XConst"),
+        AxisLine(YAxisFields, "/ YMin, YMax, YGrid, YScale, YAdd, YConst"),
+        TickLengthLine(HorizontalTickFields, "/ HtPosition, HtLength(left), HtLength(right)"),
+        TickRangeLine(HorizontalTickFields, "/ HtStart, HtEnd, HtSpacing"),
+        TickLengthLine(VerticalTickFields, "/ VtPosition, VtLength(top), VtLength(bottom)"),
+        TickRangeLine(VerticalTickFields, "/ VtStart, VtEnd, Vtspacing"),
+        {{&S::BorderSize}, {}, nullptr, P::ToWidth, 30, "/ Border around grid"},
+        {{CutFields.begin(), CutFields.end()}, {"0.000", "0.000", "0.000", "0.000"}, nullptr,
+         P::ToWidth, 30,
          "/ Cutting border (inches: Left, Right, Top, Bottom)"},
         {{&S::NorthArrowCorner, &S::NorthArrowSize, &S::NorthArrowDistance},
-         {"UR", "0.500", "0.0"},
-         nullptr,
-         Padding::ToWidth,
-         30,
+         {"UR", "0.500", "0.0"}, nullptr, P::ToWidth, 30,
          "/ North Arrow (LR, LL, UL, UR), Size, Distance from map edge"},
-        {{&S::TitleBlockFlag},
-         {},
-         nullptr,
-         Padding::FixedBlanks,
-         29,
-         "/ Title block      (Y or N)"},
-        {{&S::TitleBlockType},
-         {},
-         nullptr,
-         Padding::ToWidth,
-         30,
-         "/ Title block type (A, B, etc.)"},
+        {{&S::TitleBlockFlag}, {}, nullptr, P::FixedBlanks, 29, "/ Title block      (Y or N)"},
+        {{&S::TitleBlockType}, {}, nullptr, P::ToWidth, 30, "/ Title block type (A, B, etc.)"},
     }};
+    // clang-format on
     return layouts;
 }
 

@@ -8,18 +8,6 @@ namespace {
 
 enum TickType { NoTicks = 0, TicksOnly = 4 };
 
-// The fields of one pair of tick edges.
-struct TickFields {
-    GridFieldPointer Type, LowLength, HighLength, Start, End, Spacing;
-};
-
-constexpr TickFields HorizontalTickFields{&GridSet::HtPosition,    &GridSet::HtLengthLeft,
-                                          &GridSet::HtLengthRight, &GridSet::HtStart,
-                                          &GridSet::HtEnd,         &GridSet::HtSpacing};
-constexpr TickFields VerticalTickFields{&GridSet::VtPosition,  &GridSet::VtLengthBottom,
-                                        &GridSet::VtLengthTop, &GridSet::VtStart,
-                                        &GridSet::VtEnd,       &GridSet::VtSpacing};
-
 SheetAxis ReadAxis(const GridSet& set, const AxisFields& fields, char separator) {
     SheetAxis axis;
     axis.Min = FieldNumber(set, fields.Min, separator);
@@ -33,11 +21,11 @@ SheetAxis ReadAxis(const GridSet& set, const AxisFields& fields, char separator)
 }
 
 // The lengths, range and spacing, read only for a type that draws ticks.
-void ReadTickValues(const GridSet& set, const TickFields& fields, char separator,
+void ReadTickValues(const GridSet& set, const TickSideFields& fields, char separator,
                     SheetTicks& ticks) {
     if (!HasTicks(ticks)) return;
-    ticks.LowLength = FieldNumber(set, fields.LowLength, separator);
-    ticks.HighLength = FieldNumber(set, fields.HighLength, separator);
+    ticks.LowLength = FieldNumber(set, fields.LowLength(), separator);
+    ticks.HighLength = FieldNumber(set, fields.HighLength(), separator);
     ticks.Start = FieldNumber(set, fields.Start, separator);
     ticks.End = FieldNumber(set, fields.End, separator);
     ticks.Spacing = FieldNumber(set, fields.Spacing, separator);
@@ -54,10 +42,10 @@ SheetGrid ReadSheetGrid(const GridSet& set, char decimalSeparator) {
     SheetGrid grid;
     grid.X = ReadAxis(set, XAxisFields, decimalSeparator);
     grid.Y = ReadAxis(set, YAxisFields, decimalSeparator);
-    grid.CutLeft = FieldNumber(set, &GridSet::CutLeft, decimalSeparator);
-    grid.CutRight = FieldNumber(set, &GridSet::CutRight, decimalSeparator);
-    grid.CutTop = FieldNumber(set, &GridSet::CutTop, decimalSeparator);
-    grid.CutBottom = FieldNumber(set, &GridSet::CutBottom, decimalSeparator);
+    double* cuts[] = {&grid.CutLeft, &grid.CutRight, &grid.CutTop, &grid.CutBottom};
+    for (std::size_t k = 0; k < CutFields.size(); ++k) {
+        *cuts[k] = FieldNumber(set, CutFields[k], decimalSeparator);
+    }
     grid.DecimalSeparator = decimalSeparator;
     return grid;
 }

@@ -5,34 +5,10 @@
 
 #include <string>
 
+#include "app/grid_shape.h"
 #include "app/set_store.h"
 
 namespace quadrel {
-
-// The fields of one axis of a grid set, described once for both axes. The
-// drawing reads all but the scale, which it takes from the layout.
-struct AxisFields {
-    GridFieldPointer Min, Max, Grid, Scale, Add, Const, Title;
-};
-
-inline constexpr AxisFields XAxisFields{
-    .Min = &GridSet::XMin,
-    .Max = &GridSet::XMax,
-    .Grid = &GridSet::XGrid,
-    .Scale = &GridSet::XScale,
-    .Add = &GridSet::XAdd,
-    .Const = &GridSet::XConst,
-    .Title = &GridSet::XAxisTitle,
-};
-inline constexpr AxisFields YAxisFields{
-    .Min = &GridSet::YMin,
-    .Max = &GridSet::YMax,
-    .Grid = &GridSet::YGrid,
-    .Scale = &GridSet::YScale,
-    .Add = &GridSet::YAdd,
-    .Const = &GridSet::YConst,
-    .Title = &GridSet::YAxisTitle,
-};
 
 // One axis of the grid.
 struct SheetAxis {

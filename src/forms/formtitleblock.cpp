@@ -1,10 +1,9 @@
 #include "forms/formtitleblock.h"
 
-#include <algorithm>
-
 #include "datafiles/title_file.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/reallydeletesetform.h"
+#include "forms/scoped_writes.h"
 
 namespace quadrel {
 namespace {
@@ -29,8 +28,6 @@ constexpr std::array<const char*, TitleFieldCount> FieldLabelCaptions{
     "Prepared by",
 };
 
-constexpr std::size_t LinesPerSet = static_cast<std::size_t>(TitleLinesPerSet);
-
 }  // namespace
 
 TTitleBlockForm::TTitleBlockForm(Platform& platform)
@@ -50,9 +47,10 @@ std::array<Edit*, TitleFieldCount> TTitleBlockForm::FieldEdits() {
 }
 
 std::array<Label*, TitleFieldCount> TTitleBlockForm::FieldLabels() {
-    return {&LabelCompany1,  &LabelCompany2,   &LabelMainTitle1, &LabelMainTitle2,    &LabelMainTitle3,
-            &LabelOffice,    &LabelDepartment, &LabelMapIndex,   &LabelDrawingNumber, &LabelDrawnBy,
-            &LabelCheckedBy, &LabelApprovedBy, &LabelPreparedBy};
+    return {&LabelCompany1,      &LabelCompany2, &LabelMainTitle1, &LabelMainTitle2,
+            &LabelMainTitle3,    &LabelOffice,   &LabelDepartment, &LabelMapIndex,
+            &LabelDrawingNumber, &LabelDrawnBy,  &LabelCheckedBy,  &LabelApprovedBy,
+            &LabelPreparedBy};
 }
 
 TitleSet TTitleBlockForm::ShownTitleSet() {
@@ -102,14 +100,9 @@ void TTitleBlockForm::BindHandlers() {
     BitBtnDown.OnClick = Guarded(*this, &TTitleBlockForm::BitBtnDownClick);
 }
 
-std::optional<std::size_t> TTitleBlockForm::CurrentSetStart() const {
-    if (Store.CurrentTitleSet < 1 || Store.CurrentTitleSet > MaxTitleSets) return std::nullopt;
-    return LinesPerSet * static_cast<std::size_t>(Store.CurrentTitleSet - 1);
-}
-
 void TTitleBlockForm::ShowTitleSet() {
     if (Store.TitleLineCount == 0) return;
-    const auto start = CurrentSetStart();
+    const auto start = Store.CurrentSetStart();
     if (!start) return;
     const auto edits = FieldEdits();
     for (std::size_t k = 0; k < edits.size(); ++k) {
@@ -120,16 +113,8 @@ void TTitleBlockForm::ShowTitleSet() {
 
 void TTitleBlockForm::StoreField(int k) {
     if (clearingEdits_) return;
-    // Before any title block data file was read, the first keystroke
-    // creates title set 1.
-    if (!Store.TitleFileLoaded && Store.TitleSetCount == 0) {
-        Store.TitleSetCount = 1;
-        Store.TitleLineCount += TitleLinesPerSet;
-    }
-    const auto start = CurrentSetStart();
-    if (!start) return;
     const auto index = static_cast<std::size_t>(k);
-    Store.TitleLines[*start + index] = FieldEdits()[index]->Text();
+    Store.StoreField(index, FieldEdits()[index]->Text());
 }
 
 void TTitleBlockForm::EditCompany1Change() {
@@ -177,52 +162,19 @@ void TTitleBlockForm::BitBtnOkClick() {
 }
 
 void TTitleBlockForm::ButtonAddSetClick() {
-    if (!Store.TitleFileLoaded) return;
-    if (Store.TitleSetCount >= MaxTitleSets) return;
-    ++Store.TitleSetCount;
-    Store.CurrentTitleSet = Store.TitleSetCount;
-    Store.TitleLineCount += TitleLinesPerSet;
-    const auto start = CurrentSetStart();
-    if (start) {
-        Store.TitleLines[*start] = "New set";
-        for (std::size_t k = 1; k < static_cast<std::size_t>(TitleFieldCount); ++k) {
-            Store.TitleLines[*start + k].clear();
-        }
-    }
-    ShowTitleSet();
+    if (Store.Append()) ShowTitleSet();
 }
 
 void TTitleBlockForm::ButtonDeleteSetClick() {
     if (Store.TitleSetCount <= 0) return;
     if (reallyDeleteSet_ == nullptr) return;
     if (GetPlatform().ShowModal(*reallyDeleteSet_) != ModalResultOk) return;
-
-    if (Store.TitleSetCount == 1) {
-        for (std::size_t line = 0; line < LinesPerSet; ++line) Store.TitleLines[line].clear();
-    } else if (Store.CurrentTitleSet >= 1 && Store.CurrentTitleSet < Store.TitleSetCount) {
-        // Later sets move up one place; the as-read copies stay where the
-        // file put them, so the move counts as a change.
-        const std::size_t from = LinesPerSet * static_cast<std::size_t>(Store.CurrentTitleSet);
-        const std::size_t to = std::min(LinesPerSet * static_cast<std::size_t>(Store.TitleSetCount),
-                                        static_cast<std::size_t>(MaxTitleLines));
-        for (std::size_t line = from; line < to; ++line) {
-            Store.TitleLines[line - LinesPerSet] = Store.TitleLines[line];
-        }
-    }
-    // A file whose last set was incomplete holds fewer lines than its sets
-    // would; the count never goes below nothing.
-    Store.TitleLineCount = std::max(Store.TitleLineCount - TitleLinesPerSet, 0);
-    Store.TitleSetCount = std::max(Store.TitleSetCount - 1, 0);
-    Store.CurrentTitleSet = std::max(Store.CurrentTitleSet - 1, 1);
-
+    Store.DeleteCurrent();
     if (Store.TitleSetCount == 0) {
         // No set is left to show; the edits are emptied so that the next
-        // drawing does not print the texts of the deleted set.
-        struct Clearing {
-            bool& flag;
-            explicit Clearing(bool& f) : flag(f) { flag = true; }
-            ~Clearing() { flag = false; }
-        } clearing(clearingEdits_);
+        // drawing does not print the texts of the deleted set, and emptying
+        // them stores nothing and creates no set.
+        ScopedValue clearing(clearingEdits_, true);
         for (Edit* edit : FieldEdits()) edit->SetText("");
         return;
     }
@@ -230,12 +182,12 @@ void TTitleBlockForm::ButtonDeleteSetClick() {
 }
 
 void TTitleBlockForm::BitBtnUpClick() {
-    Store.CurrentTitleSet = std::max(std::min(Store.CurrentTitleSet + 1, Store.TitleSetCount), 1);
+    Store.StepUp();
     ShowTitleSet();
 }
 
 void TTitleBlockForm::BitBtnDownClick() {
-    Store.CurrentTitleSet = std::max(Store.CurrentTitleSet - 1, 1);
+    Store.StepDown();
     ShowTitleSet();
 }
 

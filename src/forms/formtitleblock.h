@@ -99,9 +99,6 @@ public:
 private:
     // Stores the text of field k's edit into the current title set.
     void StoreField(int k);
-    // Index into TitleLines of the current set's first line, or nothing when
-    // the current set number lies outside the capacity.
-    std::optional<std::size_t> CurrentSetStart() const;
     void SetUpControls();
     void BindHandlers();
 

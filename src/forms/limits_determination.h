@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "app/messages.h"
 #include "app/set_store.h"
@@ -14,6 +15,10 @@ namespace quadrel {
 
 class Edit;
 class TMGridInfo;
+
+// Written into a required edit that is empty; the edit trims it to "Fill in!".
+inline constexpr std::string_view FillInMarker = " Fill in!";
+inline constexpr std::string_view FillInMarkerTrimmed = "Fill in!";
 
 // Where the determination reads the edits and puts its corrections.
 class LimitsEdits {

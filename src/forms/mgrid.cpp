@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "app/numbers.h"
+#include "forms/mgrid_shape.h"
 
 namespace quadrel {
 
@@ -32,51 +33,11 @@ EventHandler TMGridInfo::FieldEvent(void (TMGridInfo::*handler)()) {
 }
 
 void TMGridInfo::BindHandlers() {
-    const auto change = [this](Edit& edit, void (TMGridInfo::*handler)()) {
-        edit.OnChange = FieldEvent(handler);
-    };
-    change(EditDescription, &TMGridInfo::EditDescriptionChange);
-    change(EditImpMet, &TMGridInfo::EditImpMetChange);
-    change(EditYAxisTitle, &TMGridInfo::EditYAxisTitleChange);
-    change(EditYMin, &TMGridInfo::EditYMinChange);
-    change(EditYMax, &TMGridInfo::EditYMaxChange);
-    change(EditYGrid, &TMGridInfo::EditYGridChange);
-    change(EditYScale, &TMGridInfo::EditYScaleChange);
-    change(EditYAdd, &TMGridInfo::EditYAddChange);
-    change(EditYConst, &TMGridInfo::EditYConstChange);
-    change(EditXAxisTitle, &TMGridInfo::EditXAxisTitleChange);
-    change(EditXMin, &TMGridInfo::EditXMinChange);
-    change(EditXMax, &TMGridInfo::EditXMaxChange);
-    change(EditXGrid, &TMGridInfo::EditXGridChange);
-    change(EditXScale, &TMGridInfo::EditXScaleChange);
-    change(EditXAdd, &TMGridInfo::EditXAddChange);
-    change(EditXConst, &TMGridInfo::EditXConstChange);
-    change(EditTicLRType, &TMGridInfo::EditTicLRTypeChange);
-    change(EditTicLRSpacing, &TMGridInfo::EditTicLRSpacingChange);
-    change(EditTicLRMinimum, &TMGridInfo::EditTicLRMinimumChange);
-    change(EditTicLRMaximum, &TMGridInfo::EditTicLRMaximumChange);
-    change(EditTicLeft, &TMGridInfo::EditTicLeftChange);
-    change(EditTicRight, &TMGridInfo::EditTicRightChange);
-    change(EditTicTBType, &TMGridInfo::EditTicTBTypeChange);
-    change(EditTicTBSpacing, &TMGridInfo::EditTicTBSpacingChange);
-    change(EditTicTBMinimum, &TMGridInfo::EditTicTBMinimumChange);
-    change(EditTicTBMaximum, &TMGridInfo::EditTicTBMaximumChange);
-    change(EditTicTop, &TMGridInfo::EditTicTopChange);
-    change(EditTicBottom, &TMGridInfo::EditTicBottomChange);
-    change(EditCutLeft, &TMGridInfo::EditCutLeftChange);
-    change(EditCutRight, &TMGridInfo::EditCutRightChange);
-    change(EditCutTop, &TMGridInfo::EditCutTopChange);
-    change(EditCutBottom, &TMGridInfo::EditCutBottomChange);
-    change(EditBorderSize, &TMGridInfo::EditBorderSizeChange);
-    change(EditSize, &TMGridInfo::EditSizeChange);
-    change(EditDistMapEdge, &TMGridInfo::EditDistMapEdgeChange);
-    change(EditTitleBlockType, &TMGridInfo::EditTitleBlockTypeChange);
-
-    EditImpMet.OnClick = FieldEvent(&TMGridInfo::EditImpMetClick);
-    EditYAdd.OnClick = FieldEvent(&TMGridInfo::EditYAddClick);
-    EditXAdd.OnClick = FieldEvent(&TMGridInfo::EditXAddClick);
-    EditTitleBlockType.OnClick = FieldEvent(&TMGridInfo::EditTitleBlockTypeClick);
-
+    for (const GridFieldEdit& entry : GridFieldEdits) {
+        Edit& edit = this->*entry.EditMember;
+        edit.OnChange = FieldEvent(entry.Change);
+        if (entry.Click != nullptr) edit.OnClick = FieldEvent(entry.Click);
+    }
     RBUpperLeft.OnClick = FieldEvent(&TMGridInfo::RBUpperLeftClick);
     RBUpperRight.OnClick = FieldEvent(&TMGridInfo::RBUpperRightClick);
     RBLowerLeft.OnClick = FieldEvent(&TMGridInfo::RBLowerLeftClick);
@@ -108,11 +69,7 @@ void TMGridInfo::ShowMessageCode(MessageCode code, std::string_view context) {
 
 void TMGridInfo::FirstSetRule() {
     // Before any data file, the form edits the one set that typing creates.
-    if (!Store.GridFileLoaded && Store.GridSetCount == 0) {
-        Store.GridSetCount = 1;
-        Store.GridLineCount += GridLinesPerSet;
-        Store.CurrentGridSet = 0;
-    }
+    Store.EnsureFirstSet();
 }
 
 void TMGridInfo::EnableBothActions() {
@@ -128,26 +85,12 @@ void TMGridInfo::DisableOutput() {
     BitBtnCreateOutput.SetEnabled(false);
 }
 
-std::int32_t TMGridInfo::SetsInUse() const {
-    return std::clamp(Store.GridSetCount, std::int32_t{0}, MaxGridSets);
-}
-
-GridSet& TMGridInfo::ShownSet() {
-    // The current index addresses a set in use, or set 0 while there is none.
-    // Nothing in this form moves it elsewhere; should another writer leave it
-    // out of range, it is pulled back to the nearest set rather than letting
-    // a handler write beyond the table.
-    const std::int32_t last = std::max(SetsInUse(), std::int32_t{1}) - 1;
-    Store.CurrentGridSet = std::clamp(Store.CurrentGridSet, std::int32_t{0}, last);
-    return Store.GridSets[static_cast<std::size_t>(Store.CurrentGridSet)];
-}
-
 double TMGridInfo::ToNumber(std::string_view text) const {
     return ToDouble(text, GetPlatform().DecimalSeparator());
 }
 
 void TMGridInfo::StoreText(const Edit& edit, GridFieldPointer field) {
-    ShownSet().*field = edit.Text();
+    Store.Current().*field = edit.Text();
 }
 
 }  // namespace quadrel

@@ -11,17 +11,19 @@
 #include <utility>
 #include <vector>
 
+#include "app/grid_shape.h"
 #include "app/messages.h"
 #include "app/set_store.h"
 #include "dxf/drawing.h"
-#include "layout/limits_report.h"
-#include "layout/map_layout.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "layout/limits_report.h"
+#include "layout/map_layout.h"
 
 namespace quadrel {
 
 class TTitleBlockForm;
+struct AxisWorking;
 class TFormReallyDeleteSet;
 class TFormWriteGridTitleFiles;
 
@@ -49,6 +51,9 @@ public:
     // State owned by the form.
     GridSetStore Store;
     MapLayout Layout;
+    // The numbered message of the last Determine Limits or data file read
+    // that failed, 0 when it succeeded: Create output draws nothing then.
+    MessageCode LimitsError = 0;
     // The limits report of the last successful determination; empty when
     // the last determination failed or none has run, and taken away when a
     // field changes or another set is shown.
@@ -221,6 +226,10 @@ public:
     // and the title block choice. A view that shows the sheet listens to them.
     std::vector<Control*> DrawnControls();
 
+    // The edit that shows `field` (every field but the corner and the title
+    // block flag, which buttons show).
+    Edit& FieldEdit(GridFieldPointer field);
+
     // The current grid set as the edits, corner buttons and title block
     // choice show it: what the drawing is made from.
     GridSet EditedGridSet() const;
@@ -243,30 +252,21 @@ public:
     bool WriteGridDataFile();
 
 private:
-    // The controls and fields that one pair of tick edges works on: the
-    // horizontal ticks (left and right, along Y) or the vertical ticks (top
-    // and bottom, along X).
+    // One pair of tick edges: the horizontal ticks (left and right, along
+    // Y) or the vertical ticks (top and bottom, along X).
     struct TickSide {
-        Edit& Type;
-        Edit& Spacing;
-        Edit& Minimum;
-        Edit& Maximum;
-        Edit& FirstLength;
-        Edit& SecondLength;
-        GridFieldPointer Position;
-        GridFieldPointer FirstLengthField;
-        GridFieldPointer SecondLengthField;
-        GridFieldPointer Start;
-        GridFieldPointer End;
-        GridFieldPointer SpacingField;
-        double MapLayout::*LimitMin;
-        double MapLayout::*LimitMax;
-        double MapLayout::*Grid;
+        const TickSideFields& Fields;
+        // The axis whose values the ticks mark.
+        const AxisWorking& Along;
         // The vertical side clears its minimum and maximum before the spacing.
         bool ClearSpacingLast;
     };
 
     void SetUpControls();
+    void SetUpSetLine();
+    void SetUpGridRows();
+    void SetUpMarksAndTitleBlock();
+    void SetUpNorthArrowAndActions();
     void BindHandlers();
     // The title block Create output draws for the type `type`; nothing when
     // a title block is to be plotted and the type is neither A nor B.
@@ -284,10 +284,6 @@ private:
     void EnableOutput();
     void DisableOutput();
 
-    // The set the handlers store into; keeps CurrentGridSet on a set in use.
-    GridSet& ShownSet();
-    // GridSetCount as far as the table can hold it.
-    std::int32_t SetsInUse() const;
     // A text to a number by the user's number settings; throws ConversionError.
     double ToNumber(std::string_view text) const;
 
@@ -302,9 +298,12 @@ private:
     void AddFlagClick(Edit& edit, GridFieldPointer field);
     void LabelConstantChange(Edit& edit, GridFieldPointer field);
     void TickTypeChange(Edit& edit, GridFieldPointer field);
-    TickSide HorizontalTicks();
-    TickSide VerticalTicks();
+    static TickSide HorizontalTicks();
+    static TickSide VerticalTicks();
     void TickSpacingChange(const TickSide& side);
+    // The first and last tick one spacing inside the limits, or no ticks
+    // when the spacing leaves no room.
+    void PlaceTickRange(const TickSide& side);
     // The lower and the higher of the side's two grid limits: they may be
     // typed either way round until Determine Limits puts them in order.
     std::pair<double, double> TickLimits(const TickSide& side) const;
@@ -316,6 +315,11 @@ private:
     void ShowScale(Edit& edit, GridFieldPointer field, double MapLayout::*working);
     void ShowTickLength(Edit& edit, GridFieldPointer field);
     void ShowTickRange(const TickSide& side);
+    void ShowAxis(const AxisFields& fields, const AxisWorking& working);
+    void ShowTickSide(const TickSide& side);
+    void ShowBorderAndCuts();
+    void ShowNorthArrow();
+    void ShowTitleBlockChoice();
     void ShowNorthArrowCorner();
     // A corner button was checked: store its code ("UL", "UR", "LL", "LR").
     void NorthArrowCornerClick(std::string_view corner);

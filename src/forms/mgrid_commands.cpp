@@ -1,8 +1,6 @@
 // The command buttons of the main form: opening the data files, the sample
 // files, Determine Limits, help, and the exit flow's grid writer.
-#include <array>
 #include <string>
-#include <tuple>
 #include <utility>
 
 #include "app/atomic_file.h"
@@ -11,45 +9,15 @@
 #include "datafiles/grid_file.h"
 #include "datafiles/sample_files.h"
 #include "datafiles/title_file.h"
-#include "layout/limits_report.h"
-#include "layout/map_layout.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
 #include "forms/limits_determination.h"
 #include "forms/mgrid.h"
+#include "layout/limits_report.h"
+#include "layout/map_layout.h"
 
 namespace quadrel {
 namespace {
-
-constexpr int LimitDecimals = 1;  // limits and scales written back
-constexpr int CutDecimals = 3;    // cutting borders written back
-
-struct RequiredField {
-    Edit TMGridInfo::*EditMember;
-    MessageCode Code;
-    std::string_view Context;
-    bool IsScale;
-};
-
-// The order in which missing fields are reported.
-constexpr std::array<RequiredField, 6> RequiredFields{{
-    {&TMGridInfo::EditYMin, Messages::MinimumYMissing, "YMin", false},
-    {&TMGridInfo::EditYMax, Messages::MaximumYMissing, "YMax", false},
-    {&TMGridInfo::EditYScale, Messages::YScaleMissing, "YScale", true},
-    {&TMGridInfo::EditXMin, Messages::MinimumXMissing, "XMin", false},
-    {&TMGridInfo::EditXMax, Messages::MaximumXMissing, "XMax", false},
-    {&TMGridInfo::EditXScale, Messages::XScaleMissing, "XScale", true},
-}};
-
-// A scale of 0 would make every sheet size a division by zero; it tells the
-// user no more than an empty scale does, so it is reported the same way.
-bool IsMissing(const RequiredField& required, const std::string& text, char separator) {
-    const std::string trimmed = Trim(text);
-    if (trimmed.empty() || trimmed == FillInMarkerTrimmed) return true;
-    if (!required.IsScale) return false;
-    const auto value = TryToDouble(trimmed, separator);
-    return value && *value == 0.0;
-}
 
 // The button's way: a corrected value goes into the current set and into
 // its edit; the edit's own change handling runs on it before the
@@ -67,111 +35,10 @@ private:
     TMGridInfo& form_;
 };
 
-// The limits and scales, in the order they have always been read; limits
-// the wrong way round are swapped and negative scales made positive. The
-// edits show one decimal; the determination goes on with the values as read.
-void ReadLimitsAndScales(TMGridInfo& form, LimitsEdits& edits, LimitsInput& input, char separator) {
-    input.XMax = ToDouble(edits.Text(form.EditXMax), separator);
-    input.XMin = ToDouble(edits.Text(form.EditXMin), separator);
-    input.YMax = ToDouble(edits.Text(form.EditYMax), separator);
-    input.YMin = ToDouble(edits.Text(form.EditYMin), separator);
-    input.XScale = ToDouble(edits.Text(form.EditXScale), separator);
-    input.YScale = ToDouble(edits.Text(form.EditYScale), separator);
-    const auto order = [&edits](double& min, double& max, Edit& minEdit, Edit& maxEdit,
-                                GridFieldPointer minField, GridFieldPointer maxField) {
-        if (min <= max) return;
-        std::swap(min, max);
-        edits.Correct(minEdit, minField, FormatFixed(min, LimitDecimals));
-        edits.Correct(maxEdit, maxField, FormatFixed(max, LimitDecimals));
-    };
-    order(input.XMin, input.XMax, form.EditXMin, form.EditXMax, &GridSet::XMin, &GridSet::XMax);
-    order(input.YMin, input.YMax, form.EditYMin, form.EditYMax, &GridSet::YMin, &GridSet::YMax);
-    const auto positive = [&edits](double& scale, Edit& edit, GridFieldPointer field) {
-        if (scale >= 0) return;
-        scale = -scale;
-        edits.Correct(edit, field, FormatFixed(scale, LimitDecimals));
-    };
-    positive(input.XScale, form.EditXScale, &GridSet::XScale);
-    positive(input.YScale, form.EditYScale, &GridSet::YScale);
-}
-
-// A grid spacing never typed (a sheet typed from scratch) is filled as the
-// edit fills one that is cleared: ten grid lines across the limits.
-void FillEmptySpacings(TMGridInfo& form, LimitsEdits& edits, const LimitsInput& input) {
-    const auto fill = [&edits](Edit& edit, GridFieldPointer field, double min, double max) {
-        if (!Trim(edits.Text(edit)).empty()) return;
-        edits.Correct(edit, field, FormatFixed((max - min) * 0.1, LimitDecimals));
-    };
-    fill(form.EditXGrid, &GridSet::XGrid, input.XMin, input.XMax);
-    fill(form.EditYGrid, &GridSet::YGrid, input.YMin, input.YMax);
-}
-
-// The four cutting borders: an empty one is 0, a negative one made positive.
-void ReadCuts(TMGridInfo& form, LimitsEdits& edits, LimitsInput& input, char separator) {
-    const std::array<std::tuple<Edit*, GridFieldPointer, double*>, 4> cuts{{
-        {&form.EditCutLeft, &GridSet::CutLeft, &input.CutLeft},
-        {&form.EditCutRight, &GridSet::CutRight, &input.CutRight},
-        {&form.EditCutTop, &GridSet::CutTop, &input.CutTop},
-        {&form.EditCutBottom, &GridSet::CutBottom, &input.CutBottom},
-    }};
-    for (const auto& [edit, field, value] : cuts) {
-        const std::string text = edits.Text(*edit);
-        if (text.empty()) {
-            edits.Correct(*edit, field, FormatFixed(0.0, CutDecimals));
-            *value = 0.0;
-            continue;
-        }
-        *value = ToDouble(text, separator);
-        if (*value < 0) {
-            *value = -*value;
-            edits.Correct(*edit, field, FormatFixed(*value, CutDecimals));
-        }
-    }
-}
-
 }  // namespace
 
-LimitsOutcome DetermineLayout(TMGridInfo& form, LimitsEdits& edits, MapLayout& layout,
-                              char separator) {
-    LimitsOutcome outcome;
-    std::string unit(FirstCharacters(UpperCase(edits.Text(form.EditImpMet)), 1));
-    if (unit != "I" && unit != "M") unit = "M";
-    edits.Correct(form.EditImpMet, &GridSet::ImpMet, unit);
-    layout.Metric = edits.Text(form.EditImpMet) == "M";
-
-    for (const auto& required : RequiredFields) {
-        Edit& edit = form.*required.EditMember;
-        if (!IsMissing(required, edits.Text(edit), separator)) continue;
-        outcome.MissingEdit = &edit;
-        outcome.MissingCode = required.Code;
-        outcome.MissingContext = required.Context;
-        return outcome;
-    }
-
-    LimitsInput input;
-    input.Metric = layout.Metric;
-    ReadLimitsAndScales(form, edits, input, separator);
-    layout.XMin = input.XMin;
-    layout.XMax = input.XMax;
-    layout.YMin = input.YMin;
-    layout.YMax = input.YMax;
-    layout.XScale = input.XScale;
-    layout.YScale = input.YScale;
-    FillEmptySpacings(form, edits, input);
-
-    input.BorderSize = ToDouble(edits.Text(form.EditBorderSize), separator);
-    layout.BorderSize = input.BorderSize;
-    input.PlotTitleBlock = form.RGTitleBlock.ItemIndex() == TitleBlockPlotItem;
-    const std::string titleBlockType = edits.Text(form.EditTitleBlockType);
-    input.TitleBlockType = titleBlockType;
-    ReadCuts(form, edits, input, separator);
-
-    outcome.Sheet = ComputeMapLayout(layout, input);
-    return outcome;
-}
-
 void TMGridInfo::DetermineLimitsButtonClick() {
-    Layout.LimitsError = 0;
+    LimitsError = 0;
     MessageArea.SetCaption(" ");
     BitBtnCreateSampleFiles.SetEnabled(false);
     SetLimitsReport(std::nullopt);
@@ -181,7 +48,7 @@ void TMGridInfo::DetermineLimitsButtonClick() {
         DetermineLayout(*this, edits, Layout, GetPlatform().DecimalSeparator());
     if (outcome.MissingEdit != nullptr) {
         outcome.MissingEdit->SetText(std::string(FillInMarker));
-        Layout.LimitsError = outcome.MissingCode;
+        LimitsError = outcome.MissingCode;
         ShowMessageCode(outcome.MissingCode, outcome.MissingContext);
         return;
     }
@@ -199,8 +66,8 @@ void TMGridInfo::TakeAwayLimitsReport() {
 }
 
 void TMGridInfo::ButtonGetFileNameClick() {
-    const auto path =
-        GetPlatform().OpenFileDialog(DataFileDialog("Find the grid data file you want...", DataDirectory));
+    const auto path = GetPlatform().OpenFileDialog(
+        DataFileDialog("Find the grid data file you want...", DataDirectory));
     if (!path) return;
     ReadOutcome outcome{};
     try {
@@ -211,7 +78,7 @@ void TMGridInfo::ButtonGetFileNameClick() {
         return;
     }
     if (outcome == ReadOutcome::CapacityReached) {
-        Layout.LimitsError = Messages::GridSetCapacity;
+        LimitsError = Messages::GridSetCapacity;
         ShowMessageCode(Messages::GridSetCapacity, "Read grid data");
         return;
     }
@@ -227,8 +94,8 @@ void TMGridInfo::ButtonGetFileNameClick() {
 void TMGridInfo::ButtonGetTitleDataClick() {
     if (titleBlockForm_ == nullptr) return;
     titleBlockForm_->DataDirectory = DataDirectory;
-    const auto path =
-        GetPlatform().OpenFileDialog(DataFileDialog("Find the title data file you want...", DataDirectory));
+    const auto path = GetPlatform().OpenFileDialog(
+        DataFileDialog("Find the title data file you want...", DataDirectory));
     if (!path) return;
     ReadOutcome outcome{};
     try {
@@ -239,7 +106,7 @@ void TMGridInfo::ButtonGetTitleDataClick() {
         return;
     }
     if (outcome == ReadOutcome::CapacityReached) {
-        Layout.LimitsError = Messages::TitleSetCapacity;
+        LimitsError = Messages::TitleSetCapacity;
         ShowMessageCode(Messages::TitleSetCapacity, "Read title data");
         return;
     }

@@ -6,6 +6,7 @@
 
 #include "app/numbers.h"
 #include "app/text.h"
+#include "forms/limits_determination.h"
 #include "forms/mgrid.h"
 
 namespace quadrel {
@@ -51,7 +52,7 @@ void TMGridInfo::LimitMinimumChange(Edit& edit, GridFieldPointer field,
     TrimInPlace(edit);
     const std::string text = edit.Text();
     Layout.*working = IsUnfilled(text) ? 0.0 : ToNumber(text);
-    ShownSet().*field = text;
+    Store.Current().*field = text;
     EnableBothActions();
 }
 
@@ -62,7 +63,7 @@ void TMGridInfo::LimitMaximumChange(Edit& edit, GridFieldPointer field, double M
     const std::string text = edit.Text();
     // Until a maximum is given, the grid is taken to span 1000 units.
     Layout.*working = IsUnfilled(text) ? Layout.*minimum + 1000.0 : ToNumber(text);
-    ShownSet().*field = text;
+    Store.Current().*field = text;
     EnableBothActions();
 }
 
@@ -82,7 +83,7 @@ void TMGridInfo::GridSpacingChange(Edit& edit, GridFieldPointer field, double Ma
 void TMGridInfo::AddFlagChange(Edit& edit, GridFieldPointer field) {
     FirstSetRule();
     const std::string flag = NormalisedAddFlag(edit.Text());
-    ShownSet().*field = flag;
+    Store.Current().*field = flag;
     edit.SetText(flag);
     EnableOutput();
 }
@@ -90,7 +91,7 @@ void TMGridInfo::AddFlagChange(Edit& edit, GridFieldPointer field) {
 void TMGridInfo::AddFlagClick(Edit& edit, GridFieldPointer field) {
     FirstSetRule();
     const std::string flag = NormalisedAddFlag(edit.Text()) == "0" ? "1" : "0";
-    ShownSet().*field = flag;
+    Store.Current().*field = flag;
     edit.SetText(flag);
     EnableOutput();
 }
@@ -123,7 +124,7 @@ void TMGridInfo::EditDescriptionChange() {
 void TMGridInfo::EditImpMetChange() {
     FirstSetRule();
     const std::string unitSystem = NormalisedUnitSystem(EditImpMet.Text());
-    ShownSet().ImpMet = unitSystem;
+    Store.Current().ImpMet = unitSystem;
     EditImpMet.SetText(unitSystem);
     Layout.Metric = EditImpMet.Text() == "M";
     EnableBothActions();
@@ -307,7 +308,7 @@ void TMGridInfo::EditCutBottomChange() {
 void TMGridInfo::EditTitleBlockTypeChange() {
     FirstSetRule();
     const std::string type = NormalisedTitleBlockType(EditTitleBlockType.Text());
-    ShownSet().TitleBlockType = type;
+    Store.Current().TitleBlockType = type;
     EditTitleBlockType.SetText(type);
     EnableOutput();
 }
@@ -316,24 +317,32 @@ void TMGridInfo::EditTitleBlockTypeChange() {
 
 void TMGridInfo::NorthArrowCornerClick(std::string_view corner) {
     FirstSetRule();
-    ShownSet().NorthArrowCorner = std::string(corner);
+    Store.Current().NorthArrowCorner = std::string(corner);
     EnableOutput();
 }
 
-void TMGridInfo::RBUpperLeftClick() { NorthArrowCornerClick("UL"); }
+void TMGridInfo::RBUpperLeftClick() {
+    NorthArrowCornerClick("UL");
+}
 
-void TMGridInfo::RBUpperRightClick() { NorthArrowCornerClick("UR"); }
+void TMGridInfo::RBUpperRightClick() {
+    NorthArrowCornerClick("UR");
+}
 
-void TMGridInfo::RBLowerLeftClick() { NorthArrowCornerClick("LL"); }
+void TMGridInfo::RBLowerLeftClick() {
+    NorthArrowCornerClick("LL");
+}
 
-void TMGridInfo::RBLowerRightClick() { NorthArrowCornerClick("LR"); }
+void TMGridInfo::RBLowerRightClick() {
+    NorthArrowCornerClick("LR");
+}
 
 void TMGridInfo::RGTitleBlockClick() {
     FirstSetRule();
     if (RGTitleBlock.ItemIndex() == 1) {
-        ShownSet().TitleBlockFlag = "N";
+        Store.Current().TitleBlockFlag = "N";
     } else {
-        ShownSet().TitleBlockFlag = "Y";
+        Store.Current().TitleBlockFlag = "Y";
         // A block to be plotted needs a valid type.
         EditTitleBlockTypeChange();
     }
@@ -352,7 +361,7 @@ void TMGridInfo::EditImpMetClick() {
         unitSystem = "M";
         Layout.Metric = true;
     }
-    ShownSet().ImpMet = unitSystem;
+    Store.Current().ImpMet = unitSystem;
     EditImpMet.SetText(unitSystem);
     EnableBothActions();
 }
@@ -368,7 +377,7 @@ void TMGridInfo::EditXAddClick() {
 void TMGridInfo::EditTitleBlockTypeClick() {
     FirstSetRule();
     const std::string type = NormalisedTitleBlockType(EditTitleBlockType.Text()) == "A" ? "B" : "A";
-    ShownSet().TitleBlockType = type;
+    Store.Current().TitleBlockType = type;
     EditTitleBlockType.SetText(type);
     EnableOutput();
 }

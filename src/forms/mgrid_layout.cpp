@@ -1,10 +1,18 @@
 // The controls of the main form as it comes up: captions, hints, default
 // texts, input rules and which controls can be used at first.
 #include "forms/mgrid.h"
+#include "forms/mgrid_shape.h"
 
 namespace quadrel {
 
 void TMGridInfo::SetUpControls() {
+    SetUpSetLine();
+    SetUpGridRows();
+    SetUpMarksAndTitleBlock();
+    SetUpNorthArrowAndActions();
+}
+
+void TMGridInfo::SetUpSetLine() {
     // Top row.
     BitBtnCreateSampleFiles.SetCaption("Create sample files...");
     ButtonGetFileName.SetCaption("Open grid data file...");
@@ -22,7 +30,9 @@ void TMGridInfo::SetUpControls() {
     EditImpMet.UpperCaseInput = true;
     ButtonAddSet.SetCaption("Add Set");
     ButtonDeleteSet.SetCaption("Delete Set");
+}
 
+void TMGridInfo::SetUpGridRows() {
     // Grid column heads.
     LabelAxisTitles.SetCaption("Axis Titles");
     LabelMinimum.SetCaption("Minimum");
@@ -53,7 +63,9 @@ void TMGridInfo::SetUpControls() {
     EditXAdd.SetHint("1=Add grid spacing directly to the minimum X-Axis.");
     EditXConst.SetText("0.0");
     EditXConst.SetHint("Add a constant to the X-Axis on the plot.");
+}
 
+void TMGridInfo::SetUpMarksAndTitleBlock() {
     // Tick marks. The two hints differ by one blank, as they always have.
     EditTicLRType.MaxLength = 2;
     EditTicLRType.SetText("0");
@@ -63,9 +75,7 @@ void TMGridInfo::SetUpControls() {
     EditTicTBType.SetHint("0=none, 1=above, 2=beside, 3=below, 4=no numbers, ticks only");
 
     // Cutting marks and border.
-    for (Edit* cut : {&EditCutLeft, &EditCutRight, &EditCutTop, &EditCutBottom}) {
-        cut->SetText("0.000");
-    }
+    for (const GridFieldPointer cut : CutFields) FieldEdit(cut).SetText("0.000");
     LabelBorderSize.SetCaption("Border size around grid");
     EditBorderSize.SetText("0.0");
 
@@ -87,7 +97,9 @@ void TMGridInfo::SetUpControls() {
     RGLegend.SetHint("Legend is NOT programmed as yet.");
     RGLegend.SetVisible(false);
     RGLegend.SetEnabled(false);
+}
 
+void TMGridInfo::SetUpNorthArrowAndActions() {
     // North arrow.
     RBUpperLeft.SetCaption("Upper Left");
     RBUpperRight.SetCaption("Upper Right");

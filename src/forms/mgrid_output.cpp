@@ -12,56 +12,14 @@
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
+#include "forms/mgrid_shape.h"
 #include "forms/writegridtitlefilesform.h"
 
 namespace quadrel {
-namespace {
-
-// The fields that an edit of the main form shows.
-constexpr std::array<std::pair<GridFieldPointer, Edit TMGridInfo::*>, 36> EditedFields{{
-    {&GridSet::Description, &TMGridInfo::EditDescription},
-    {&GridSet::ImpMet, &TMGridInfo::EditImpMet},
-    {&GridSet::XAxisTitle, &TMGridInfo::EditXAxisTitle},
-    {&GridSet::YAxisTitle, &TMGridInfo::EditYAxisTitle},
-    {&GridSet::XMin, &TMGridInfo::EditXMin},
-    {&GridSet::XMax, &TMGridInfo::EditXMax},
-    {&GridSet::XGrid, &TMGridInfo::EditXGrid},
-    {&GridSet::XScale, &TMGridInfo::EditXScale},
-    {&GridSet::XAdd, &TMGridInfo::EditXAdd},
-    {&GridSet::XConst, &TMGridInfo::EditXConst},
-    {&GridSet::YMin, &TMGridInfo::EditYMin},
-    {&GridSet::YMax, &TMGridInfo::EditYMax},
-    {&GridSet::YGrid, &TMGridInfo::EditYGrid},
-    {&GridSet::YScale, &TMGridInfo::EditYScale},
-    {&GridSet::YAdd, &TMGridInfo::EditYAdd},
-    {&GridSet::YConst, &TMGridInfo::EditYConst},
-    {&GridSet::HtPosition, &TMGridInfo::EditTicLRType},
-    {&GridSet::HtLengthLeft, &TMGridInfo::EditTicLeft},
-    {&GridSet::HtLengthRight, &TMGridInfo::EditTicRight},
-    {&GridSet::HtStart, &TMGridInfo::EditTicLRMinimum},
-    {&GridSet::HtEnd, &TMGridInfo::EditTicLRMaximum},
-    {&GridSet::HtSpacing, &TMGridInfo::EditTicLRSpacing},
-    {&GridSet::VtPosition, &TMGridInfo::EditTicTBType},
-    {&GridSet::VtLengthTop, &TMGridInfo::EditTicTop},
-    {&GridSet::VtLengthBottom, &TMGridInfo::EditTicBottom},
-    {&GridSet::VtStart, &TMGridInfo::EditTicTBMinimum},
-    {&GridSet::VtEnd, &TMGridInfo::EditTicTBMaximum},
-    {&GridSet::VtSpacing, &TMGridInfo::EditTicTBSpacing},
-    {&GridSet::BorderSize, &TMGridInfo::EditBorderSize},
-    {&GridSet::CutLeft, &TMGridInfo::EditCutLeft},
-    {&GridSet::CutRight, &TMGridInfo::EditCutRight},
-    {&GridSet::CutTop, &TMGridInfo::EditCutTop},
-    {&GridSet::CutBottom, &TMGridInfo::EditCutBottom},
-    {&GridSet::NorthArrowSize, &TMGridInfo::EditSize},
-    {&GridSet::NorthArrowDistance, &TMGridInfo::EditDistMapEdge},
-    {&GridSet::TitleBlockType, &TMGridInfo::EditTitleBlockType},
-}};
-
-}  // namespace
-
 std::vector<Control*> TMGridInfo::DrawnControls() {
     std::vector<Control*> controls;
-    for (const auto& field : EditedFields) controls.push_back(&(this->*field.second));
+    for (const GridFieldEdit& entry : GridFieldEdits)
+        controls.push_back(&(this->*entry.EditMember));
     for (RadioButton* corner : {&RBUpperLeft, &RBUpperRight, &RBLowerLeft, &RBLowerRight}) {
         controls.push_back(corner);
     }
@@ -71,7 +29,9 @@ std::vector<Control*> TMGridInfo::DrawnControls() {
 
 GridSet TMGridInfo::EditedGridSet() const {
     GridSet set;
-    for (const auto& [field, edit] : EditedFields) set.*field = (this->*edit).Text();
+    for (const GridFieldEdit& entry : GridFieldEdits) {
+        set.*entry.Field = (this->*entry.EditMember).Text();
+    }
     // The corners are tested in this order; the first checked one wins.
     const std::array<std::pair<const RadioButton*, const char*>, 4> corners{
         {{&RBUpperLeft, "UL"}, {&RBUpperRight, "UR"}, {&RBLowerRight, "LR"}, {&RBLowerLeft, "LL"}}};
@@ -108,7 +68,7 @@ DrawingInput TMGridInfo::OutputInput(GridSet grid, const MapLayout& layout,
 
 void TMGridInfo::BitBtnCreateOutputClick() {
     DetermineLimitsButtonClick();
-    if (Layout.LimitsError != 0) return;
+    if (LimitsError != 0) return;
 
     // Whatever would stop the drawing stops it before a file name is asked
     // for, so no dialog is answered in vain and no file is left behind. A

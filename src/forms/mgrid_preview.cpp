@@ -42,7 +42,6 @@ TMGridInfo::SheetPreview TMGridInfo::PreviewDrawingInput(std::string fileName) {
     try {
         CopiedEdits edits;
         MapLayout layout = Layout;
-        layout.LimitsError = 0;
         const LimitsOutcome outcome =
             DetermineLayout(*this, edits, layout, GetPlatform().DecimalSeparator());
         if (outcome.MissingEdit != nullptr) {

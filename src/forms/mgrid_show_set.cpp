@@ -11,6 +11,8 @@
 #include "app/numbers.h"
 #include "app/text.h"
 #include "forms/mgrid.h"
+#include "forms/mgrid_shape.h"
+#include "forms/scoped_writes.h"
 
 namespace quadrel {
 namespace {
@@ -34,7 +36,7 @@ std::string_view FirstWord(std::string_view text) {
 }  // namespace
 
 void TMGridInfo::ShowLimit(Edit& edit, GridFieldPointer field, double MapLayout::*working) {
-    GridSet& set = ShownSet();
+    GridSet& set = Store.Current();
     if (const auto value = ScanDouble(set.*field)) {
         Layout.*working = *value;
     } else {
@@ -45,7 +47,7 @@ void TMGridInfo::ShowLimit(Edit& edit, GridFieldPointer field, double MapLayout:
 }
 
 void TMGridInfo::ShowScale(Edit& edit, GridFieldPointer field, double MapLayout::*working) {
-    GridSet& set = ShownSet();
+    GridSet& set = Store.Current();
     if (const auto value = ScanDouble(set.*field)) {
         Layout.*working = std::fabs(*value);
         if (*value < 0.0) set.*field = FormatFixed(Layout.*working, 1);
@@ -57,7 +59,7 @@ void TMGridInfo::ShowScale(Edit& edit, GridFieldPointer field, double MapLayout:
 }
 
 void TMGridInfo::ShowTickLength(Edit& edit, GridFieldPointer field) {
-    GridSet& set = ShownSet();
+    GridSet& set = Store.Current();
     if (const auto value = ScanDouble(set.*field)) {
         if (*value < 0.0) set.*field = FormatFixed(std::fabs(*value), 3);
     } else {
@@ -67,15 +69,16 @@ void TMGridInfo::ShowTickLength(Edit& edit, GridFieldPointer field) {
 }
 
 void TMGridInfo::ShowTickRange(const TickSide& side) {
-    GridSet& set = ShownSet();
+    GridSet& set = Store.Current();
+    const TickSideFields& fields = side.Fields;
     // A position that reads as no number draws no ticks either.
-    if (ScanInt(set.*side.Position).value_or(0) == 0) {
-        set.*side.Start = "";
-        set.*side.End = "";
-        set.*side.SpacingField = "";
-        side.Minimum.SetText(set.*side.Start);
-        side.Maximum.SetText(set.*side.End);
-        side.Spacing.SetText(set.*side.SpacingField);
+    if (ScanInt(set.*fields.Type).value_or(0) == 0) {
+        for (const GridFieldPointer field : {fields.Start, fields.End, fields.Spacing}) {
+            set.*field = "";
+        }
+        for (const GridFieldPointer field : {fields.Start, fields.End, fields.Spacing}) {
+            FieldEdit(field).SetText(set.*field);
+        }
         return;
     }
 
@@ -83,35 +86,30 @@ void TMGridInfo::ShowTickRange(const TickSide& side) {
     // and last tick as the spacing edit itself would place them when left
     // empty, so a start or end corrected here agrees with what entering
     // the spacing gives.
-    double spacing = DefaultTickSpacing(Layout.*side.Grid);
-    if (const auto value = ScanDouble(set.*side.SpacingField)) {
+    double spacing = DefaultTickSpacing(Layout.*side.Along.Grid);
+    if (const auto value = ScanDouble(set.*fields.Spacing)) {
         spacing = std::fabs(*value);
-        if (*value < 0.0) set.*side.SpacingField = FormatFixed(spacing, 1);
+        if (*value < 0.0) set.*fields.Spacing = FormatFixed(spacing, 1);
     }
     // When this text differs from what the edit showed, the tick spacing
     // handler runs now and replaces start and end before they are checked.
-    side.Spacing.SetText(set.*side.SpacingField);
+    FieldEdit(fields.Spacing).SetText(set.*fields.Spacing);
 
     const auto [minimum, maximum] = TickLimits(side);
-    if (const auto start = ScanDouble(set.*side.Start)) {
-        if (*start < minimum || *start > maximum) {
-            set.*side.Start = FormatFixed(minimum + spacing, 1);
+    const auto showEnd = [&](GridFieldPointer field, double replacement) {
+        if (const auto value = ScanDouble(set.*field)) {
+            if (*value < minimum || *value > maximum) set.*field = FormatFixed(replacement, 1);
+        } else {
+            set.*field = "";
         }
-    } else {
-        set.*side.Start = "";
-    }
-    side.Minimum.SetText(set.*side.Start);
-
-    if (const auto end = ScanDouble(set.*side.End)) {
-        if (*end < minimum || *end > maximum) set.*side.End = FormatFixed(maximum - spacing, 1);
-    } else {
-        set.*side.End = "";
-    }
-    side.Maximum.SetText(set.*side.End);
+        FieldEdit(field).SetText(set.*field);
+    };
+    showEnd(fields.Start, minimum + spacing);
+    showEnd(fields.End, maximum - spacing);
 }
 
 void TMGridInfo::ShowNorthArrowCorner() {
-    GridSet& set = ShownSet();
+    GridSet& set = Store.Current();
     if (set.NorthArrowCorner.empty()) {
         RBUpperRight.SetChecked(true);
         set.NorthArrowCorner = "UR";
@@ -131,92 +129,85 @@ void TMGridInfo::ShowNorthArrowCorner() {
     // An unknown corner leaves the buttons as they were.
 }
 
-void TMGridInfo::ShowGridSet() {
-    if (SetsInUse() == 0) return;
-    // A set shown is described by the next determination, not the last.
-    TakeAwayLimitsReport();
-    GridSet& set = ShownSet();
-    const GridSet beforeShowing = set;
+void TMGridInfo::ShowAxis(const AxisFields& fields, const AxisWorking& working) {
+    GridSet& set = Store.Current();
+    FieldEdit(fields.Title).SetText(set.*fields.Title);
+    ShowLimit(FieldEdit(fields.Min), fields.Min, working.Min);
+    ShowLimit(FieldEdit(fields.Max), fields.Max, working.Max);
+    // An empty spacing is filled in by the grid edit's own handler.
+    if (!ScanDouble(set.*fields.Grid)) set.*fields.Grid = "";
+    FieldEdit(fields.Grid).SetText(set.*fields.Grid);
+    ShowScale(FieldEdit(fields.Scale), fields.Scale, working.Scale);
+    if (!ScanInt(set.*fields.Add)) set.*fields.Add = "0";
+    FieldEdit(fields.Add).SetText(set.*fields.Add);
+    if (!ScanDouble(set.*fields.Const)) set.*fields.Const = "0.0";
+    FieldEdit(fields.Const).SetText(set.*fields.Const);
+}
 
-    EditDescription.SetText(set.Description);
-    if (set.ImpMet != "I" && set.ImpMet != "M") set.ImpMet = "M";
-    EditImpMet.SetText(set.ImpMet);
+void TMGridInfo::ShowTickSide(const TickSide& side) {
+    GridSet& set = Store.Current();
+    const TickSideFields& fields = side.Fields;
+    const auto position = ScanInt(set.*fields.Type);
+    if (!position || *position < 0 || *position > 4) set.*fields.Type = "0";
+    FieldEdit(fields.Type).SetText(set.*fields.Type);
+    ShowTickLength(FieldEdit(fields.FirstLength), fields.FirstLength);
+    ShowTickLength(FieldEdit(fields.SecondLength), fields.SecondLength);
+    ShowTickRange(side);
+}
 
-    struct AxisRow {
-        Edit& Title;
-        Edit& Min;
-        Edit& Max;
-        Edit& Grid;
-        Edit& Scale;
-        Edit& Add;
-        Edit& Const;
-        GridFieldPointer TitleField, MinField, MaxField, GridField, ScaleField, AddField,
-            ConstField;
-        double MapLayout::*WorkingMin;
-        double MapLayout::*WorkingMax;
-        double MapLayout::*WorkingScale;
-    };
-    const AxisRow rows[] = {
-        {EditYAxisTitle, EditYMin, EditYMax, EditYGrid, EditYScale, EditYAdd, EditYConst,
-         &GridSet::YAxisTitle, &GridSet::YMin, &GridSet::YMax, &GridSet::YGrid, &GridSet::YScale,
-         &GridSet::YAdd, &GridSet::YConst, &MapLayout::YMin, &MapLayout::YMax, &MapLayout::YScale},
-        {EditXAxisTitle, EditXMin, EditXMax, EditXGrid, EditXScale, EditXAdd, EditXConst,
-         &GridSet::XAxisTitle, &GridSet::XMin, &GridSet::XMax, &GridSet::XGrid, &GridSet::XScale,
-         &GridSet::XAdd, &GridSet::XConst, &MapLayout::XMin, &MapLayout::XMax, &MapLayout::XScale},
-    };
-    for (const AxisRow& row : rows) {
-        row.Title.SetText(set.*row.TitleField);
-        ShowLimit(row.Min, row.MinField, row.WorkingMin);
-        ShowLimit(row.Max, row.MaxField, row.WorkingMax);
-        // An empty spacing is filled in by the grid edit's own handler.
-        if (!ScanDouble(set.*row.GridField)) set.*row.GridField = "";
-        row.Grid.SetText(set.*row.GridField);
-        ShowScale(row.Scale, row.ScaleField, row.WorkingScale);
-        if (!ScanInt(set.*row.AddField)) set.*row.AddField = "0";
-        row.Add.SetText(set.*row.AddField);
-        if (!ScanDouble(set.*row.ConstField)) set.*row.ConstField = "0.0";
-        row.Const.SetText(set.*row.ConstField);
-    }
-
-    for (const TickSide& side : {HorizontalTicks(), VerticalTicks()}) {
-        const auto position = ScanInt(set.*side.Position);
-        if (!position || *position < 0 || *position > 4) set.*side.Position = "0";
-        side.Type.SetText(set.*side.Position);
-        ShowTickLength(side.FirstLength, side.FirstLengthField);
-        ShowTickLength(side.SecondLength, side.SecondLengthField);
-        ShowTickRange(side);
-    }
-
+void TMGridInfo::ShowBorderAndCuts() {
+    GridSet& set = Store.Current();
     // The working border follows the text shown; the limits determination
     // reads it again from the edit.
     const auto border = ScanDouble(set.BorderSize);
     Layout.BorderSize = border ? std::fabs(*border) : 0.0;
     set.BorderSize = SizeText(set.BorderSize, "0.000", 3);
     EditBorderSize.SetText(set.BorderSize);
-
-    const std::pair<Edit*, GridFieldPointer> cuts[] = {{&EditCutLeft, &GridSet::CutLeft},
-                                                       {&EditCutRight, &GridSet::CutRight},
-                                                       {&EditCutTop, &GridSet::CutTop},
-                                                       {&EditCutBottom, &GridSet::CutBottom}};
-    for (const auto& [edit, field] : cuts) {
+    for (const GridFieldPointer field : CutFields) {
         set.*field = SizeText(set.*field, "0.500", 3);
-        edit->SetText(set.*field);
+        FieldEdit(field).SetText(set.*field);
     }
+}
 
+void TMGridInfo::ShowNorthArrow() {
+    GridSet& set = Store.Current();
     ShowNorthArrowCorner();
     set.NorthArrowSize = SizeText(set.NorthArrowSize, "0.500", 3);
     EditSize.SetText(set.NorthArrowSize);
     set.NorthArrowDistance = SizeText(set.NorthArrowDistance, "0.000", 1);
     EditDistMapEdge.SetText(set.NorthArrowDistance);
+}
 
+void TMGridInfo::ShowTitleBlockChoice() {
+    GridSet& set = Store.Current();
     if (set.TitleBlockFlag != "Y" && set.TitleBlockFlag != "N") set.TitleBlockFlag = "N";
-    // Choosing "Plot" normalises the type edit, which still shows the type of
-    // the set shown before; that must not replace this set's own type, which
-    // is shown next.
-    const std::string titleBlockType = set.TitleBlockType;
-    RGTitleBlock.SetItemIndex(set.TitleBlockFlag == "Y" ? 0 : 1);
-    set.TitleBlockType = titleBlockType;
+    {
+        // Choosing "Plot" normalises the type edit, which still shows the
+        // type of the set shown before; that must not replace this set's
+        // own type, which is shown next.
+        ScopedValue keepType(set.TitleBlockType);
+        RGTitleBlock.SetItemIndex(set.TitleBlockFlag == "Y" ? 0 : 1);
+    }
     EditTitleBlockType.SetText(set.TitleBlockType);
+}
+
+void TMGridInfo::ShowGridSet() {
+    if (Store.SetsInUse() == 0) return;
+    // A set shown is described by the next determination, not the last.
+    TakeAwayLimitsReport();
+    GridSet& set = Store.Current();
+    const GridSet beforeShowing = set;
+
+    EditDescription.SetText(set.Description);
+    if (set.ImpMet != "I" && set.ImpMet != "M") set.ImpMet = "M";
+    EditImpMet.SetText(set.ImpMet);
+    ShowAxis(YAxisFields, YWorking);
+    ShowAxis(XAxisFields, XWorking);
+    ShowTickSide(HorizontalTicks());
+    ShowTickSide(VerticalTicks());
+    ShowBorderAndCuts();
+    ShowNorthArrow();
+    ShowTitleBlockChoice();
     Store.NoteShown(Store.CurrentGridSet, beforeShowing);
 }
 

@@ -7,50 +7,21 @@
 #include "app/numbers.h"
 #include "app/text.h"
 #include "forms/mgrid.h"
+#include "forms/mgrid_shape.h"
 
 namespace quadrel {
 
 TMGridInfo::TickSide TMGridInfo::HorizontalTicks() {
-    return TickSide{.Type = EditTicLRType,
-                    .Spacing = EditTicLRSpacing,
-                    .Minimum = EditTicLRMinimum,
-                    .Maximum = EditTicLRMaximum,
-                    .FirstLength = EditTicLeft,
-                    .SecondLength = EditTicRight,
-                    .Position = &GridSet::HtPosition,
-                    .FirstLengthField = &GridSet::HtLengthLeft,
-                    .SecondLengthField = &GridSet::HtLengthRight,
-                    .Start = &GridSet::HtStart,
-                    .End = &GridSet::HtEnd,
-                    .SpacingField = &GridSet::HtSpacing,
-                    .LimitMin = &MapLayout::YMin,
-                    .LimitMax = &MapLayout::YMax,
-                    .Grid = &MapLayout::YGrid,
-                    .ClearSpacingLast = false};
+    return TickSide{.Fields = HorizontalTickFields, .Along = YWorking, .ClearSpacingLast = false};
 }
 
 TMGridInfo::TickSide TMGridInfo::VerticalTicks() {
-    return TickSide{.Type = EditTicTBType,
-                    .Spacing = EditTicTBSpacing,
-                    .Minimum = EditTicTBMinimum,
-                    .Maximum = EditTicTBMaximum,
-                    .FirstLength = EditTicTop,
-                    .SecondLength = EditTicBottom,
-                    .Position = &GridSet::VtPosition,
-                    .FirstLengthField = &GridSet::VtLengthTop,
-                    .SecondLengthField = &GridSet::VtLengthBottom,
-                    .Start = &GridSet::VtStart,
-                    .End = &GridSet::VtEnd,
-                    .SpacingField = &GridSet::VtSpacing,
-                    .LimitMin = &MapLayout::XMin,
-                    .LimitMax = &MapLayout::XMax,
-                    .Grid = &MapLayout::XGrid,
-                    .ClearSpacingLast = true};
+    return TickSide{.Fields = VerticalTickFields, .Along = XWorking, .ClearSpacingLast = true};
 }
 
 std::pair<double, double> TMGridInfo::TickLimits(const TickSide& side) const {
-    const double first = Layout.*side.LimitMin;
-    const double second = Layout.*side.LimitMax;
+    const double first = Layout.*side.Along.Min;
+    const double second = Layout.*side.Along.Max;
     return first <= second ? std::pair{first, second} : std::pair{second, first};
 }
 
@@ -62,52 +33,54 @@ double TMGridInfo::DefaultTickSpacing(double gridSpacing) {
 
 void TMGridInfo::TickSpacingChange(const TickSide& side) {
     FirstSetRule();
-    if (ToInt(side.Type.Text()) == 0) {
+    const TickSideFields& fields = side.Fields;
+    Edit& spacingEdit = FieldEdit(fields.Spacing);
+    if (ToInt(FieldEdit(fields.Type).Text()) == 0) {
         // No ticks on these edges: nothing to space. Each clearing stores
         // the empty text through the cleared edit's own handler.
-        if (side.ClearSpacingLast) {
-            side.Minimum.SetText("");
-            side.Maximum.SetText("");
-            side.Spacing.SetText("");
-        } else {
-            side.Spacing.SetText("");
-            side.Minimum.SetText("");
-            side.Maximum.SetText("");
-        }
+        if (!side.ClearSpacingLast) spacingEdit.SetText("");
+        FieldEdit(fields.Start).SetText("");
+        FieldEdit(fields.End).SetText("");
+        if (side.ClearSpacingLast) spacingEdit.SetText("");
     } else {
-        // An empty spacing edit stays empty; the default only places the
-        // first and last tick.
-        const double spacing = Trim(side.Spacing.Text()).empty()
-                                   ? DefaultTickSpacing(Layout.*side.Grid)
-                                   : ToNumber(side.Spacing.Text());
-        // Reversed limits would leave "no room" and silently switch the
-        // ticks off, although Determine Limits accepts them.
-        const auto [lower, higher] = TickLimits(side);
-        const double low = lower + spacing;
-        const double high = higher - spacing;
-        if (high > low) {
-            // Ticks of no length would not be seen; give them a quarter inch.
-            for (const auto& [edit, field] :
-                 {std::pair{&side.FirstLength, side.FirstLengthField},
-                  std::pair{&side.SecondLength, side.SecondLengthField}}) {
-                if (ToNumber(edit->Text()) == 0.0) {
-                    ShownSet().*field = "0.250";
-                    edit->SetText("0.250");
-                }
-            }
-            const std::string start = FormatFixed(low, 1);
-            ShownSet().*side.Start = start;
-            side.Minimum.SetText(start);
-            const std::string end = FormatFixed(high, 1);
-            ShownSet().*side.End = end;
-            side.Maximum.SetText(end);
-        } else {
-            ShownSet().*side.Position = "0";
-            side.Type.SetText("0");
+        PlaceTickRange(side);
+    }
+    StoreText(spacingEdit, fields.Spacing);
+    EnableOutput();
+}
+
+void TMGridInfo::PlaceTickRange(const TickSide& side) {
+    const TickSideFields& fields = side.Fields;
+    Edit& spacingEdit = FieldEdit(fields.Spacing);
+    // An empty spacing edit stays empty; the default only places the first
+    // and last tick.
+    const double spacing = Trim(spacingEdit.Text()).empty()
+                               ? DefaultTickSpacing(Layout.*side.Along.Grid)
+                               : ToNumber(spacingEdit.Text());
+    // Reversed limits would leave "no room" and silently switch the ticks
+    // off, although Determine Limits accepts them.
+    const auto [lower, higher] = TickLimits(side);
+    const double low = lower + spacing;
+    const double high = higher - spacing;
+    if (high <= low) {
+        Store.Current().*fields.Type = "0";
+        FieldEdit(fields.Type).SetText("0");
+        return;
+    }
+    // Ticks of no length would not be seen; give them a quarter inch.
+    for (const GridFieldPointer length : {fields.FirstLength, fields.SecondLength}) {
+        Edit& edit = FieldEdit(length);
+        if (ToNumber(edit.Text()) == 0.0) {
+            Store.Current().*length = "0.250";
+            edit.SetText("0.250");
         }
     }
-    StoreText(side.Spacing, side.SpacingField);
-    EnableOutput();
+    const std::string start = FormatFixed(low, 1);
+    Store.Current().*fields.Start = start;
+    FieldEdit(fields.Start).SetText(start);
+    const std::string end = FormatFixed(high, 1);
+    Store.Current().*fields.End = end;
+    FieldEdit(fields.End).SetText(end);
 }
 
 void TMGridInfo::EditTicLRSpacingChange() {

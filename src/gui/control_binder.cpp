@@ -19,7 +19,7 @@
 #include "gui/button_keys.h"
 #include "gui/qt_platform.h"
 #include "gui/qt_text.h"
-#include "layout/map_layout.h"
+#include "forms/limits_determination.h"
 
 namespace quadrel {
 namespace {

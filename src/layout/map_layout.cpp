@@ -16,39 +16,28 @@ void RequireFinite(double value, std::string_view what) {
                               "and cutting borders).");
 }
 
-}  // namespace
+// The edges of the bordered grid, in project units.
+struct Edges {
+    double Left, Right, Bottom, Top;
+};
 
-SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input) {
-    MapLayout next = layout;
-    next.Metric = input.Metric;
-    next.XMin = input.XMin;
-    next.XMax = input.XMax;
-    next.YMin = input.YMin;
-    next.YMax = input.YMax;
-    next.XScale = input.XScale;
-    next.YScale = input.YScale;
-    next.BorderSize = input.BorderSize;
-
-    // A metric scale 1:n puts n inches of ground on one sheet inch; an
-    // imperial scale number is already feet per sheet inch.
-    next.XUnitsPerInch = input.Metric ? input.XScale * MetresPerInch : input.XScale;
-    next.YUnitsPerInch = input.Metric ? input.YScale * MetresPerInch : input.YScale;
-    RequireFinite(next.XUnitsPerInch, "X scale factor");
-    RequireFinite(next.YUnitsPerInch, "Y scale factor");
-
-    const double bx0 = next.XMin - next.XUnitsPerInch * next.BorderSize;
-    const double bx1 = next.XMax + next.XUnitsPerInch * next.BorderSize;
-    double by0 = next.YMin - next.YUnitsPerInch * next.BorderSize;
-    const double by1 = next.YMax + next.YUnitsPerInch * next.BorderSize;
-    next.BorderXMin = bx0;
-    next.BorderYMin = by0;
-    next.BorderWidthUnits = bx1 - bx0;
-    RequireFinite(bx0, "left edge of the border");
-    RequireFinite(bx1, "right edge of the border");
-    RequireFinite(by0, "bottom edge of the border");
-    RequireFinite(by1, "top edge of the border");
+Edges PlaceBorder(MapLayout& next) {
+    const Edges edges{next.XMin - next.XUnitsPerInch * next.BorderSize,
+                      next.XMax + next.XUnitsPerInch * next.BorderSize,
+                      next.YMin - next.YUnitsPerInch * next.BorderSize,
+                      next.YMax + next.YUnitsPerInch * next.BorderSize};
+    next.BorderXMin = edges.Left;
+    next.BorderYMin = edges.Bottom;
+    next.BorderWidthUnits = edges.Right - edges.Left;
+    RequireFinite(edges.Left, "left edge of the border");
+    RequireFinite(edges.Right, "right edge of the border");
+    RequireFinite(edges.Bottom, "bottom edge of the border");
+    RequireFinite(edges.Top, "top edge of the border");
     RequireFinite(next.BorderWidthUnits, "width of the bordered grid");
+    return edges;
+}
 
+void SizeTitleBlock(MapLayout& next, const LimitsInput& input) {
     if (input.PlotTitleBlock) {
         if (input.TitleBlockType == "A") {
             next.TitleBlockWidthIn = TitleBlockTypeAWidthIn;
@@ -75,18 +64,15 @@ SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input) {
     }
     RequireFinite(next.TitleBlockWidthUnits, "title block width");
     RequireFinite(next.TitleBlockHeightUnits, "title block height");
+}
 
-    // Flush with the right edge of the border, directly below it.
-    next.TitleBlockLeftX = bx1 - next.TitleBlockWidthUnits;
-    next.TitleBlockBottomY = by0 - next.TitleBlockHeightUnits;
-    by0 -= next.TitleBlockHeightUnits;
-    RequireFinite(next.TitleBlockLeftX, "left edge of the title block");
-    RequireFinite(next.TitleBlockBottomY, "bottom edge of the title block");
-
-    next.PlotXMin = bx0 - next.XUnitsPerInch * input.CutLeft;
-    next.PlotXMax = bx1 + next.XUnitsPerInch * input.CutRight;
-    next.PlotYMin = by0 - next.YUnitsPerInch * input.CutBottom;
-    next.PlotYMax = by1 + next.YUnitsPerInch * input.CutTop;
+// The drawing's limits: the edges (title block included) and the cutting
+// borders; and the sheet's size.
+SheetSize PlacePlot(MapLayout& next, const Edges& edges, const LimitsInput& input) {
+    next.PlotXMin = edges.Left - next.XUnitsPerInch * input.CutLeft;
+    next.PlotXMax = edges.Right + next.XUnitsPerInch * input.CutRight;
+    next.PlotYMin = edges.Bottom - next.YUnitsPerInch * input.CutBottom;
+    next.PlotYMax = edges.Top + next.YUnitsPerInch * input.CutTop;
     RequireFinite(next.PlotXMin, "left edge of the drawing");
     RequireFinite(next.PlotXMax, "right edge of the drawing");
     RequireFinite(next.PlotYMin, "bottom edge of the drawing");
@@ -100,7 +86,39 @@ SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input) {
     // The report also shows the size in centimetres.
     RequireFinite(sheet.WidthInches * 2.54, "sheet width");
     RequireFinite(sheet.HeightInches * 2.54, "sheet height");
+    return sheet;
+}
 
+}  // namespace
+
+SheetSize ComputeMapLayout(MapLayout& layout, const LimitsInput& input) {
+    MapLayout next = layout;
+    next.Metric = input.Metric;
+    next.XMin = input.XMin;
+    next.XMax = input.XMax;
+    next.YMin = input.YMin;
+    next.YMax = input.YMax;
+    next.XScale = input.XScale;
+    next.YScale = input.YScale;
+    next.BorderSize = input.BorderSize;
+
+    // A metric scale 1:n puts n inches of ground on one sheet inch; an
+    // imperial scale number is already feet per sheet inch.
+    next.XUnitsPerInch = input.Metric ? input.XScale * MetresPerInch : input.XScale;
+    next.YUnitsPerInch = input.Metric ? input.YScale * MetresPerInch : input.YScale;
+    RequireFinite(next.XUnitsPerInch, "X scale factor");
+    RequireFinite(next.YUnitsPerInch, "Y scale factor");
+
+    Edges edges = PlaceBorder(next);
+    SizeTitleBlock(next, input);
+    // Flush with the right edge of the border, directly below it.
+    next.TitleBlockLeftX = edges.Right - next.TitleBlockWidthUnits;
+    next.TitleBlockBottomY = edges.Bottom - next.TitleBlockHeightUnits;
+    edges.Bottom -= next.TitleBlockHeightUnits;
+    RequireFinite(next.TitleBlockLeftX, "left edge of the title block");
+    RequireFinite(next.TitleBlockBottomY, "bottom edge of the title block");
+
+    const SheetSize sheet = PlacePlot(next, edges, input);
     layout = next;
     return sheet;
 }

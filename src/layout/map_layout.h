@@ -11,12 +11,7 @@
 
 namespace quadrel {
 
-// Written into a required edit that is empty; the edit trims it to "Fill in!".
-inline constexpr std::string_view FillInMarker = " Fill in!";
-inline constexpr std::string_view FillInMarkerTrimmed = "Fill in!";
-
 struct MapLayout {
-    std::int32_t LimitsError = 0;
     bool Metric = false;
     double XMin = 0, XMax = 0, YMin = 0, YMax = 0;
     double XGrid = 0, YGrid = 0;

@@ -44,7 +44,7 @@ protected:
         platform.OpenAnswers.emplace_back(dir / SampleTitleFileName);
         platform.ModalAnswers.emplace_back([](Form&) { return ModalResultOk; });
         form.ButtonGetTitleData.Click();
-        EXPECT_EQ(form.Layout.LimitsError, 0);
+        EXPECT_EQ(form.LimitsError, 0);
         EXPECT_TRUE(platform.Errors.empty());
 
         DrawingInput input;

@@ -108,7 +108,7 @@ TEST_F(CommandsTest, FirstMissingFieldIsMarkedAndReportedAndNoReportIsLeft) {
         if (c.code != 13) {
             EXPECT_EQ(form.EditXScale.Text(), "0");
         }
-        EXPECT_EQ(form.Layout.LimitsError, c.code);
+        EXPECT_EQ(form.LimitsError, c.code);
         EXPECT_FALSE(form.LimitsReportShown.has_value());
         EXPECT_FALSE(form.BitBtnCreateOutput.Enabled());
         EXPECT_EQ(platform.Beeps, beeps + 1);
