@@ -18,17 +18,18 @@
 #include <system_error>
 #include <vector>
 
-#include "app/set_store.h"
+#include "dxf/dxf_drawing.h"
+#include "model/set_store.h"
 #include "bench_main.h"
-#include "dxf/drawing.h"
+#include "drawing/drawing.h"
 #include "dxf/dxf_writer.h"
-#include "dxf/grid.h"
-#include "dxf/north_arrow.h"
-#include "dxf/sheet.h"
-#include "dxf/tick_marks.h"
-#include "dxf/title_block.h"
-#include "dxf/title_block_a.h"
-#include "dxf/title_block_b.h"
+#include "drawing/grid.h"
+#include "drawing/north_arrow.h"
+#include "drawing/sheet.h"
+#include "drawing/tick_marks.h"
+#include "drawing/title_block.h"
+#include "drawing/title_block_a.h"
+#include "drawing/title_block_b.h"
 #include "layout/map_layout.h"
 #include "process_bench.h"
 

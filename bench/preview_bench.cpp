@@ -12,7 +12,7 @@
 #include <filesystem>
 #include <vector>
 
-#include "dxf/sheet_check.h"
+#include "drawing/sheet_check.h"
 #include "gui/desktop_session.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/text_encoding.h"
+#include "base/text_encoding.h"
 #include "datafiles/title_file.h"
 #include "fuzz_checks.h"
 

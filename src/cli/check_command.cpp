@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <ostream>
 
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "cli/sheet_output.h"

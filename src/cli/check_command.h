@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dxf/sheet_check.h"
+#include "drawing/sheet_check.h"
 
 namespace quadrel {
 

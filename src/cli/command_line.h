@@ -7,7 +7,7 @@
 #include <string_view>
 #include <vector>
 
-#include "dxf/plot_writers.h"
+#include "drawing/plot_writers.h"
 
 namespace quadrel {
 

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/options.h"
-#include "dxf/plot_writers.h"
+#include "drawing/plot_writers.h"
 
 namespace quadrel {
 

@@ -1,7 +1,7 @@
 // quadrel dxf: one sheet written as Create output writes it.
 #include <ostream>
 
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "cli/sheet_output.h"

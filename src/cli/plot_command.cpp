@@ -1,11 +1,11 @@
 // quadrel plot: one sheet drawn as dxf draws it, into a PDF, SVG or PNG.
 #include <ostream>
 
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 #include "cli/sheet_output.h"
-#include "dxf/crs_file.h"
+#include "drawing/crs_file.h"
 
 namespace quadrel {
 

@@ -1,7 +1,7 @@
 // quadrel samples: the sample data files, as the button writes them.
 #include <ostream>
 
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/commands.h"
 #include "cli/session.h"
 

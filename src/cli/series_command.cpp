@@ -6,8 +6,8 @@
 #include <ostream>
 #include <system_error>
 
-#include "app/path_text.h"
-#include "app/text.h"
+#include "base/path_text.h"
+#include "base/text.h"
 #include "cli/command_line.h"
 #include "cli/commands.h"
 #include "cli/series_steps.h"

@@ -1,4 +1,5 @@
-#include "app/path_text.h"
+#include "dxf/dxf_drawing.h"
+#include "base/path_text.h"
 #include "cli/series_steps.h"
 
 #include <algorithm>
@@ -7,10 +8,10 @@
 #include <memory>
 #include <ostream>
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "cli/sheet_output.h"
-#include "dxf/crs_file.h"
+#include "drawing/crs_file.h"
 
 namespace quadrel {
 namespace {

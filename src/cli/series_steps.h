@@ -14,8 +14,8 @@
 #include "cli/check_command.h"
 #include "cli/options.h"
 #include "cli/session.h"
-#include "dxf/index_sheet.h"
-#include "dxf/plot_writers.h"
+#include "drawing/index_sheet.h"
+#include "drawing/plot_writers.h"
 
 namespace quadrel {
 

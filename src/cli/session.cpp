@@ -1,4 +1,4 @@
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/session.h"
 
 #include <algorithm>
@@ -7,7 +7,7 @@
 #include <ostream>
 #include <stdexcept>
 
-#include "app/source_date.h"
+#include "base/source_date.h"
 
 namespace quadrel {
 

@@ -10,8 +10,8 @@
 #include <string_view>
 
 #include "cli/options.h"
-#include "dxf/drawing.h"
-#include "dxf/plot_writers.h"
+#include "drawing/drawing.h"
+#include "drawing/plot_writers.h"
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
 

@@ -1,12 +1,12 @@
-#include "app/path_text.h"
+#include "base/path_text.h"
 #include "cli/sheet_output.h"
 
 #include <ostream>
 #include <stdexcept>
 
-#include "app/atomic_file.h"
-#include "app/numbers.h"
-#include "dxf/crs_file.h"
+#include "base/atomic_file.h"
+#include "base/numbers.h"
+#include "drawing/crs_file.h"
 
 namespace quadrel {
 namespace {

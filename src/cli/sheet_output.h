@@ -11,9 +11,9 @@
 
 #include "cli/options.h"
 #include "cli/session.h"
-#include "dxf/drawing.h"
-#include "dxf/plot_writers.h"
-#include "dxf/sheet_recorder.h"
+#include "drawing/drawing.h"
+#include "drawing/plot_writers.h"
+#include "drawing/sheet_recorder.h"
 
 namespace quadrel {
 

@@ -6,8 +6,8 @@
 #include <cstring>
 #include <streambuf>
 
-#include "app/atomic_file.h"
-#include "app/text_encoding.h"
+#include "base/atomic_file.h"
+#include "base/text_encoding.h"
 
 namespace quadrel {
 namespace {

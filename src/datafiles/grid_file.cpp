@@ -7,9 +7,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "app/grid_shape.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "model/grid_shape.h"
+#include "base/text.h"
 #include "datafiles/data_lines.h"
 #include "datafiles/value_line.h"
 

@@ -4,8 +4,8 @@
 #include <cstddef>
 #include <string>
 
-#include "app/atomic_file.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "base/text.h"
 
 namespace quadrel {
 namespace {

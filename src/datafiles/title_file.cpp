@@ -6,8 +6,8 @@
 #include <string_view>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "base/text.h"
 #include "datafiles/data_lines.h"
 #include "datafiles/value_line.h"
 

@@ -6,7 +6,7 @@
 #include <istream>
 #include <string>
 
-#include "app/set_store.h"
+#include "model/set_store.h"
 #include "datafiles/grid_file.h"
 
 namespace quadrel {

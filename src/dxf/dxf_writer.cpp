@@ -7,8 +7,8 @@
 #include <new>
 #include <stdexcept>
 
-#include "app/text_encoding.h"
-#include "dxf/dxf_number.h"
+#include "base/text_encoding.h"
+#include "drawing/dxf_number.h"
 
 namespace quadrel {
 namespace {

@@ -11,8 +11,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/atomic_file.h"
-#include "dxf/drawing_sink.h"
+#include "base/atomic_file.h"
+#include "drawing/drawing_sink.h"
 
 namespace quadrel {
 

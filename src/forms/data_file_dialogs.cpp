@@ -1,7 +1,7 @@
 #include "forms/data_file_dialogs.h"
 
-#include "app/atomic_file.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "base/text.h"
 
 namespace quadrel {
 

@@ -1,7 +1,7 @@
 #include "forms/form.h"
 
-#include "app/messages.h"
-#include "app/numbers.h"
+#include "model/messages.h"
+#include "base/numbers.h"
 
 namespace quadrel {
 

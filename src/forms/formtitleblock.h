@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <optional>
 
-#include "app/set_store.h"
+#include "model/set_store.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 

@@ -5,8 +5,8 @@
 #include <tuple>
 #include <utility>
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "forms/mgrid.h"
 #include "forms/mgrid_shape.h"
 

@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/messages.h"
-#include "app/set_store.h"
+#include "model/messages.h"
+#include "model/set_store.h"
 #include "layout/map_layout.h"
 
 namespace quadrel {

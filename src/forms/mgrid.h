@@ -11,10 +11,10 @@
 #include <utility>
 #include <vector>
 
-#include "app/grid_shape.h"
-#include "app/messages.h"
-#include "app/set_store.h"
-#include "dxf/drawing.h"
+#include "model/grid_shape.h"
+#include "model/messages.h"
+#include "model/set_store.h"
+#include "drawing/drawing.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "layout/limits_report.h"

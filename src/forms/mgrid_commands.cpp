@@ -3,9 +3,9 @@
 #include <string>
 #include <utility>
 
-#include "app/atomic_file.h"
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "datafiles/grid_file.h"
 #include "datafiles/sample_files.h"
 #include "datafiles/title_file.h"

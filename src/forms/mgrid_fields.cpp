@@ -4,8 +4,8 @@
 #include <string>
 #include <string_view>
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "forms/limits_determination.h"
 #include "forms/mgrid.h"
 

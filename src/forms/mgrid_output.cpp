@@ -5,10 +5,11 @@
 #include <string>
 #include <utility>
 
-#include "app/atomic_file.h"
-#include "app/messages.h"
-#include "app/path_text.h"
-#include "dxf/drawing.h"
+#include "dxf/dxf_drawing.h"
+#include "base/atomic_file.h"
+#include "model/messages.h"
+#include "base/path_text.h"
+#include "drawing/drawing.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"

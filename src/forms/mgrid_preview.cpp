@@ -4,7 +4,7 @@
 #include <string>
 #include <utility>
 
-#include "app/messages.h"
+#include "model/messages.h"
 #include "forms/limits_determination.h"
 #include "forms/mgrid.h"
 

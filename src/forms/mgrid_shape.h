@@ -6,7 +6,7 @@
 
 #include <array>
 
-#include "app/grid_shape.h"
+#include "model/grid_shape.h"
 #include "forms/mgrid.h"
 #include "layout/map_layout.h"
 

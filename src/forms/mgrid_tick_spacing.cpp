@@ -4,8 +4,8 @@
 #include <string>
 #include <utility>
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "forms/mgrid.h"
 #include "forms/mgrid_shape.h"
 

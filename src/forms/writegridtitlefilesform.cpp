@@ -1,6 +1,6 @@
 #include "forms/writegridtitlefilesform.h"
 
-#include "app/messages.h"
+#include "model/messages.h"
 
 namespace quadrel {
 namespace {

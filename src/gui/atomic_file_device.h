@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "app/atomic_file.h"
+#include "base/atomic_file.h"
 
 namespace quadrel {
 

@@ -7,7 +7,7 @@
 #include <memory>
 #include <optional>
 
-#include "dxf/plot_writers.h"
+#include "drawing/plot_writers.h"
 
 namespace quadrel {
 

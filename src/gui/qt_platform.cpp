@@ -9,7 +9,7 @@
 #include <QMessageBox>
 #include <QThread>
 
-#include "app/source_date.h"
+#include "base/source_date.h"
 #include "forms/form.h"
 #include "gui/help_window.h"
 #include "gui/qt_text.h"

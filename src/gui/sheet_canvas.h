@@ -9,9 +9,9 @@
 #include <utility>
 #include <vector>
 
-#include "dxf/drawing.h"
-#include "dxf/sheet_check.h"
-#include "dxf/sheet_recorder.h"
+#include "drawing/drawing.h"
+#include "drawing/sheet_check.h"
+#include "drawing/sheet_recorder.h"
 
 namespace quadrel {
 

@@ -8,9 +8,9 @@
 #include <QTransform>
 #include <vector>
 
-#include "dxf/drawing.h"
-#include "dxf/sheet_check.h"
-#include "dxf/sheet_recorder.h"
+#include "drawing/drawing.h"
+#include "drawing/sheet_check.h"
+#include "drawing/sheet_recorder.h"
 
 class QPainter;
 

@@ -12,7 +12,7 @@
 #include <limits>
 #include <string>
 
-#include "dxf/world_file.h"
+#include "drawing/world_file.h"
 #include "gui/atomic_file_device.h"
 #include "gui/sheet_painter.h"
 

@@ -8,8 +8,8 @@
 #include <filesystem>
 #include <stdexcept>
 
-#include "dxf/plot_writers.h"
-#include "dxf/sheet_recorder.h"
+#include "drawing/plot_writers.h"
+#include "drawing/sheet_recorder.h"
 #include "layout/map_layout.h"
 
 class QPrinter;

@@ -12,10 +12,10 @@
 #include <utility>
 #include <vector>
 
-#include "dxf/drawing.h"
-#include "dxf/sheet_check.h"
-#include "dxf/sheet_recorder.h"
-#include "dxf/world_file.h"
+#include "drawing/drawing.h"
+#include "drawing/sheet_check.h"
+#include "drawing/sheet_recorder.h"
+#include "drawing/world_file.h"
 #include "forms/controls.h"
 #include "gui/sheet_canvas.h"
 #include "layout/map_layout.h"

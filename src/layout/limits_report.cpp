@@ -1,6 +1,6 @@
 #include "layout/limits_report.h"
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 namespace quadrel {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/numbers.h"
+#include "base/numbers.h"
 
 namespace quadrel {
 

@@ -11,7 +11,7 @@
 #include "programs/program_handoff.h"
 
 #ifdef _WIN32
-#include "app/path_text.h"
+#include "base/path_text.h"
 #endif
 
 namespace {

@@ -16,8 +16,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/path_text.h"
-#include "dxf/index_sheet.h"
+#include "base/path_text.h"
+#include "drawing/index_sheet.h"
 #include "forms/data_file_text.h"
 #include "support/dxf_reader.h"
 #include "support/temp_dir.h"

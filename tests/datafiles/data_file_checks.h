@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/text_encoding.h"
+#include "base/text_encoding.h"
 #include "datafiles/grid_file.h"
 #include "datafiles/title_file.h"
 

@@ -12,7 +12,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/atomic_file.h"
+#include "base/atomic_file.h"
 #include "data_file_checks.h"
 #include "datafiles/data_lines.h"
 #include "support/error_of.h"

@@ -9,9 +9,9 @@
 #include <tuple>
 #include <vector>
 
-#include "app/atomic_file.h"
-#include "app/path_text.h"
-#include "app/text.h"
+#include "base/atomic_file.h"
+#include "base/path_text.h"
+#include "base/text.h"
 #include "data_file_checks.h"
 #include "datafiles/grid_file.h"
 #include "datafiles/title_file.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "dxf/dxf_number.h"
+#include "drawing/dxf_number.h"
 
 namespace quadrel {
 namespace {

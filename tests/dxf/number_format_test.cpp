@@ -11,8 +11,8 @@
 #include <random>
 #include <string>
 
-#include "dxf/drawing_sink.h"
-#include "dxf/dxf_number.h"
+#include "drawing/drawing_sink.h"
+#include "drawing/dxf_number.h"
 
 namespace quadrel {
 namespace {

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/numbers.h"
-#include "app/text.h"
+#include "base/numbers.h"
+#include "base/text.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "forms/scripted_platform.h"

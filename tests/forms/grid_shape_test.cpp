@@ -1,7 +1,7 @@
 // The grid set's shape and the main form's table of edits: every layer
 // iterates them instead of naming fields, so a field left out or named
 // twice would be shown, stored or drawn from the wrong place.
-#include "app/grid_shape.h"
+#include "model/grid_shape.h"
 
 #include <gtest/gtest.h>
 

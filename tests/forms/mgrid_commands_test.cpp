@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/text.h"
+#include "base/text.h"
 #include "datafiles/sample_files.h"
 #include "datafiles/title_file.h"
 #include "forms/data_file_text.h"

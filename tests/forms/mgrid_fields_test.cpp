@@ -7,7 +7,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/messages.h"
+#include "model/messages.h"
 #include "support/app_fixture.h"
 
 namespace quadrel {

@@ -5,7 +5,7 @@
 #include <QRadioButton>
 #include <sstream>
 
-#include "app/set_store.h"
+#include "model/set_store.h"
 #include "cli/command_line.h"
 #include "gui/help_window.h"
 #include "gui/limits_report_view.h"

@@ -12,11 +12,11 @@
 #include <optional>
 #include <sstream>
 
-#include "app/file_size_limit.h"
-#include "app/messages.h"
+#include "base/file_size_limit.h"
+#include "model/messages.h"
 #include "cli/command_line.h"
-#include "dxf/grid.h"
-#include "dxf/title_block_a.h"
+#include "drawing/grid.h"
+#include "drawing/title_block_a.h"
 #include "gui/desktop.h"
 #include "gui/sheet_plot.h"
 #include "gui/window_fixture.h"
