@@ -19,11 +19,10 @@ bool CreateOutput(Session& session, const std::filesystem::path& path) {
     ScriptedPlatform& platform = session.platform;
     platform.SaveAnswers.assign({path});
     platform.OkCancelAnswers.assign({false});  // stay: the command ends itself
-    const std::size_t asked = platform.Questions.size();
     session.form.BitBtnCreateOutput.Click();
     platform.SaveAnswers.clear();
     platform.OkCancelAnswers.clear();
-    return platform.Questions.size() > asked;
+    return session.form.DrawingWritten.has_value();
 }
 
 void ReportNoDrawing(const Session& session, std::ostream& err) {

@@ -58,6 +58,8 @@ public:
     // the last determination failed or none has run, and taken away when a
     // field changes or another set is shown.
     std::optional<LimitsReport> LimitsReportShown;
+    // The drawing the last Create output wrote; nothing when it wrote none.
+    std::optional<std::filesystem::path> DrawingWritten;
     // Told whenever the report is painted or taken away.
     std::function<void()> OnLimitsReportChanged;
 

@@ -68,6 +68,7 @@ DrawingInput TMGridInfo::OutputInput(GridSet grid, const MapLayout& layout,
 }
 
 void TMGridInfo::BitBtnCreateOutputClick() {
+    DrawingWritten.reset();
     DetermineLimitsButtonClick();
     if (LimitsError != 0) return;
 
@@ -103,6 +104,7 @@ void TMGridInfo::BitBtnCreateOutputClick() {
         return;
     }
 
+    DrawingWritten = *path;
     // The exit question alone does not tell whether, or where, it was.
     MessageArea.SetCaption("Drawing written: " + Utf8Path(*path));
     bool closing = false;
