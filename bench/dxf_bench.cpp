@@ -18,11 +18,8 @@
 #include <system_error>
 #include <vector>
 
-#include "dxf/dxf_drawing.h"
-#include "model/set_store.h"
 #include "bench_main.h"
 #include "drawing/drawing.h"
-#include "dxf/dxf_writer.h"
 #include "drawing/grid.h"
 #include "drawing/north_arrow.h"
 #include "drawing/sheet.h"
@@ -30,7 +27,10 @@
 #include "drawing/title_block.h"
 #include "drawing/title_block_a.h"
 #include "drawing/title_block_b.h"
+#include "dxf/dxf_drawing.h"
+#include "dxf/dxf_writer.h"
 #include "layout/map_layout.h"
+#include "model/set_store.h"
 #include "process_bench.h"
 
 namespace {

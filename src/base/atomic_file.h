@@ -62,8 +62,6 @@ public:
     // FileError, the temporary file removed.
     void Commit();
 
-    const std::filesystem::path& Target() const { return target_; }
-
 private:
     // The system's own temporary file, kept apart from this interface.
     struct Temporary;

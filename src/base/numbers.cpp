@@ -10,8 +10,12 @@
 namespace quadrel {
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Length of the longest prefix of `text` that is a decimal number in the
 // form [sign] digits [sep digits] [e [sign] digits], with at least one digit
@@ -61,7 +65,8 @@ bool IsUnderflow(std::string_view number) {
         magnitude = static_cast<long long>(integer.size() - firstNonZero);
     } else if (point != std::string_view::npos) {
         const auto fraction = number.substr(point + 1);
-        magnitude = -static_cast<long long>(std::min(fraction.find_first_not_of('0'), fraction.size()));
+        magnitude =
+            -static_cast<long long>(std::min(fraction.find_first_not_of('0'), fraction.size()));
     }
     return magnitude + exponent <= 0;
 }

@@ -9,7 +9,9 @@ namespace quadrel {
 
 // A blank or a control character: what trimming removes (every byte up to
 // and including the blank, as the data files and the edits have always done).
-constexpr bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+constexpr bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
 
 // Removes blanks and control characters at both ends.
 std::string Trim(std::string_view text);

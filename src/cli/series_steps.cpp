@@ -1,5 +1,3 @@
-#include "dxf/dxf_drawing.h"
-#include "base/path_text.h"
 #include "cli/series_steps.h"
 
 #include <algorithm>
@@ -9,9 +7,11 @@
 #include <ostream>
 
 #include "base/numbers.h"
+#include "base/path_text.h"
 #include "base/text.h"
 #include "cli/sheet_output.h"
 #include "drawing/crs_file.h"
+#include "dxf/dxf_drawing.h"
 
 namespace quadrel {
 namespace {
@@ -118,7 +118,8 @@ std::optional<SeriesFailure> DrawSeriesSet(SeriesRun& run, int set, const std::s
         shown = !ShowSheet(session, run.Choice, setErr);
         for (const SeriesFormat* format : run.Formats) {
             if (!shown) break;
-            const std::filesystem::path path = run.Dir / PathFromUtf8(name + std::string(format->Extension));
+            const std::filesystem::path path =
+                run.Dir / PathFromUtf8(name + std::string(format->Extension));
             bool written = false;
             try {
                 RefuseInputAsOutput(path, run.Choice);

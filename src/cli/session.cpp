@@ -1,4 +1,3 @@
-#include "base/path_text.h"
 #include "cli/session.h"
 
 #include <algorithm>
@@ -7,6 +6,7 @@
 #include <ostream>
 #include <stdexcept>
 
+#include "base/path_text.h"
 #include "base/source_date.h"
 
 namespace quadrel {

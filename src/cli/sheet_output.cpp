@@ -1,4 +1,3 @@
-#include "base/path_text.h"
 #include "cli/sheet_output.h"
 
 #include <ostream>
@@ -6,6 +5,7 @@
 
 #include "base/atomic_file.h"
 #include "base/numbers.h"
+#include "base/path_text.h"
 #include "drawing/crs_file.h"
 
 namespace quadrel {

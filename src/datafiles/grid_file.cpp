@@ -8,10 +8,10 @@
 #include <vector>
 
 #include "base/atomic_file.h"
-#include "model/grid_shape.h"
 #include "base/text.h"
 #include "datafiles/data_lines.h"
 #include "datafiles/value_line.h"
+#include "model/grid_shape.h"
 
 namespace quadrel {
 namespace {

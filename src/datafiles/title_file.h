@@ -6,8 +6,8 @@
 #include <istream>
 #include <string>
 
-#include "model/set_store.h"
 #include "datafiles/grid_file.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

@@ -4,9 +4,9 @@
 #include <filesystem>
 #include <string>
 
-#include "model/set_store.h"
 #include "drawing/drawing_sink.h"
 #include "layout/map_layout.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

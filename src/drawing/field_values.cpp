@@ -23,8 +23,9 @@ auto ConvertField(const GridSet& set, GridFieldPointer field, Convert convert) {
 }  // namespace
 
 double FieldNumber(const GridSet& set, GridFieldPointer field, char decimalSeparator) {
-    return ConvertField(set, field,
-                        [decimalSeparator](const std::string& text) { return ToDouble(text, decimalSeparator); });
+    return ConvertField(set, field, [decimalSeparator](const std::string& text) {
+        return ToDouble(text, decimalSeparator);
+    });
 }
 
 int FieldInteger(const GridSet& set, GridFieldPointer field) {

@@ -8,10 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "model/set_store.h"
 #include "drawing/drawing.h"
 #include "drawing/drawing_sink.h"
 #include "layout/map_layout.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

@@ -19,8 +19,9 @@ constexpr int MaxLabelDecimals = 18;
 
 void RequireFinite(double value) {
     if (!std::isfinite(value)) {
-        throw DrawingError("A label or scale of the drawing is not a finite number; check the "
-                           "limits and label constants of the grid set.");
+        throw DrawingError(
+            "A label or scale of the drawing is not a finite number; check the "
+            "limits and label constants of the grid set.");
     }
 }
 
@@ -33,9 +34,11 @@ struct Scientific {
 
 Scientific ToScientific(double value) {
     std::array<char, 64> buffer{};
-    const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
-                                      std::chars_format::scientific, SignificantDigits - 1);
-    const std::string_view text(buffer.data(), static_cast<std::size_t>(result.ptr - buffer.data()));
+    const auto result =
+        std::to_chars(buffer.data(), buffer.data() + buffer.size(), std::fabs(value),
+                      std::chars_format::scientific, SignificantDigits - 1);
+    const std::string_view text(buffer.data(),
+                                static_cast<std::size_t>(result.ptr - buffer.data()));
     const auto e = text.find('e');
     Scientific scientific;
     scientific.Mantissa = std::string(text.substr(0, e));

@@ -9,8 +9,9 @@
 namespace quadrel {
 
 [[noreturn]] inline void RefuseTooManySteps() {
-    throw DrawingError("A grid line, tick or scale bar loop would take more than 1,000,000 steps; "
-                       "choose a larger spacing or smaller limits.");
+    throw DrawingError(
+        "A grid line, tick or scale bar loop would take more than 1,000,000 steps; "
+        "choose a larger spacing or smaller limits.");
 }
 
 // A whole number of steps from a count that may be huge or not a number at

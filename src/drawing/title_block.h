@@ -6,11 +6,11 @@
 #include <string>
 #include <string_view>
 
-#include "model/set_store.h"
 #include "drawing/centred_start.h"
 #include "drawing/drawing_sink.h"
 #include "drawing/title_block_frame.h"
 #include "layout/map_layout.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

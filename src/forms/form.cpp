@@ -1,7 +1,7 @@
 #include "forms/form.h"
 
-#include "model/messages.h"
 #include "base/numbers.h"
+#include "model/messages.h"
 
 namespace quadrel {
 

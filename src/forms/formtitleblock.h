@@ -6,9 +6,9 @@
 #include <filesystem>
 #include <optional>
 
-#include "model/set_store.h"
 #include "forms/controls.h"
 #include "forms/form.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

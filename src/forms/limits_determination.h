@@ -7,9 +7,9 @@
 #include <string>
 #include <string_view>
 
+#include "layout/map_layout.h"
 #include "model/messages.h"
 #include "model/set_store.h"
-#include "layout/map_layout.h"
 
 namespace quadrel {
 

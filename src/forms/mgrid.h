@@ -11,14 +11,14 @@
 #include <utility>
 #include <vector>
 
-#include "model/grid_shape.h"
-#include "model/messages.h"
-#include "model/set_store.h"
 #include "drawing/drawing.h"
 #include "forms/controls.h"
 #include "forms/form.h"
 #include "layout/limits_report.h"
 #include "layout/map_layout.h"
+#include "model/grid_shape.h"
+#include "model/messages.h"
+#include "model/set_store.h"
 
 namespace quadrel {
 

@@ -2,19 +2,20 @@
 // show, the exit question, and the offer to write the changed data files.
 #include <array>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 
-#include "dxf/dxf_drawing.h"
 #include "base/atomic_file.h"
-#include "model/messages.h"
 #include "base/path_text.h"
 #include "drawing/drawing.h"
+#include "dxf/dxf_drawing.h"
 #include "forms/data_file_dialogs.h"
 #include "forms/formtitleblock.h"
 #include "forms/mgrid.h"
 #include "forms/mgrid_shape.h"
 #include "forms/writegridtitlefilesform.h"
+#include "model/messages.h"
 
 namespace quadrel {
 std::vector<Control*> TMGridInfo::DrawnControls() {
@@ -94,12 +95,10 @@ void TMGridInfo::BitBtnCreateOutputClick() {
     input.FileName = Utf8Path(*path);
     try {
         CreateDrawingFile(*path, input);
-    } catch (const FileError& error) {
-        // A drawing that was not written must not look like success: no
-        // exit question.
-        GetPlatform().ReportError(error.what());
-        return;
-    } catch (const DrawingError& error) {
+    } catch (const std::runtime_error& error) {
+        // A file that could not be written or a drawing refused: a drawing
+        // that was not written must not look like success, so no exit
+        // question.
         GetPlatform().ReportError(error.what());
         return;
     }

@@ -4,9 +4,9 @@
 #include <string>
 #include <utility>
 
-#include "model/messages.h"
 #include "forms/limits_determination.h"
 #include "forms/mgrid.h"
+#include "model/messages.h"
 
 namespace quadrel {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <array>
 
-#include "model/grid_shape.h"
 #include "forms/mgrid.h"
 #include "layout/map_layout.h"
+#include "model/grid_shape.h"
 
 namespace quadrel {
 

@@ -1,6 +1,5 @@
 // The whole drawing: the order of its parts, the north arrow, and writing it
 // to disk in chunks, all or nothing.
-#include "dxf/dxf_drawing.h"
 #include "drawing/drawing.h"
 
 #include <gtest/gtest.h>
@@ -16,9 +15,10 @@
 #include "base/atomic_file.h"
 #include "base/file_size_limit.h"
 #include "base/numbers.h"
-#include "drawing_test_data.h"
 #include "drawing/north_arrow.h"
 #include "drawing/sheet_recorder.h"
+#include "drawing_test_data.h"
+#include "dxf/dxf_drawing.h"
 #include "support/error_of.h"
 #include "support/temp_dir.h"
 

@@ -8,11 +8,11 @@
 #include <sstream>
 #include <string>
 
-#include "dxf/dxf_drawing.h"
-#include "model/set_store.h"
 #include "base/text.h"
+#include "dxf/dxf_drawing.h"
 #include "dxf/dxf_writer.h"
 #include "layout/map_layout.h"
+#include "model/set_store.h"
 #include "support/dxf_reader.h"
 
 namespace quadrel::testing {

@@ -1,6 +1,5 @@
 // The grid: line ranges, grid lines, labels and their texts, axis titles,
 // borders and cutting marks, checked in the drawing written.
-#include "dxf/dxf_drawing.h"
 #include "drawing/grid.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +10,9 @@
 #include <tuple>
 #include <vector>
 
-#include "drawing_test_data.h"
 #include "drawing/labels.h"
+#include "drawing_test_data.h"
+#include "dxf/dxf_drawing.h"
 
 namespace quadrel {
 namespace {

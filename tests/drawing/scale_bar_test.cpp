@@ -1,6 +1,5 @@
 // The scale bar: its labels, cells and captions, drawn into the left box of
 // a title block at (1000, 500).
-#include "dxf/dxf_drawing.h"
 #include "drawing/scale_bar.h"
 
 #include <gtest/gtest.h>
@@ -11,6 +10,7 @@
 #include <vector>
 
 #include "drawing_test_data.h"
+#include "dxf/dxf_drawing.h"
 
 namespace quadrel {
 namespace {

@@ -1,6 +1,5 @@
 // The sheet recorder against the DXF file: a preview drawn from the recorder
 // shows exactly what the file holds.
-#include "dxf/dxf_drawing.h"
 #include "drawing/sheet_recorder.h"
 
 #include <gtest/gtest.h>
@@ -14,6 +13,7 @@
 
 #include "datafiles/sample_files.h"
 #include "drawing/drawing.h"
+#include "dxf/dxf_drawing.h"
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
 #include "support/error_of.h"

@@ -1,6 +1,5 @@
 // Tick marks: which ticks are drawn, which side of the tick their labels
 // stand on, and that no spacing can keep the loops from ending.
-#include "dxf/dxf_drawing.h"
 #include "drawing/tick_marks.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +8,7 @@
 #include <vector>
 
 #include "drawing_test_data.h"
+#include "dxf/dxf_drawing.h"
 
 namespace quadrel {
 namespace {

@@ -1,6 +1,5 @@
 // Title blocks A and B below a bordered grid: the border extension, values
 // centred between their rules, the shrinking, the scale bar in its box.
-#include "dxf/dxf_drawing.h"
 #include "drawing/title_block.h"
 
 #include <gtest/gtest.h>
@@ -11,17 +10,19 @@
 #include <tuple>
 #include <vector>
 
-#include "drawing_test_data.h"
 #include "drawing/scale_bar.h"
 #include "drawing/title_block_a.h"
 #include "drawing/title_block_b.h"
+#include "drawing_test_data.h"
+#include "dxf/dxf_drawing.h"
 
 namespace quadrel {
 namespace {
 
 using testing::DxfEntity;
 using testing::DxfFile;
-using BlockWriter = void (*)(DrawingSink&, double, double, const MapLayout&, const TitleBlockTexts&);
+using BlockWriter = void (*)(DrawingSink&, double, double, const MapLayout&,
+                             const TitleBlockTexts&);
 
 const TitleSet FullTitleSet{"ACME", "MINING", "T1",     "T2",      "T3",       "OFF",  "DEP",
                             "MI-7", "DN-9",   "DRAWER", "CHECKER", "APPROVER", "SMITH"};

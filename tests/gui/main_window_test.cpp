@@ -3,14 +3,14 @@
 #include <QImage>
 #include <QLabel>
 #include <QRadioButton>
+#include <QTextBrowser>
 #include <sstream>
 
-#include "model/set_store.h"
 #include "cli/command_line.h"
 #include "gui/help_window.h"
 #include "gui/limits_report_view.h"
-#include <QTextBrowser>
 #include "gui/window_fixture.h"
+#include "model/set_store.h"
 
 namespace quadrel::testing {
 namespace {
@@ -58,7 +58,8 @@ TEST_F(WindowTest, TypingKeyByKeyShowsAndStoresWhatTheFormKeeps) {
     };
     for (const auto& c : cases) {
         TypeInto(c.edit, c.keys);
-        EXPECT_EQ(Widget<QLineEdit>(c.edit).text(), c.shown) << c.edit << " typed " << c.keys.toStdString();
+        EXPECT_EQ(Widget<QLineEdit>(c.edit).text(), c.shown)
+            << c.edit << " typed " << c.keys.toStdString();
         EXPECT_EQ(session->App.MGridInfo.Store.Current().*c.field, c.shown.toStdString()) << c.edit;
     }
     EXPECT_TRUE(unansweredBoxes.empty());
@@ -110,7 +111,8 @@ TEST_F(WindowTest, HintsAreToolTipsButTheConstantsHeadShowsNone) {
         if (*c.tip == '\0') {
             EXPECT_TRUE(tip.isEmpty()) << c.widget << ": " << tip.toStdString();
         } else {
-            EXPECT_TRUE(tip.startsWith(QString::fromUtf8(c.tip))) << c.widget << ": " << tip.toStdString();
+            EXPECT_TRUE(tip.startsWith(QString::fromUtf8(c.tip)))
+                << c.widget << ": " << tip.toStdString();
         }
     }
 }
@@ -154,7 +156,8 @@ TEST_F(WindowWithSamples, DeterminedLimitsArePaintedAsTheCommandLinePrintsThem) 
         const int top = area.top() + (line + 1) * lineHeight;
         int dark = 0;
         for (int y = top; y < top + lineHeight - 1 && y < area.bottom() - 1; ++y) {
-            for (int x = area.left(); x <= area.right(); ++x) dark += qGray(window.pixel(x, y)) < 96;
+            for (int x = area.left(); x <= area.right(); ++x)
+                dark += qGray(window.pixel(x, y)) < 96;
         }
         EXPECT_GT(dark, 20) << "line " << line + 1;
     }
@@ -220,7 +223,8 @@ TEST_F(WindowTest, HelpOpensQuadrelsOwnPage) {
     Click("BitBtnHelp");
     const HelpWindow* help = nullptr;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        if (auto* found = dynamic_cast<HelpWindow*>(top); found != nullptr && found->isVisible()) help = found;
+        if (auto* found = dynamic_cast<HelpWindow*>(top); found != nullptr && found->isVisible())
+            help = found;
     }
     ASSERT_NE(help, nullptr);
     const QString page = const_cast<HelpWindow*>(help)->Browser().toPlainText();
@@ -242,18 +246,58 @@ TEST_F(WindowTest, ActionButtonsFollowTheFieldsAndTabFollowsTheForm) {
     TypeInto("EditXConst", "1");
     EXPECT_EQ(actions(), std::pair(true, true));
 
-    const QStringList expected = {
-        "ButtonGetFileName", "ButtonGetTitleData", "EditDescription", "EditImpMet",
-        "EditYAxisTitle", "EditYMin", "EditYMax", "EditYGrid", "EditYScale", "EditYAdd",
-        "EditYConst", "EditXAxisTitle", "EditXMin", "EditXMax", "EditXGrid", "EditXScale",
-        "EditXAdd", "EditXConst", "EditTicLRType", "EditTicLRSpacing", "EditTicLRMinimum",
-        "EditTicLRMaximum", "EditTicLeft", "EditTicRight", "EditTicTBType", "EditTicTBSpacing",
-        "EditTicTBMinimum", "EditTicTBMaximum", "EditTicTop", "EditTicBottom", "EditCutLeft",
-        "EditCutRight", "EditCutTop", "EditCutBottom", "EditBorderSize", "RGTitleBlockItem0",
-        "RGTitleBlockItem1", "EditTitleBlockType", "RBUpperLeft", "RBUpperRight", "RBLowerLeft",
-        "RBLowerRight", "EditSize", "EditDistMapEdge", "DetermineLimitsButton",
-        "BitBtnCreateOutput", "ButtonTitleBlockData", "ButtonAddSet", "ButtonDeleteSet",
-        "BitBtnUp", "BitBtnDown", "PreviewSheetButton"};
+    const QStringList expected = {"ButtonGetFileName",
+                                  "ButtonGetTitleData",
+                                  "EditDescription",
+                                  "EditImpMet",
+                                  "EditYAxisTitle",
+                                  "EditYMin",
+                                  "EditYMax",
+                                  "EditYGrid",
+                                  "EditYScale",
+                                  "EditYAdd",
+                                  "EditYConst",
+                                  "EditXAxisTitle",
+                                  "EditXMin",
+                                  "EditXMax",
+                                  "EditXGrid",
+                                  "EditXScale",
+                                  "EditXAdd",
+                                  "EditXConst",
+                                  "EditTicLRType",
+                                  "EditTicLRSpacing",
+                                  "EditTicLRMinimum",
+                                  "EditTicLRMaximum",
+                                  "EditTicLeft",
+                                  "EditTicRight",
+                                  "EditTicTBType",
+                                  "EditTicTBSpacing",
+                                  "EditTicTBMinimum",
+                                  "EditTicTBMaximum",
+                                  "EditTicTop",
+                                  "EditTicBottom",
+                                  "EditCutLeft",
+                                  "EditCutRight",
+                                  "EditCutTop",
+                                  "EditCutBottom",
+                                  "EditBorderSize",
+                                  "RGTitleBlockItem0",
+                                  "RGTitleBlockItem1",
+                                  "EditTitleBlockType",
+                                  "RBUpperLeft",
+                                  "RBUpperRight",
+                                  "RBLowerLeft",
+                                  "RBLowerRight",
+                                  "EditSize",
+                                  "EditDistMapEdge",
+                                  "DetermineLimitsButton",
+                                  "BitBtnCreateOutput",
+                                  "ButtonTitleBlockData",
+                                  "ButtonAddSet",
+                                  "ButtonDeleteSet",
+                                  "BitBtnUp",
+                                  "BitBtnDown",
+                                  "PreviewSheetButton"};
     QStringList chain;
     QWidget* widget = &Widget("ButtonGetFileName");
     do {

@@ -5,21 +5,21 @@
 
 #include <QCheckBox>
 #include <QFile>
-#include <QLabel>
 #include <QImage>
+#include <QLabel>
 #include <QRegularExpression>
 #include <QTest>
 #include <optional>
 #include <sstream>
 
 #include "base/file_size_limit.h"
-#include "model/messages.h"
 #include "cli/command_line.h"
 #include "drawing/grid.h"
 #include "drawing/title_block_a.h"
 #include "gui/desktop.h"
 #include "gui/sheet_plot.h"
 #include "gui/window_fixture.h"
+#include "model/messages.h"
 #include "support/error_of.h"
 
 namespace quadrel::testing {
