@@ -139,7 +139,7 @@ const Command* FindCommand(const std::vector<std::string>& arguments) {
 }
 
 Options ParseCommandOptions(const Command& command, const std::vector<std::string>& arguments) {
-    return ParseOptions(arguments, command.Name.empty() ? 0 : 1, command.Spec);
+    return ParseOptions(arguments, command.Name.empty() ? 0 : 1, command.Accepted);
 }
 
 bool IsDesktopCommand(const std::vector<std::string>& arguments) {

@@ -29,7 +29,7 @@ enum class DesktopNeed { Never, Always, ForPlotFormats };
 struct Command {
     std::string_view Name;  // empty for the window, which takes no command word
     std::string_view Usage;
-    OptionSpec Spec;
+    OptionRules Accepted;
     DesktopNeed Desktop;
     // Null for the commands the desktop program runs itself.
     int (*Run)(const Options& options, const CommandStreams& streams);

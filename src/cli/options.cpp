@@ -6,7 +6,7 @@
 namespace quadrel {
 
 Options ParseOptions(const std::vector<std::string>& arguments, std::size_t first,
-                     const OptionSpec& spec) {
+                     const OptionRules& accepted) {
     Options options;
     for (std::size_t i = first; i < arguments.size(); ++i) {
         std::string name = arguments[i];
@@ -15,15 +15,15 @@ Options ParseOptions(const std::vector<std::string>& arguments, std::size_t firs
             value = name.substr(equals + 1);
             name.resize(equals);
         }
-        if (spec.Allowed.count(name) == 0) throw UsageError("unknown option '" + name + "'");
-        if (spec.Flags.count(name) != 0) {
+        if (accepted.Allowed.count(name) == 0) throw UsageError("unknown option '" + name + "'");
+        if (accepted.Flags.count(name) != 0) {
             if (value) throw UsageError(name + " takes no value");
             value = "";
         } else if (!value) {
             if (i + 1 >= arguments.size()) throw UsageError(name + " needs a value");
             value = arguments[++i];
         }
-        if (spec.Repeatable.count(name) == 0 && options.count(name) != 0) {
+        if (accepted.Repeatable.count(name) == 0 && options.count(name) != 0) {
             throw UsageError(name + " is given twice");
         }
         options.emplace(name, *value);

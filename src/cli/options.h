@@ -20,7 +20,7 @@ public:
 
 // The options one command takes. Every option but a flag takes a value and
 // may be given once; a repeatable one again and again.
-struct OptionSpec {
+struct OptionRules {
     std::set<std::string> Allowed;
     std::set<std::string> Repeatable;
     std::set<std::string> Flags;
@@ -31,9 +31,9 @@ struct OptionSpec {
 using Options = std::multimap<std::string, std::string>;
 
 // "--name value" and "--name=value" options from `arguments[first]` on.
-// Throws UsageError naming the first option that does not fit `spec`.
+// Throws UsageError naming the first option that does not fit `accepted`.
 Options ParseOptions(const std::vector<std::string>& arguments, std::size_t first,
-                     const OptionSpec& spec);
+                     const OptionRules& accepted);
 
 // A whole number, or UsageError naming the option and the text.
 int ParseWholeNumber(const std::string& option, const std::string& text);
