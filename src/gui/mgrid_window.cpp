@@ -15,6 +15,7 @@
 #include <array>
 
 #include "forms/mgrid.h"
+#include "forms/mgrid_shape.h"
 #include "gui/button_keys.h"
 #include "gui/button_style.h"
 #include "gui/form_view.h"
@@ -234,34 +235,30 @@ void MGridWindow::BuildGrid(const FormView& view) {
         view.Add<QLabel>(*box, *heads[i], At(GridColumns[i], GridHeadTop, HeadHeight))
             ->setAlignment(Qt::AlignCenter);
     }
-    const auto row = [&](int top, Label& label, const std::array<Edit*, 7>& edits) {
-        view.Add<QLabel>(*box, label, At(GridRowLabel, top, EditHeight));
-        for (std::size_t i = 0; i < edits.size(); ++i) {
-            view.Add<QLineEdit>(*box, *edits[i], At(GridColumns[i], top, EditHeight));
+    int top = GridYRowTop;
+    for (const AxisRow& row : AxisRows) {
+        view.Add<QLabel>(*box, f.*row.Heading, At(GridRowLabel, top, EditHeight));
+        const auto fields = ColumnOrder(row.Fields);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            view.Add<QLineEdit>(*box, f.FieldEdit(fields[i]), At(GridColumns[i], top, EditHeight));
         }
-    };
-    row(GridYRowTop, f.LabelYAxisTitle,
-        {&f.EditYAxisTitle, &f.EditYMin, &f.EditYMax, &f.EditYGrid, &f.EditYScale, &f.EditYAdd,
-         &f.EditYConst});
-    row(GridXRowTop, f.LabelXAxisTitle,
-        {&f.EditXAxisTitle, &f.EditXMin, &f.EditXMax, &f.EditXGrid, &f.EditXScale, &f.EditXAdd,
-         &f.EditXConst});
+        top += GridXRowTop - GridYRowTop;
+    }
 }
 
 void MGridWindow::BuildTickMarks(const FormView& view) {
     QGroupBox* box = Box(view, *page_, "Tick Marks", TickBox);
     TMGridInfo& f = form_;
     const char* heads[] = {"Type", "Spacing", "Minimum", "Maximum", "Left", "Right"};
-    const std::array<Edit*, 6> leftRight{&f.EditTicLRType,    &f.EditTicLRSpacing,
-                                         &f.EditTicLRMinimum, &f.EditTicLRMaximum,
-                                         &f.EditTicLeft,      &f.EditTicRight};
-    const std::array<Edit*, 6> topBottom{&f.EditTicTBType,    &f.EditTicTBSpacing,
-                                         &f.EditTicTBMinimum, &f.EditTicTBMaximum,
-                                         &f.EditTicTop,       &f.EditTicBottom};
-    for (std::size_t i = 0; i < TickColumns.size(); ++i) {
+    for (std::size_t i = 0; i < TickColumns.size(); ++i)
         Head(view, *box, heads[i], At(TickColumns[i], TickHeadTop, HeadHeight));
-        view.Add<QLineEdit>(*box, *leftRight[i], At(TickColumns[i], TickLeftRightTop, EditHeight));
-        view.Add<QLineEdit>(*box, *topBottom[i], At(TickColumns[i], TickTopBottomTop, EditHeight));
+    const std::array<int, TickRows.size()> tops{TickLeftRightTop, TickTopBottomTop};
+    for (std::size_t row = 0; row < TickRows.size(); ++row) {
+        const auto fields = ColumnOrder(TickRows[row]);
+        for (std::size_t i = 0; i < fields.size(); ++i) {
+            view.Add<QLineEdit>(*box, f.FieldEdit(fields[i]),
+                                At(TickColumns[i], tops[row], EditHeight));
+        }
     }
     Head(view, *box, "Top", At(TickColumns[4], TickLowerHeadTop, HeadHeight));
     Head(view, *box, "Bottom", At(TickColumns[5], TickLowerHeadTop, HeadHeight));
@@ -270,11 +267,10 @@ void MGridWindow::BuildTickMarks(const FormView& view) {
 void MGridWindow::BuildCuttingMarks(const FormView& view) {
     QGroupBox* box = Box(view, *page_, "Cutting Marks", CutBox);
     const char* heads[] = {"Left", "Right", "Top", "Bottom"};
-    const std::array<Edit*, 4> cuts{&form_.EditCutLeft, &form_.EditCutRight, &form_.EditCutTop,
-                                    &form_.EditCutBottom};
-    for (std::size_t i = 0; i < cuts.size(); ++i) {
+    for (std::size_t i = 0; i < CutFields.size(); ++i) {
         Head(view, *box, heads[i], At(CutColumns[i], CutHeadTop, CutHeadHeight));
-        view.Add<QLineEdit>(*box, *cuts[i], At(CutColumns[i], CutEditTop, EditHeight));
+        view.Add<QLineEdit>(*box, form_.FieldEdit(CutFields[i]),
+                            At(CutColumns[i], CutEditTop, EditHeight));
     }
     view.Add<QLabel>(*box, form_.LabelBorderSize, BorderSizeLabelPlace);
     view.Add<QLineEdit>(*box, form_.EditBorderSize, BorderSizePlace);
@@ -351,31 +347,20 @@ void MGridWindow::SetTabOrder() {
         return findChild<QWidget*>(ToQString(control.Name()));
     };
     TMGridInfo& f = form_;
-    const std::vector<const Control*> order{&f.ButtonGetFileName,  &f.ButtonGetTitleData,
-                                            &f.EditDescription,    &f.EditImpMet,
-                                            &f.EditYAxisTitle,     &f.EditYMin,
-                                            &f.EditYMax,           &f.EditYGrid,
-                                            &f.EditYScale,         &f.EditYAdd,
-                                            &f.EditYConst,         &f.EditXAxisTitle,
-                                            &f.EditXMin,           &f.EditXMax,
-                                            &f.EditXGrid,          &f.EditXScale,
-                                            &f.EditXAdd,           &f.EditXConst,
-                                            &f.EditTicLRType,      &f.EditTicLRSpacing,
-                                            &f.EditTicLRMinimum,   &f.EditTicLRMaximum,
-                                            &f.EditTicLeft,        &f.EditTicRight,
-                                            &f.EditTicTBType,      &f.EditTicTBSpacing,
-                                            &f.EditTicTBMinimum,   &f.EditTicTBMaximum,
-                                            &f.EditTicTop,         &f.EditTicBottom,
-                                            &f.EditCutLeft,        &f.EditCutRight,
-                                            &f.EditCutTop,         &f.EditCutBottom,
-                                            &f.EditBorderSize,     &f.RGTitleBlock,
-                                            &f.EditTitleBlockType, &f.RBUpperLeft,
-                                            &f.RBUpperRight,       &f.RBLowerLeft,
-                                            &f.RBLowerRight,       &f.EditSize,
-                                            &f.EditDistMapEdge,    &f.DetermineLimitsButton,
-                                            &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
-                                            &f.ButtonAddSet,       &f.ButtonDeleteSet,
-                                            &f.BitBtnUp,           &f.BitBtnDown};
+    std::vector<const Control*> order{&f.ButtonGetFileName, &f.ButtonGetTitleData,
+                                      &f.EditDescription, &f.EditImpMet};
+    // The set's fields row by row, as the boxes lay them out.
+    const auto addFields = [&](const auto& fields) {
+        for (GridFieldPointer field : fields) order.push_back(&f.FieldEdit(field));
+    };
+    for (const AxisRow& row : AxisRows) addFields(ColumnOrder(row.Fields));
+    for (const TickSideFields& row : TickRows) addFields(ColumnOrder(row));
+    addFields(CutFields);
+    order.insert(order.end(),
+                 {&f.EditBorderSize, &f.RGTitleBlock, &f.EditTitleBlockType, &f.RBUpperLeft,
+                  &f.RBUpperRight, &f.RBLowerLeft, &f.RBLowerRight, &f.EditSize, &f.EditDistMapEdge,
+                  &f.DetermineLimitsButton, &f.BitBtnCreateOutput, &f.ButtonTitleBlockData,
+                  &f.ButtonAddSet, &f.ButtonDeleteSet, &f.BitBtnUp, &f.BitBtnDown});
     tabChain_.clear();
     for (const Control* control : order) {
         QWidget* found = widget(*control);
