@@ -1,41 +1,49 @@
 #include "forms/scripted_platform.h"
 
+#include <stdexcept>
+
 #include "forms/form.h"
 
 namespace quadrel {
-namespace {
 
 template <typename T>
-std::optional<T> TakeFront(std::deque<T>& queue) {
-    if (queue.empty()) return std::nullopt;
-    T front = std::move(queue.front());
-    queue.pop_front();
+std::optional<T> ScriptedPlatform::Answer(std::deque<T>& answers, const std::string& what) {
+    if (answers.empty()) {
+        if (++unscriptedInARow_ > UnscriptedAnswersAllowed) {
+            throw std::logic_error("The script has no answer for " + what + ", asked " +
+                                   std::to_string(unscriptedInARow_) + " times in a row.");
+        }
+        return std::nullopt;
+    }
+    unscriptedInARow_ = 0;
+    T front = std::move(answers.front());
+    answers.pop_front();
     return front;
 }
 
-}  // namespace
-
-void ScriptedPlatform::Beep() { ++Beeps; }
+void ScriptedPlatform::Beep() {
+    ++Beeps;
+}
 
 std::optional<std::filesystem::path> ScriptedPlatform::OpenFileDialog(
     const FileDialogOptions& options) {
     OpenDialogs.push_back(options);
     Shown.push_back("open: " + options.Title);
-    return TakeFront(OpenAnswers).value_or(std::nullopt);
+    return Answer(OpenAnswers, Shown.back()).value_or(std::nullopt);
 }
 
 std::optional<std::filesystem::path> ScriptedPlatform::SaveFileDialog(
     const FileDialogOptions& options) {
     SaveDialogs.push_back(options);
     Shown.push_back("save: " + options.Title);
-    return TakeFront(SaveAnswers).value_or(std::nullopt);
+    return Answer(SaveAnswers, Shown.back()).value_or(std::nullopt);
 }
 
 int ScriptedPlatform::ShowModal(Form& form) {
     ModalForms.push_back(form.Name());
     Shown.push_back("modal: " + form.Name());
     form.ModalResult = 0;
-    auto answer = TakeFront(ModalAnswers);
+    auto answer = Answer(ModalAnswers, Shown.back());
     form.ModalResult = answer && *answer ? (*answer)(form) : ModalResultCancel;
     return form.ModalResult;
 }
@@ -43,7 +51,7 @@ int ScriptedPlatform::ShowModal(Form& form) {
 bool ScriptedPlatform::AskOkCancel(const std::string& text, const std::string& caption) {
     Questions.push_back(caption + ": " + text);
     Shown.push_back("question: " + Questions.back());
-    return TakeFront(OkCancelAnswers).value_or(false);
+    return Answer(OkCancelAnswers, Shown.back()).value_or(false);
 }
 
 void ScriptedPlatform::ReportError(const std::string& text) {
@@ -57,9 +65,13 @@ void ScriptedPlatform::ShowHelp(const std::string& helpFile, int command, int da
     Shown.push_back("help: " + HelpRequests.back());
 }
 
-std::string ScriptedPlatform::ShortDate() { return Date; }
+std::string ScriptedPlatform::ShortDate() {
+    return Date;
+}
 
-char ScriptedPlatform::DecimalSeparator() const { return Separator; }
+char ScriptedPlatform::DecimalSeparator() const {
+    return Separator;
+}
 
 void ScriptedPlatform::Exit(int status) {
     if (!ExitStatus) ExitStatus = status;

@@ -15,7 +15,8 @@ namespace quadrel {
 class ScriptedPlatform : public Platform {
 public:
     // Answers, taken from the front. An empty queue cancels (dialogs),
-    // answers Cancel (questions) or closes the form with cancel (modal forms).
+    // answers Cancel (questions) or closes the form with cancel (modal forms),
+    // up to a bound on unscripted answers in a row.
     std::deque<std::optional<std::filesystem::path>> OpenAnswers;
     std::deque<std::optional<std::filesystem::path>> SaveAnswers;
     // Acts on the modal form as a person would and returns its modal result.
@@ -50,6 +51,17 @@ public:
     std::string ShortDate() override;
     char DecimalSeparator() const override;
     void Exit(int status) override;
+
+private:
+    // A form that asks again and again once the script is spent would loop
+    // for ever (the exit flow shows its save dialog until answered); after
+    // this many unscripted answers in a row the run stops with a logic_error.
+    static constexpr int UnscriptedAnswersAllowed = 100;
+    int unscriptedInARow_ = 0;
+
+    // Notes whether the script had an answer for `what`.
+    template <typename T>
+    std::optional<T> Answer(std::deque<T>& answers, const std::string& what);
 };
 
 }  // namespace quadrel

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <stdexcept>
 #include <string>
 #include <utility>
 #include <vector>
@@ -296,6 +297,15 @@ TEST(ExitFlow, NothingTypedIsLostWithoutAskingAndNothingIsAskedInVain) {
         std::sort(files.begin(), files.end());
         EXPECT_EQ(files, c.files);
     }
+}
+
+// The exit flow asks until it is answered: a script spent in the middle of
+// it stops the run, where it would otherwise loop for ever.
+TEST(ExitFlow, AScriptSpentInTheMiddleStopsTheRunInsteadOfLooping) {
+    testing::ScriptedForms f;
+    f.platform.OkCancelAnswers.push_back(true);
+    EXPECT_THROW(CloseChangingGrid(f), std::logic_error);
+    EXPECT_FALSE(f.platform.ExitStatus);
 }
 
 }  // namespace
