@@ -17,7 +17,6 @@
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
 #include "support/error_of.h"
-#include "support/temp_dir.h"
 
 namespace quadrel {
 namespace {
@@ -35,7 +34,6 @@ class SheetRecorderTest : public testing::AppFixture,
 protected:
     // What Create output draws for the sample grid set with sample title set 1.
     DrawingInput SampleInput(const SampleSheet& sheet) {
-        testing::TempDir dir;
         WriteSampleFiles(dir.Path());
         platform.OpenAnswers.emplace_back(dir / SampleGridFileName);
         form.ButtonGetFileName.Click();

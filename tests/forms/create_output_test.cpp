@@ -14,7 +14,6 @@
 #include "forms/data_file_text.h"
 #include "support/app_fixture.h"
 #include "support/dxf_reader.h"
-#include "support/temp_dir.h"
 
 namespace quadrel {
 namespace {
@@ -25,30 +24,31 @@ constexpr int Yes = 0;
 constexpr int No = 1;
 constexpr int None = -1;
 
+// Answers the write-files dialog, noting in `offered` (when given) which
+// groups it showed. None leaves a group as it is; a choice in a hidden group
+// stands for one left over from an earlier exit.
+void AnswerWriteFiles(ScriptedPlatform& platform, int gridItem, int titleItem,
+                      std::string* offered = nullptr) {
+    platform.ModalAnswers.emplace_back([=](Form& shown) {
+        auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
+        if (offered != nullptr) {
+            *offered = std::string(dialog.RG_AddGrid.Visible() ? "grid" : "") +
+                       (dialog.RG_AddTitle.Visible() ? "title" : "");
+        }
+        if (gridItem != None) dialog.RG_AddGrid.SetItemIndex(gridItem);
+        if (titleItem != None) dialog.RG_AddTitle.SetItemIndex(titleItem);
+        return ModalResultCancel;  // closed with the close box
+    });
+}
+
 class CreateOutputTest : public testing::AppFixture {
 protected:
-    void SetUp() override { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
-
-    // Answers the exit question with OK and the write-files dialog, noting
-    // which groups it offered. None leaves a group as it is; a choice in a
-    // hidden group stands for one left over from an earlier exit.
+    // Answers the exit question with OK, then the write-files dialog.
     void ConfirmExitChoosing(int gridItem, int titleItem) {
         platform.OkCancelAnswers.push_back(true);
-        platform.ModalAnswers.emplace_back([this, gridItem, titleItem](Form& shown) {
-            auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
-            offered = std::string(dialog.RG_AddGrid.Visible() ? "grid" : "") +
-                      (dialog.RG_AddTitle.Visible() ? "title" : "");
-            if (gridItem != None) dialog.RG_AddGrid.SetItemIndex(gridItem);
-            if (titleItem != None) dialog.RG_AddTitle.SetItemIndex(titleItem);
-            return ModalResultCancel;  // closed with the close box
-        });
+        AnswerWriteFiles(platform, gridItem, titleItem, &offered);
     }
 
-    testing::DxfFile Drawing(const char* name) {
-        return testing::ReadDxfFile((dir / name).string());
-    }
-
-    testing::TempDir dir;
     std::string offered;
 };
 
@@ -77,7 +77,7 @@ TEST_F(CreateOutputTest, PlottedTitleBlockIsTypeAOrBOrRefusedBeforeAnythingIsWri
                       " - 0034: Title Block Type is invalid! Title Block Type");
             continue;
         }
-        const auto file = Drawing("out.dxf");
+        const auto file = testing::ReadDxfFile((dir / "out.dxf").string());
         EXPECT_EQ(file.OnLayer("Title_Block_A").empty(), std::string(c.layer) != "Title_Block_A");
         EXPECT_EQ(file.OnLayer("Title_Block_B").empty(), std::string(c.layer) != "Title_Block_B");
         if (*c.layer == 0) continue;
@@ -147,7 +147,6 @@ TEST_F(CreateOutputTest, SaveDialogsProposeTheFilesFolderAndTheSetsName) {
         EXPECT_EQ(shown.DefaultExtension, expected[i].extension) << i;
         EXPECT_EQ(shown.Filters.at(0), expected[i].firstFilter) << i;
     }
-    EXPECT_EQ(platform.OpenDialogs.at(0).Filters.at(0), "Quadrel data files (*.dat *.sam)");
 
     platform.SaveAnswers.emplace_back(maps / "sheet.dxf");
     platform.OkCancelAnswers.push_back(false);
@@ -272,26 +271,17 @@ const ExitCase ExitCases[] = {
 TEST(ExitFlow, NothingTypedIsLostWithoutAskingAndNothingIsAskedInVain) {
     for (const ExitCase& c : ExitCases) {
         SCOPED_TRACE(c.name);
-        testing::TempDir dir;
         testing::ScriptedForms f;
-        f.form.DataDirectory = dir.Path();
         f.platform.OkCancelAnswers.assign(c.okCancel.begin(), c.okCancel.end());
-        for (const auto& [grid, title] : c.choices) {
-            f.platform.ModalAnswers.emplace_back([grid, title](Form& shown) {
-                auto& dialog = static_cast<TFormWriteGridTitleFiles&>(shown);
-                if (grid != None) dialog.RG_AddGrid.SetItemIndex(grid);
-                if (title != None) dialog.RG_AddTitle.SetItemIndex(title);
-                return ModalResultCancel;  // closed with the close box
-            });
-        }
+        for (const auto& [grid, title] : c.choices) AnswerWriteFiles(f.platform, grid, title);
         for (const char* name : c.saveAs) {
-            f.platform.SaveAnswers.emplace_back(name ? std::optional(dir / name) : std::nullopt);
+            f.platform.SaveAnswers.emplace_back(name ? std::optional(f.dir / name) : std::nullopt);
         }
         c.act(f);
         EXPECT_EQ(f.platform.Shown, c.shown);
         EXPECT_EQ(f.platform.ExitStatus, c.exitStatus);
         std::vector<std::string> files;
-        for (const auto& entry : fs::directory_iterator(dir.Path())) {
+        for (const auto& entry : fs::directory_iterator(f.dir.Path())) {
             files.push_back(entry.path().filename().string());
         }
         std::sort(files.begin(), files.end());

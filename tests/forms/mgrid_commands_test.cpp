@@ -21,14 +21,10 @@ namespace fs = std::filesystem;
 
 class CommandsTest : public testing::AppFixture {
 protected:
-    void SetUp() override { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
-
     void PressDetermineLimits() {
         form.DetermineLimitsButton.SetEnabled(true);
         form.DetermineLimitsButton.Click();
     }
-
-    testing::TempDir dir;
 };
 
 TEST_F(CommandsTest, DataFileThatCannotBeReadOrHoldsTooManySetsLoadsNothing) {

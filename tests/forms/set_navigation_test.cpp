@@ -10,7 +10,6 @@
 
 #include "forms/data_file_text.h"
 #include "support/app_fixture.h"
-#include "support/temp_dir.h"
 
 namespace quadrel {
 namespace {
@@ -59,8 +58,6 @@ protected:
         }
         return order;
     }
-
-    testing::TempDir dir;
 };
 
 TEST_P(SetNavigationTest, PressesLeaveTheSetsInOrderAndShowOne) {

@@ -129,15 +129,11 @@ TEST_F(WindowWithSamples, ALongerTextFromAFileIsShownWhole) {
 }
 
 TEST_F(WindowWithSamples, DeterminedLimitsArePaintedAsTheCommandLinePrintsThem) {
-    const auto actions = [this] {
-        return std::pair(Widget("DetermineLimitsButton").isEnabled(),
-                         Widget("BitBtnCreateOutput").isEnabled());
-    };
     OpenSampleGridFile();
-    EXPECT_EQ(actions(), std::pair(false, true));
+    EXPECT_EQ(Actions(), std::pair(false, true));
     EXPECT_FALSE(Widget("ButtonGetFileName").isEnabled());
     Click("BitBtnDown");
-    EXPECT_EQ(actions(), std::pair(true, true));
+    EXPECT_EQ(Actions(), std::pair(true, true));
     Click("DetermineLimitsButton");
 
     const LimitsReportView& report = session->MainWindow.ReportView();
@@ -234,70 +230,27 @@ TEST_F(WindowTest, HelpOpensQuadrelsOwnPage) {
 }
 
 TEST_F(WindowTest, ActionButtonsFollowTheFieldsAndTabFollowsTheForm) {
-    const auto actions = [this] {
-        return std::pair(Widget("DetermineLimitsButton").isEnabled(),
-                         Widget("BitBtnCreateOutput").isEnabled());
-    };
-    EXPECT_EQ(actions(), std::pair(false, false));
+    EXPECT_EQ(Actions(), std::pair(false, false));
     TypeInto("EditXMin", "5");
-    EXPECT_EQ(actions(), std::pair(true, true));
+    EXPECT_EQ(Actions(), std::pair(true, true));
     TypeInto("EditYAxisTitle", "N");
-    EXPECT_EQ(actions(), std::pair(true, false));
+    EXPECT_EQ(Actions(), std::pair(true, false));
     TypeInto("EditXConst", "1");
-    EXPECT_EQ(actions(), std::pair(true, true));
+    EXPECT_EQ(Actions(), std::pair(true, true));
 
-    const QStringList expected = {"ButtonGetFileName",
-                                  "ButtonGetTitleData",
-                                  "EditDescription",
-                                  "EditImpMet",
-                                  "EditYAxisTitle",
-                                  "EditYMin",
-                                  "EditYMax",
-                                  "EditYGrid",
-                                  "EditYScale",
-                                  "EditYAdd",
-                                  "EditYConst",
-                                  "EditXAxisTitle",
-                                  "EditXMin",
-                                  "EditXMax",
-                                  "EditXGrid",
-                                  "EditXScale",
-                                  "EditXAdd",
-                                  "EditXConst",
-                                  "EditTicLRType",
-                                  "EditTicLRSpacing",
-                                  "EditTicLRMinimum",
-                                  "EditTicLRMaximum",
-                                  "EditTicLeft",
-                                  "EditTicRight",
-                                  "EditTicTBType",
-                                  "EditTicTBSpacing",
-                                  "EditTicTBMinimum",
-                                  "EditTicTBMaximum",
-                                  "EditTicTop",
-                                  "EditTicBottom",
-                                  "EditCutLeft",
-                                  "EditCutRight",
-                                  "EditCutTop",
-                                  "EditCutBottom",
-                                  "EditBorderSize",
-                                  "RGTitleBlockItem0",
-                                  "RGTitleBlockItem1",
-                                  "EditTitleBlockType",
-                                  "RBUpperLeft",
-                                  "RBUpperRight",
-                                  "RBLowerLeft",
-                                  "RBLowerRight",
-                                  "EditSize",
-                                  "EditDistMapEdge",
-                                  "DetermineLimitsButton",
-                                  "BitBtnCreateOutput",
-                                  "ButtonTitleBlockData",
-                                  "ButtonAddSet",
-                                  "ButtonDeleteSet",
-                                  "BitBtnUp",
-                                  "BitBtnDown",
-                                  "PreviewSheetButton"};
+    const QStringList expected =
+        QStringLiteral(
+            "ButtonGetFileName ButtonGetTitleData EditDescription EditImpMet EditYAxisTitle "
+            "EditYMin EditYMax EditYGrid EditYScale EditYAdd EditYConst EditXAxisTitle "
+            "EditXMin EditXMax EditXGrid EditXScale EditXAdd EditXConst EditTicLRType "
+            "EditTicLRSpacing EditTicLRMinimum EditTicLRMaximum EditTicLeft EditTicRight "
+            "EditTicTBType EditTicTBSpacing EditTicTBMinimum EditTicTBMaximum EditTicTop "
+            "EditTicBottom EditCutLeft EditCutRight EditCutTop EditCutBottom EditBorderSize "
+            "RGTitleBlockItem0 RGTitleBlockItem1 EditTitleBlockType RBUpperLeft RBUpperRight "
+            "RBLowerLeft RBLowerRight EditSize EditDistMapEdge DetermineLimitsButton "
+            "BitBtnCreateOutput ButtonTitleBlockData ButtonAddSet ButtonDeleteSet BitBtnUp "
+            "BitBtnDown PreviewSheetButton")
+            .split(u' ');
     QStringList chain;
     QWidget* widget = &Widget("ButtonGetFileName");
     do {

@@ -179,8 +179,7 @@ TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouch
         TypeInto(c.edit, c.keys);
         const std::size_t drawn = preview.Sheet().Entities().size();
         const QString message = session->MainWindow.MessageArea().text();
-        const auto buttons = std::pair(Widget("DetermineLimitsButton").isEnabled(),
-                                       Widget("BitBtnCreateOutput").isEnabled());
+        const auto buttons = Actions();
         const GridSet stored = form.Store.Current();
         const auto report = form.LimitsReportShown;
         const auto limits = std::tuple(form.Layout.XMin, form.Layout.XMax, form.Layout.YScale);
@@ -197,10 +196,7 @@ TEST_F(SheetPreviewTest, PreviewFollowsTypingAndExplainsABrokenFieldWithoutTouch
             EXPECT_FALSE(Widget("PreviewExport").isEnabled()) << c.edit << ": a stale sheet";
         }
         EXPECT_EQ(session->MainWindow.MessageArea().text(), message) << c.edit;
-        EXPECT_EQ(std::pair(Widget("DetermineLimitsButton").isEnabled(),
-                            Widget("BitBtnCreateOutput").isEnabled()),
-                  buttons)
-            << c.edit;
+        EXPECT_EQ(Actions(), buttons) << c.edit;
         EXPECT_EQ(form.Store.Current(), stored) << c.edit;
         EXPECT_EQ(form.LimitsReportShown, report) << c.edit;
         EXPECT_EQ(std::tuple(form.Layout.XMin, form.Layout.XMax, form.Layout.YScale), limits)

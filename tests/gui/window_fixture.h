@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <utility>
 
 #include "gui/desktop_session.h"
 #include "support/temp_dir.h"
@@ -39,6 +40,11 @@ protected:
     // or after it.
     void TypeInto(const char* edit, const QString& keys, bool replace = true);
     void Click(const char* button);
+    // Whether Determine Limits and Create output can be pressed.
+    std::pair<bool, bool> Actions() {
+        return {Widget("DetermineLimitsButton").isEnabled(),
+                Widget("BitBtnCreateOutput").isEnabled()};
+    }
 
     // Queues what a person does with the next modal window (a file dialog, a
     // question, a form's dialog); each answer takes the next one that opens.

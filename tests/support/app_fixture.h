@@ -1,14 +1,19 @@
-// The four forms on a scripted platform, as a test drives them.
+// The four forms on a scripted platform, as a test drives them, with a
+// folder of their own for the data files and drawings.
 #pragma once
 
 #include <gtest/gtest.h>
 
 #include "forms/application.h"
 #include "forms/scripted_platform.h"
+#include "support/temp_dir.h"
 
 namespace quadrel::testing {
 
 struct ScriptedForms {
+    ScriptedForms() { form.DataDirectory = form.WorkingDirectory = dir.Path(); }
+
+    TempDir dir;
     ScriptedPlatform platform;
     QuadrelApplication app{platform};
     TMGridInfo& form = app.MGridInfo;
