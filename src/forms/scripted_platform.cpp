@@ -21,9 +21,7 @@ std::optional<T> ScriptedPlatform::Answer(std::deque<T>& answers, const std::str
     return front;
 }
 
-void ScriptedPlatform::Beep() {
-    ++Beeps;
-}
+void ScriptedPlatform::Beep() { ++Beeps; }
 
 std::optional<std::filesystem::path> ScriptedPlatform::OpenFileDialog(
     const FileDialogOptions& options) {
@@ -65,13 +63,9 @@ void ScriptedPlatform::ShowHelp(const std::string& helpFile, int command, int da
     Shown.push_back("help: " + HelpRequests.back());
 }
 
-std::string ScriptedPlatform::ShortDate() {
-    return Date;
-}
+std::string ScriptedPlatform::ShortDate() { return Date; }
 
-char ScriptedPlatform::DecimalSeparator() const {
-    return Separator;
-}
+char ScriptedPlatform::DecimalSeparator() const { return Separator; }
 
 void ScriptedPlatform::Exit(int status) {
     if (!ExitStatus) ExitStatus = status;

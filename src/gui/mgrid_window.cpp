@@ -235,14 +235,14 @@ void MGridWindow::BuildGrid(const FormView& view) {
         view.Add<QLabel>(*box, *heads[i], At(GridColumns[i], GridHeadTop, HeadHeight))
             ->setAlignment(Qt::AlignCenter);
     }
-    int top = GridYRowTop;
-    for (const AxisRow& row : AxisRows) {
-        view.Add<QLabel>(*box, f.*row.Heading, At(GridRowLabel, top, EditHeight));
-        const auto fields = ColumnOrder(row.Fields);
+    const std::array<int, AxisRows.size()> tops{GridYRowTop, GridXRowTop};
+    for (std::size_t row = 0; row < AxisRows.size(); ++row) {
+        view.Add<QLabel>(*box, f.*AxisRows[row].Heading, At(GridRowLabel, tops[row], EditHeight));
+        const auto fields = ColumnOrder(AxisRows[row].Fields);
         for (std::size_t i = 0; i < fields.size(); ++i) {
-            view.Add<QLineEdit>(*box, f.FieldEdit(fields[i]), At(GridColumns[i], top, EditHeight));
+            view.Add<QLineEdit>(*box, f.FieldEdit(fields[i]),
+                                At(GridColumns[i], tops[row], EditHeight));
         }
-        top += GridXRowTop - GridYRowTop;
     }
 }
 
